@@ -1,0 +1,119 @@
+#include "app/update_run.h"
+
+#include <cmath>
+#include <exception>
+
+namespace quelor::app {
+namespace {
+
+// The divisor of the progress rule: the gauge is full after 25 advances, long
+// before the catalogue ends.
+constexpr int kProgressTotal = 26;
+
+}  // namespace
+
+std::string StopBoxText(const std::string& failure) {
+  if (!failure.empty() && static_cast<unsigned char>(failure.back()) > 0x2E) {
+    return failure + ".";
+  }
+  return failure;
+}
+
+UpdateRun::UpdateRun(RunDependencies deps)
+    : catalogue_(deps.catalogue),
+      working_(deps.working),
+      view_(deps.view),
+      read_ini_(std::move(deps.read_ini)),
+      gauge_(deps.view),
+      toolkit_(working_, current_database_, *this) {}
+
+RunOutcome UpdateRun::Start() {
+  if (outcome_ != RunOutcome::kNotStarted) return outcome_;
+  outcome_ = RunOutcome::kStopped;  // until the run has reached its end
+  view_.SetCaption(std::string(kApplicationTitle));
+  try {
+    RunToEnd();
+    outcome_ = RunOutcome::kFinished;
+  } catch (const std::exception& e) {
+    // The stop box must not sit under a busy cursor left by the failed step.
+    view_.SetBusyCursor(false);
+    view_.ShowDialog(DialogKind::kStop, std::string(kApplicationTitle), StopBoxText(e.what()));
+  }
+  return outcome_;
+}
+
+void UpdateRun::RunToEnd() {
+  view_.ProcessMessages();
+  pConn(std::string(kSystemDatabase));
+  const db::ResultSet tenants = catalogue_.Query(std::string(kTenantListQuery));
+  for (std::size_t row = 0; row < tenants.RecordCount(); ++row) {
+    const std::string name = tenants.AsText(row, "name");
+    view_.SetCaption(name + "/" + std::string(kApplicationTitle));
+    MandantChange(name);
+    MigrateTenant();
+  }
+  migration::TenantContext context{toolkit_, *this, current_database_};
+  migration::FinishAllDatabases(context);
+  migration::RefreshShortcuts();
+  view_.SetCaption(std::string(kApplicationTitle));
+  view_.ShowDialog(DialogKind::kInformation, "Informationen", std::string(kSuccessText));
+  gauge_.Set(0);
+}
+
+void UpdateRun::Connect(db::ReopeningConnection& connection, const std::string& name,
+                        std::string (*build_text)(const config::ConnectionSettings&,
+                                                  std::string_view)) {
+  settings_ = config::ReadConnectionSettings(read_ini_());
+  current_database_ = name;
+  try {
+    const std::string text = build_text(settings_, name);
+    connection.Close();
+    connection.Open(text);
+  } catch (const std::exception& e) {
+    view_.ShowDialog(DialogKind::kError, "Fehler", config::ConnectFailureText(name, e.what()));
+  }
+}
+
+void UpdateRun::pConn(const std::string& name) {
+  Connect(catalogue_, name, &config::CatalogueConnectionText);
+}
+
+void UpdateRun::MandantChange(const std::string& name) {
+  Connect(working_, name, &config::WorkingConnectionText);
+}
+
+void UpdateRun::MigrateTenant() {
+  if (!working_.IsOpen()) return;
+  step_ = 1;
+  view_.ProcessMessages();
+  view_.SetBusyCursor(true);
+  gauge_.Set(1);
+  migration::TenantContext context{toolkit_, *this, current_database_};
+  migration::RunCatalogue(context);
+  view_.SetBusyCursor(false);
+  gauge_.Set(100);
+  gauge_.Set(0);
+}
+
+void UpdateRun::UpdateProgress() {
+  ++step_;
+  gauge_.Set(static_cast<int>(std::lround(static_cast<double>(step_) / kProgressTotal * 100.0)));
+}
+
+void UpdateRun::ShowFailure(db::Policy policy, const std::string& text) {
+  switch (policy) {
+    case db::Policy::kWarning:
+      view_.ShowDialog(DialogKind::kWarning, "Warnung", text);
+      break;
+    case db::Policy::kError:
+      view_.ShowDialog(DialogKind::kError, "Fehler", text);
+      break;
+    default:
+      view_.ShowDialog(DialogKind::kPlain, std::string(kApplicationTitle), text);
+      break;
+  }
+}
+
+void UpdateRun::SetBusyCursor(bool busy) { view_.SetBusyCursor(busy); }
+
+}  // namespace quelor::app

@@ -1,0 +1,107 @@
+// The update run: connect the catalogue connection to the system database,
+// list the tenant databases, migrate each one in the order the server lists
+// them, make the pass over all product databases, refresh the shortcuts, and
+// report success. A failure that no step handles ends the run with the stop
+// box; the window stays open then.
+//
+// All run state lives here, not in a widget: the connection settings, the
+// current database name, ColumnAddedFlag (inside the toolkit), the gauge and
+// the caption. The front-ends only show it.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "app/gauge.h"
+#include "app/run_view.h"
+#include "config/connection_settings.h"
+#include "db/connection.h"
+#include "db/reopening_connection.h"
+#include "db/toolkit.h"
+#include "migration/catalogue.h"
+
+namespace quelor::app {
+
+// The system database of the product; it is migrated like every tenant.
+inline constexpr std::string_view kSystemDatabase = "Quelor";
+
+// Tenant databases: names beginning with QUELOR, except those with TMP as
+// characters 7 to 9.
+inline constexpr std::string_view kTenantListQuery =
+    "SELECT name FROM master.dbo.sysdatabases where UPPER(name) LIKE 'QUELOR%' AND "
+    "UPPER(SUBSTRING(name,7,3))<>'TMP'";
+// Every product database, temporary ones included.
+inline constexpr std::string_view kAllProductDatabasesQuery =
+    "SELECT name FROM master.dbo.sysdatabases where UPPER(name) LIKE 'QUELOR%'";
+
+inline constexpr std::string_view kSuccessText = "UPDATE erfolgreich ausgeführt!";
+
+enum class RunOutcome {
+  kNotStarted,
+  kFinished,  // the success dialog was confirmed; the window closes
+  kStopped,   // a failure ended the run; the window stays open
+};
+
+// The stop box's text: the failure text with a full stop appended when it is
+// not empty and its last character has a code above that of the full stop.
+std::string StopBoxText(const std::string& failure);
+
+struct RunDependencies {
+  db::Connection& catalogue;  // the connection that lists the databases
+  db::Connection& working;    // the connection every migration step runs on
+  RunView& view;
+  // Reads SysDBAdo.INI; called at every connect, so a change of the file takes
+  // effect at the next one.
+  std::function<config::IniFile()> read_ini;
+};
+
+class UpdateRun : private db::StepFeedback, private migration::Progress {
+ public:
+  explicit UpdateRun(RunDependencies deps);
+
+  // The window's first activation: shows the title as caption and runs the
+  // update. Later calls do nothing and return the first outcome.
+  RunOutcome Start();
+
+  // Points the catalogue connection at `name` (the system database).
+  void pConn(const std::string& name);
+  // Points the working connection at `name` (a tenant database).
+  void MandantChange(const std::string& name);
+  // Migrates the database the working connection points at; does nothing when
+  // that connection is not open.
+  void MigrateTenant();
+
+  // One advance of the gauge: step / 26 x 100, rounded, at most 100.
+  void UpdateProgress() override;
+
+  char edition_code() const { return edition_code_; }
+  void set_edition_code(char code) { edition_code_ = code; }
+  const std::string& current_database() const { return current_database_; }
+  const config::ConnectionSettings& settings() const { return settings_; }
+  const Gauge& gauge() const { return gauge_; }
+  db::Toolkit& toolkit() { return toolkit_; }
+  RunOutcome outcome() const { return outcome_; }
+
+ private:
+  void ShowFailure(db::Policy policy, const std::string& text) override;
+  void SetBusyCursor(bool busy) override;
+
+  void RunToEnd();
+  void Connect(db::ReopeningConnection& connection, const std::string& name,
+               std::string (*build_text)(const config::ConnectionSettings&, std::string_view));
+
+  db::ReopeningConnection catalogue_;
+  db::ReopeningConnection working_;
+  RunView& view_;
+  std::function<config::IniFile()> read_ini_;
+
+  config::ConnectionSettings settings_;
+  std::string current_database_;
+  char edition_code_ = 'J';
+  Gauge gauge_;
+  db::Toolkit toolkit_;
+  int step_ = 1;
+  RunOutcome outcome_ = RunOutcome::kNotStarted;
+};
+
+}  // namespace quelor::app

@@ -1,0 +1,18 @@
+// Small text helpers shared by the layers above: ASCII case folding and
+// comparison (SQL Server and the profile API both ignore ASCII letter case in
+// names), and the doubling of single quotes for SQL and message literals.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace quelor::config {
+
+char ToUpperAscii(char c);
+std::string ToUpperAscii(std::string_view s);
+bool EqualsIgnoreAsciiCase(std::string_view a, std::string_view b);
+
+// `s` with every single quote doubled, as a T-SQL string literal needs it.
+std::string DoubleSingleQuotes(std::string_view s);
+
+}  // namespace quelor::config

@@ -1,0 +1,83 @@
+// quelor-update: brings every product database on the server to release 11.
+#include <unistd.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <memory>
+
+#include "app/update_run.h"
+#include "config/connection_settings.h"
+#include "config/ini_file.h"
+#include "db/odbc_connection.h"
+#include "db/trace_connection.h"
+#include "platform/executable_directory.h"
+#include "ui/console/console_view.h"
+#include "ui/options.h"
+#include "ui/qt/qt_front_end.h"
+
+namespace {
+
+using namespace quelor;
+
+bool HasDisplay() {
+  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
+    const char* value = std::getenv(name);
+    if (value != nullptr && *value != '\0') return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const ui::ParsedOptions parsed = ui::ParseOptions(std::vector<std::string>(argv + 1, argv + argc));
+  if (!parsed.error.empty()) {
+    std::cerr << "quelor-update: " << parsed.error << "\n\n" << ui::UsageText();
+    return 2;
+  }
+  const ui::Options& options = parsed.options;
+  if (options.help) {
+    std::cout << ui::UsageText();
+    return 0;
+  }
+  if (options.version) {
+    std::cout << "quelor-update " << QUELOR_VERSION << " (database release 11)\n";
+    return 0;
+  }
+
+  const std::string ini_path = options.ini_path.empty()
+                                   ? platform::ExecutableDirectory() + std::string(config::kIniFileName)
+                                   : options.ini_path;
+
+  std::ofstream trace_file;
+  if (!options.trace_path.empty()) {
+    trace_file.open(options.trace_path, std::ios::binary | std::ios::trunc);
+    if (!trace_file) {
+      std::cerr << "quelor-update: cannot write the trace file " << options.trace_path << "\n";
+      return 2;
+    }
+  }
+
+  std::unique_ptr<db::Connection> catalogue = db::MakeOdbcConnection();
+  std::unique_ptr<db::Connection> working = db::MakeOdbcConnection();
+  std::unique_ptr<db::Connection> traced_catalogue, traced_working;
+  if (trace_file.is_open()) {
+    traced_catalogue = std::make_unique<db::TraceConnection>(*catalogue, trace_file, "catalogue");
+    traced_working = std::make_unique<db::TraceConnection>(*working, trace_file, "working");
+  }
+  db::Connection& catalogue_conn = traced_catalogue ? *traced_catalogue : *catalogue;
+  db::Connection& working_conn = traced_working ? *traced_working : *working;
+
+  auto make_run = [&](app::RunView& view) {
+    return std::make_unique<app::UpdateRun>(app::RunDependencies{
+        catalogue_conn, working_conn, view, [ini_path] { return config::IniFile::Load(ini_path); }});
+  };
+
+  if (options.console || !HasDisplay()) {
+    ui::ConsoleView view(std::cout, std::cerr, isatty(STDOUT_FILENO) != 0);
+    auto run = make_run(view);
+    return run->Start() == app::RunOutcome::kFinished ? 0 : 1;
+  }
+  return ui::RunInWindow(argc, argv, make_run);
+}

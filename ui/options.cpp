@@ -1,0 +1,48 @@
+#include "ui/options.h"
+
+namespace quelor::ui {
+
+ParsedOptions ParseOptions(const std::vector<std::string>& args) {
+  ParsedOptions parsed;
+  Options& o = parsed.options;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    const std::string& arg = args[i];
+    auto value = [&](std::string& target) {
+      if (i + 1 >= args.size() || args[i + 1].empty()) {
+        parsed.error = arg + " needs a file name";
+        return;
+      }
+      target = args[++i];
+    };
+    if (arg == "--console") o.console = true;
+    else if (arg == "--help" || arg == "-h") o.help = true;
+    else if (arg == "--version") o.version = true;
+    else if (arg == "--ini") value(o.ini_path);
+    else if (arg == "--trace") value(o.trace_path);
+    else parsed.error = "unknown argument: " + arg;
+    if (!parsed.error.empty()) break;
+  }
+  return parsed;
+}
+
+std::string UsageText() {
+  return "Usage: quelor-update [--console] [--ini FILE] [--trace FILE]\n"
+         "       quelor-update --help | --version\n"
+         "\n"
+         "Brings every product database on the SQL Server named in SysDBAdo.INI to\n"
+         "release 11, then makes a pass over all product databases and refreshes the\n"
+         "shortcut descriptions. Safe to run again: every change is guarded.\n"
+         "\n"
+         "  --console     run without a window (chosen automatically without a display):\n"
+         "                dialogs are written to standard error and confirmed at once,\n"
+         "                the gauge to standard output; exit status 0 when the run\n"
+         "                finished, 1 when a failure stopped it\n"
+         "  --ini FILE    read the connection settings from FILE instead of\n"
+         "                SysDBAdo.INI beside the executable\n"
+         "  --trace FILE  write every statement sent, with its database, outcome and\n"
+         "                duration, to FILE (passwords are never written)\n"
+         "  --help        show this text\n"
+         "  --version     show the version\n";
+}
+
+}  // namespace quelor::ui

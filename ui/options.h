@@ -1,0 +1,27 @@
+// The command line of quelor-update.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quelor::ui {
+
+struct Options {
+  bool console = false;   // --console: no window; dialogs become lines on stderr
+  bool help = false;      // --help
+  bool version = false;   // --version
+  std::string ini_path;   // --ini FILE: instead of SysDBAdo.INI beside the executable
+  std::string trace_path; // --trace FILE: record every statement sent
+};
+
+struct ParsedOptions {
+  Options options;
+  std::string error;  // not empty when the command line was not understood
+};
+
+ParsedOptions ParseOptions(const std::vector<std::string>& args);
+
+std::string UsageText();
+
+}  // namespace quelor::ui
