@@ -1,13 +1,77 @@
+// Reading SysDBAdo.INI by the rules of the Windows profile API.
 #include "config/ini_file.h"
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
+#include "config/connection_settings.h"
+
 namespace quelor::config {
 namespace {
 
-TEST(IniFile, FindsKeyInSection) {
-  IniFile ini = IniFile::Parse("[Datenbank]\nProvider=SQLOLEDB.1\n");
-  EXPECT_EQ(ini.Get("Datenbank", "Provider"), "SQLOLEDB.1");
+TEST(IniFile, FollowsTheProfileRules) {
+  const struct {
+    const char* name;
+    std::string text;
+    const char* section;
+    const char* key;
+    std::optional<std::string> value;
+  } cases[] = {
+      {"plain", "[Datenbank]\nProvider=SQLOLEDB.1\n", "Datenbank", "Provider", "SQLOLEDB.1"},
+      {"section and key ignore case", "[DATENBANK]\nprovider=x\n", "Datenbank", "Provider", "x"},
+      {"blanks around key and value", "[Datenbank]\n  User ID  =   sa  \n", "Datenbank",
+       "User ID", "sa"},
+      {"first = splits", "[Datenbank]\nPassword=a=b==\n", "Datenbank", "Password", "a=b=="},
+      {"one pair of double quotes", "[Datenbank]\nPassword=\"\"geheim\"\"\n", "Datenbank",
+       "Password", "\"geheim\""},
+      {"single quotes", "[Datenbank]\nPassword=' x '\n", "Datenbank", "Password", " x "},
+      {"unbalanced quote stays", "[Datenbank]\nPassword=\"abc\n", "Datenbank", "Password",
+       "\"abc"},
+      {"quotes inside stay", "[Datenbank]\nData Source=a\"b\"\n", "Datenbank", "Data Source",
+       "a\"b\""},
+      {"CR LF line ends", "[Datenbank]\r\nProvider=SQLNCLI11\r\nUser ID=sa\r\n", "Datenbank",
+       "User ID", "sa"},
+      {"UTF-8 byte-order mark", "\xEF\xBB\xBF[Datenbank]\r\nProvider=P\r\n", "Datenbank",
+       "Provider", "P"},
+      {"empty value", "[Datenbank]\nPassword=\n", "Datenbank", "Password", ""},
+      {"first key wins", "[Datenbank]\nUser ID=a\nUser ID=b\n", "Datenbank", "User ID", "a"},
+      {"first section wins", "[Datenbank]\nX=1\n[Datenbank]\nUser ID=b\n", "Datenbank",
+       "User ID", std::nullopt},
+      {"key of another section", "[Verzeichnis]\nProvider=x\n", "Datenbank", "Provider",
+       std::nullopt},
+      {"key before any section", "Provider=x\n[Datenbank]\n", "Datenbank", "Provider",
+       std::nullopt},
+      {"line without =", "[Datenbank]\nProvider\n", "Datenbank", "Provider", std::nullopt},
+      {"blanks in section header", "[ Verzeichnis ]\nHauptVerz=C:\\Q\\\n", "Verzeichnis",
+       "HauptVerz", "C:\\Q\\"},
+      {"Windows-1252 file", "[Datenbank]\nPassword=Gr\xFC\xDF" "e\x80\n", "Datenbank",
+       "Password", "Gr\xC3\xBC\xC3\x9F" "e\xE2\x82\xAC"},
+      {"UTF-8 file", "[Datenbank]\nPassword=Gr\xC3\xBC\xC3\x9F" "e\n", "Datenbank", "Password",
+       "Gr\xC3\xBC\xC3\x9F" "e"},
+      {"value cut after 2047 characters", "[D]\nK=" + std::string(2047, 'a') + "bc\n", "D", "K",
+       std::string(2047, 'a')},
+      {"cut counts characters, not bytes",
+       "[D]\nK=" + std::string(2046, 'a') + "\xC3\xA4\xC3\xB6\n", "D", "K",
+       std::string(2046, 'a') + "\xC3\xA4"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(IniFile::Parse(c.text).Find(c.section, c.key), c.value) << c.name;
+  }
+}
+
+TEST(IniFile, MissingFileGivesTheDefaults) {
+  ConnectionSettings s = ReadConnectionSettings(IniFile::Load("/nonexistent/SysDBAdo.INI"));
+  EXPECT_EQ(s.provider, "ERROR");
+  EXPECT_EQ(s.data_source, "");
+  EXPECT_EQ(s.user_id, "");
+  EXPECT_FALSE(s.integrated_security);
+}
+
+TEST(IniFile, LoadsAFileFromDisk) {
+  const std::string path = ::testing::TempDir() + "SysDBAdo_load_test.INI";
+  std::ofstream(path, std::ios::binary) << "[Datenbank]\r\nData Source=SRV\\SQLEXPRESS\r\n";
+  EXPECT_EQ(IniFile::Load(path).Get("datenbank", "data source"), "SRV\\SQLEXPRESS");
 }
 
 }  // namespace
