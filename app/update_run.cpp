@@ -24,6 +24,7 @@ UpdateRun::UpdateRun(RunDependencies deps)
       working_(deps.working),
       view_(deps.view),
       read_ini_(std::move(deps.read_ini)),
+      catalogue_steps_(std::move(deps.catalogue_steps)),
       gauge_(deps.view),
       toolkit_(working_, current_database_, *this) {}
 
@@ -89,7 +90,7 @@ void UpdateRun::MigrateTenant() {
   view_.SetBusyCursor(true);
   gauge_.Set(1);
   migration::TenantContext context{toolkit_, *this, current_database_};
-  migration::RunCatalogue(context);
+  catalogue_steps_(context);
   view_.SetBusyCursor(false);
   gauge_.Set(100);
   gauge_.Set(0);

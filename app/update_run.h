@@ -53,6 +53,9 @@ struct RunDependencies {
   // Reads SysDBAdo.INI; called at every connect, so a change of the file takes
   // effect at the next one.
   std::function<config::IniFile()> read_ini;
+  // The steps of one tenant migration; the full catalogue unless a test
+  // gives a smaller one.
+  std::function<void(migration::TenantContext&)> catalogue_steps = migration::RunCatalogue;
 };
 
 class UpdateRun : private db::StepFeedback, private migration::Progress {
@@ -94,6 +97,7 @@ class UpdateRun : private db::StepFeedback, private migration::Progress {
   db::ReopeningConnection working_;
   RunView& view_;
   std::function<config::IniFile()> read_ini_;
+  std::function<void(migration::TenantContext&)> catalogue_steps_;
 
   config::ConnectionSettings settings_;
   std::string current_database_;

@@ -1,0 +1,222 @@
+// The update run over scripted connections: the order of connects, captions
+// and migrations, the gauge, the connect error dialog, the stop box and the
+// success dialog.
+#include "app/update_run.h"
+
+#include <gtest/gtest.h>
+
+#include "support/recording_view.h"
+#include "support/scripted_connection.h"
+
+namespace quelor::app {
+namespace {
+
+using testing::Column;
+using testing::RecordingView;
+using testing::ScriptedConnection;
+using testing::Transcript;
+
+const std::string kTitle(kApplicationTitle);
+const char kIni[] = "[Datenbank]\nProvider=SQLOLEDB.1\nUser ID=sa\nPassword=pw\nData Source=SRV\n";
+
+class UpdateRunTest : public ::testing::Test {
+ protected:
+  // Lists `tenants` as the server's answer to the tenant query.
+  void ListTenants(const std::vector<std::optional<std::string>>& tenants) {
+    catalogue.Answer(std::string(kTenantListQuery), Column("name", tenants));
+  }
+  UpdateRun& Run() {
+    if (!run) {
+      run = std::make_unique<UpdateRun>(RunDependencies{
+          catalogue, working, view, [this] { return config::IniFile::Parse(ini); }, steps});
+    }
+    return *run;
+  }
+  // Lines of the transcript that tell the story of the run, without probes.
+  std::vector<std::string> Story() const {
+    std::vector<std::string> out;
+    for (const std::string& line : transcript.lines) {
+      for (const char* prefix : {"caption ", "c open ", "w open ", "c query ", "dialog ", "step "}) {
+        if (line.rfind(prefix, 0) == 0) out.push_back(line);
+      }
+    }
+    return out;
+  }
+
+  Transcript transcript;
+  ScriptedConnection catalogue{transcript, "c"};
+  ScriptedConnection working{transcript, "w"};
+  RecordingView view{transcript};
+  std::string ini = kIni;
+  // The tenant migration's steps: records which database it ran on.
+  std::function<void(migration::TenantContext&)> steps = [this](migration::TenantContext& c) {
+    transcript.Add("step " + c.current_database);
+    c.db.Exec(db::Policy::kUnguarded, "UPDATE tblVersion SET Version='11'");
+  };
+  std::unique_ptr<UpdateRun> run;
+};
+
+TEST_F(UpdateRunTest, MigratesEveryListedTenantInServerOrderAndEndsWithSuccess) {
+  ListTenants({"QUELOR_B", "Quelor", "quelor_a"});
+  EXPECT_EQ(Run().Start(), RunOutcome::kFinished);
+  const std::string list = "c query " + std::string(kTenantListQuery);
+  EXPECT_EQ(Story(), (std::vector<std::string>{
+                         "caption " + kTitle,
+                         "c open Quelor",
+                         list,
+                         "caption QUELOR_B/" + kTitle,
+                         "w open QUELOR_B",
+                         "step QUELOR_B",
+                         "caption Quelor/" + kTitle,
+                         "w open Quelor",
+                         "step Quelor",
+                         "caption quelor_a/" + kTitle,
+                         "w open quelor_a",
+                         "step quelor_a",
+                         "caption " + kTitle,
+                         "dialog information Informationen: UPDATE erfolgreich ausgeführt!",
+                     }))
+      << transcript.Dump();
+  EXPECT_EQ(view.gauge(), 0);
+  EXPECT_EQ(Run().current_database(), "quelor_a");
+}
+
+TEST_F(UpdateRunTest, StartsOnlyOnce) {
+  ListTenants({"QUELOR_A"});
+  EXPECT_EQ(Run().Start(), RunOutcome::kFinished);
+  const std::size_t lines = transcript.lines.size();
+  EXPECT_EQ(Run().Start(), RunOutcome::kFinished);
+  EXPECT_EQ(transcript.lines.size(), lines);
+}
+
+TEST_F(UpdateRunTest, NoTenantDatabaseStillEndsWithSuccess) {
+  EXPECT_EQ(Run().Start(), RunOutcome::kFinished);
+  EXPECT_EQ(transcript.With("dialog ").back(),
+            "dialog information Informationen: UPDATE erfolgreich ausgeführt!");
+  EXPECT_TRUE(transcript.With("step ").empty());
+}
+
+TEST_F(UpdateRunTest, GaugeFollowsTheProgressRuleOverSeventyOneAdvances) {
+  ListTenants({"QUELOR_A", "QUELOR_B"});
+  steps = [](migration::TenantContext& c) {
+    for (int i = 0; i < 71; ++i) c.progress.UpdateProgress();
+  };
+  Run().Start();
+  const std::vector<std::string> one_tenant = {
+      "gauge 1",  "gauge 8",  "gauge 12", "gauge 15", "gauge 19", "gauge 23", "gauge 27",
+      "gauge 31", "gauge 35", "gauge 38", "gauge 42", "gauge 46", "gauge 50", "gauge 54",
+      "gauge 58", "gauge 62", "gauge 65", "gauge 69", "gauge 73", "gauge 77", "gauge 81",
+      "gauge 85", "gauge 88", "gauge 92", "gauge 96", "gauge 100", "gauge 0"};
+  std::vector<std::string> two_tenants = one_tenant;
+  two_tenants.insert(two_tenants.end(), one_tenant.begin(), one_tenant.end());
+  EXPECT_EQ(transcript.With("gauge "), two_tenants);
+}
+
+TEST_F(UpdateRunTest, TenantMigrationFrameShowsCursorAndGaugeAroundTheSteps) {
+  ListTenants({"QUELOR_A"});
+  Run().Start();
+  std::vector<std::string> frame;
+  for (const std::string& line : transcript.lines) {
+    if (line == "messages" || line.rfind("cursor ", 0) == 0 || line.rfind("gauge ", 0) == 0 ||
+        line.rfind("step ", 0) == 0) {
+      frame.push_back(line);
+    }
+  }
+  EXPECT_EQ(frame, (std::vector<std::string>{"messages", "messages", "cursor busy", "gauge 1",
+                                             "step QUELOR_A", "cursor normal", "gauge 100",
+                                             "gauge 0"}));
+}
+
+TEST_F(UpdateRunTest, ATenantThatCannotBeConnectedIsSkipped) {
+  ListTenants({"QUELOR_A", "QUELOR_B", "QUELOR_C"});
+  working.FailOpen("QUELOR_B", "Cannot open database \"QUELOR_B\" requested by the login.");
+  EXPECT_EQ(Run().Start(), RunOutcome::kFinished);
+  EXPECT_EQ(transcript.With("step "),
+            (std::vector<std::string>{"step QUELOR_A", "step QUELOR_C"}));
+  EXPECT_EQ(transcript.With("dialog error"),
+            std::vector<std::string>{
+                "dialog error Fehler: False parameters for database connection.\n"
+                "Unable to connect to database 'QUELOR_B'.\n\n"
+                "Cannot open database \"QUELOR_B\" requested by the login."});
+}
+
+TEST_F(UpdateRunTest, AFailedTenantConnectLeavesItsNameAsCurrentDatabase) {
+  working.FailOpen("QUELOR_X", "refused");
+  Run().MandantChange("QUELOR_X");
+  EXPECT_EQ(Run().current_database(), "QUELOR_X");
+  EXPECT_FALSE(working.IsOpen());
+  transcript.lines.clear();
+  Run().MigrateTenant();
+  EXPECT_TRUE(transcript.lines.empty()) << transcript.Dump();
+}
+
+TEST_F(UpdateRunTest, AnEscapedFailureStopsTheRunWhereItHappened) {
+  ListTenants({"QUELOR_1", "QUELOR_2", "QUELOR_3", "QUELOR_4", "QUELOR_5"});
+  steps = [this](migration::TenantContext& c) {
+    transcript.Add("step " + c.current_database);
+    c.progress.UpdateProgress();
+    if (c.current_database == "QUELOR_3") {
+      c.db.Exec(db::Policy::kUnguarded, "ALTER TABLE dbo.F5BuText ADD x int");
+    }
+  };
+  working.Fail("F5BuText", "Cannot find the object \"dbo.F5BuText\" because it does not exist or "
+                           "you do not have permissions");
+  EXPECT_EQ(Run().Start(), RunOutcome::kStopped);
+  EXPECT_EQ(transcript.With("step "),
+            (std::vector<std::string>{"step QUELOR_1", "step QUELOR_2", "step QUELOR_3"}));
+  EXPECT_EQ(transcript.With("dialog ").back(),
+            "dialog stop " + kTitle +
+                ": Cannot find the object \"dbo.F5BuText\" because it does not exist or you do "
+                "not have permissions.");
+  EXPECT_TRUE(transcript.With("dialog information").empty());
+  EXPECT_EQ(transcript.With("caption ").back(), "caption QUELOR_3/" + kTitle);
+  EXPECT_EQ(view.gauge(), 8);  // left where the failure found it
+  EXPECT_FALSE(view.busy());
+}
+
+TEST_F(UpdateRunTest, WithoutIniFileTheCatalogueConnectFailsAndTheTenantListStopsTheRun) {
+  ini = "";
+  catalogue.FailOpen("Quelor", "The provider 'ERROR' is not a SQL Server client.");
+  EXPECT_EQ(Run().Start(), RunOutcome::kStopped);
+  EXPECT_EQ(transcript.With("dialog "),
+            (std::vector<std::string>{
+                "dialog error Fehler: False parameters for database connection.\n"
+                "Unable to connect to database 'Quelor'.\n\n"
+                "The provider 'ERROR' is not a SQL Server client.",
+                "dialog stop " + kTitle + ": The provider 'ERROR' is not a SQL Server client."}));
+  // The tenant query opened the connection again with the same text.
+  EXPECT_EQ(transcript.With("c open "),
+            (std::vector<std::string>{"c open Quelor", "c open Quelor"}));
+  EXPECT_TRUE(transcript.With("c query ").empty());
+}
+
+TEST_F(UpdateRunTest, SettingsAreReadAgainAtEveryConnect) {
+  ListTenants({"QUELOR_A"});
+  Run().pConn("Quelor");
+  EXPECT_EQ(Run().settings().data_source, "SRV");
+  ini = "[Datenbank]\nData Source=OTHER\n";
+  Run().MandantChange("QUELOR_A");
+  EXPECT_EQ(Run().settings().data_source, "OTHER");
+}
+
+TEST(StopBoxText, AppendsAFullStopAfterCharactersAboveIt) {
+  const struct {
+    const char* failure;
+    const char* shown;
+  } cases[] = {
+      {"Invalid object name 'F5BuText'", "Invalid object name 'F5BuText'"},
+      {"Invalid object name 'F5BuText'.", "Invalid object name 'F5BuText'."},
+      {"Timeout expired", "Timeout expired."},
+      {"Fehler 42", "Fehler 42."},
+      {"Abbruch!", "Abbruch!"},
+      {"(Zeile 3)", "(Zeile 3)"},
+      {"a-", "a-"},
+      {"a/", "a/."},
+      {"", ""},
+      {"Datei gelöscht: ä", "Datei gelöscht: ä."},
+  };
+  for (const auto& c : cases) EXPECT_EQ(StopBoxText(c.failure), c.shown) << c.failure;
+}
+
+}  // namespace
+}  // namespace quelor::app
