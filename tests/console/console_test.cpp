@@ -1,0 +1,122 @@
+// The console front-end: its lines, and the real program's exit status.
+#include "ui/console/console_view.h"
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <array>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+
+#include "app/update_run.h"
+#include "support/scripted_connection.h"
+
+namespace quelor::ui {
+namespace {
+
+TEST(ConsoleView, WritesDialogsAsOneLineAndTheGaugeAsProgressLines) {
+  std::ostringstream out, err;
+  ConsoleView view(out, err);
+  view.SetCaption("QUELOR_A/Quelor vereinsverwaltung premium - SQL Update");
+  view.SetGauge(8);
+  view.ShowDialog(app::DialogKind::kWarning, "Warnung", "Zeile 1\nZeile 2 C:\\pfad");
+  view.ShowDialog(app::DialogKind::kStop, "Titel", "Abbruch.");
+  EXPECT_EQ(out.str(),
+            "caption: QUELOR_A/Quelor vereinsverwaltung premium - SQL Update\n"
+            "progress: 8%\n");
+  EXPECT_EQ(err.str(),
+            "warning [Warnung]: Zeile 1\\nZeile 2 C:\\\\pfad\n"
+            "stop [Titel]: Abbruch.\n");
+}
+
+TEST(ConsoleView, OnATerminalRewritesTheProgressLine) {
+  std::ostringstream out, err;
+  ConsoleView view(out, err, /*rewrite_progress=*/true);
+  view.SetGauge(1);
+  view.SetGauge(8);
+  view.SetCaption("Quelor");
+  EXPECT_EQ(out.str(), "\rprogress: 1%\rprogress: 8%\ncaption: Quelor\n");
+}
+
+TEST(ConsoleView, RunsAWholeUpdateAndConfirmsEveryDialog) {
+  testing::Transcript transcript;
+  testing::ScriptedConnection catalogue(transcript, "c"), working(transcript, "w");
+  catalogue.Answer("sysdatabases", testing::Column("name", {"QUELOR_A"}));
+  working.Fail("UPDATE", "Invalid column name 'Kn5a'.");
+  std::ostringstream out, err;
+  ConsoleView view(out, err);
+  app::UpdateRun run({catalogue, working, view, [] { return config::IniFile(); },
+                      [](migration::TenantContext& c) {
+                        c.db.Exec(db::Policy::kWarning, "UPDATE EINST SET Kn5a=1");
+                        c.progress.UpdateProgress();
+                      }});
+  EXPECT_EQ(run.Start(), app::RunOutcome::kFinished);
+  EXPECT_EQ(err.str(),
+            "warning [Warnung]: Invalid column name 'Kn5a'.\n"
+            "information [Informationen]: UPDATE erfolgreich ausgeführt!\n");
+  EXPECT_NE(out.str().find("caption: QUELOR_A/Quelor vereinsverwaltung premium - SQL Update\n"
+                           "progress: 1%\nprogress: 8%\nprogress: 100%\nprogress: 0%\n"),
+            std::string::npos)
+      << out.str();
+}
+
+struct ProgramResult {
+  int exit_status = -1;
+  std::string out;
+};
+
+ProgramResult RunProgram(const std::string& arguments) {
+  const std::string command = std::string(QUELOR_UPDATE_BINARY) + " " + arguments + " 2>&1";
+  ProgramResult result;
+  FILE* pipe = popen(command.c_str(), "r");
+  if (pipe == nullptr) return result;
+  std::array<char, 4096> buffer;
+  std::size_t n;
+  while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) result.out.append(buffer.data(), n);
+  const int status = pclose(pipe);
+  result.exit_status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  return result;
+}
+
+TEST(ConsoleProgram, WithoutIniFileReportsTheConnectErrorStopsAndExitsWithOne) {
+  ProgramResult r = RunProgram("--console --ini /nonexistent/SysDBAdo.INI");
+  EXPECT_EQ(r.exit_status, 1) << r.out;
+  EXPECT_NE(r.out.find("error [Fehler]: False parameters for database connection.\\nUnable to "
+                       "connect to database 'Quelor'.\\n\\n"),
+            std::string::npos)
+      << r.out;
+  EXPECT_NE(r.out.find("stop [Quelor vereinsverwaltung premium - SQL Update]: "), std::string::npos)
+      << r.out;
+  EXPECT_EQ(r.out.find("UPDATE erfolgreich"), std::string::npos) << r.out;
+}
+
+TEST(ConsoleProgram, HelpVersionAndBadArguments) {
+  EXPECT_EQ(RunProgram("--help").exit_status, 0);
+  ProgramResult version = RunProgram("--version");
+  EXPECT_EQ(version.exit_status, 0);
+  EXPECT_NE(version.out.find("quelor-update 11."), std::string::npos);
+  ProgramResult bad = RunProgram("--frobnicate");
+  EXPECT_EQ(bad.exit_status, 2);
+  EXPECT_NE(bad.out.find("unknown argument: --frobnicate"), std::string::npos);
+  EXPECT_EQ(RunProgram("--ini").exit_status, 2);
+}
+
+TEST(ConsoleProgram, TraceRecordsTheConnectAttemptWithoutThePassword) {
+  const std::string dir = ::testing::TempDir();
+  const std::string ini = dir + "trace_test_SysDBAdo.INI";
+  const std::string trace = dir + "trace_test.trace";
+  std::ofstream(ini) << "[Datenbank]\r\nProvider=NOSUCH\r\nPassword=Geheim123\r\nUser ID=sa\r\n";
+  ProgramResult r = RunProgram("--console --ini " + ini + " --trace " + trace);
+  EXPECT_EQ(r.exit_status, 1);
+  std::ifstream in(trace);
+  std::stringstream text;
+  text << in.rdbuf();
+  EXPECT_NE(text.str().find("=== catalogue Quelor | open | failed: "), std::string::npos)
+      << text.str();
+  EXPECT_NE(text.str().find("Password=***;\r\n"), std::string::npos) << text.str();
+  EXPECT_EQ(text.str().find("Geheim123"), std::string::npos) << text.str();
+}
+
+}  // namespace
+}  // namespace quelor::ui
