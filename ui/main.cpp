@@ -9,12 +9,14 @@
 #include "app/update_run.h"
 #include "config/connection_settings.h"
 #include "config/ini_file.h"
+#include "db/counting_connection.h"
 #include "db/odbc_connection.h"
 #include "db/trace_connection.h"
 #include "platform/executable_directory.h"
 #include "ui/console/console_view.h"
 #include "ui/options.h"
 #include "ui/qt/qt_front_end.h"
+#include "ui/run_summary.h"
 
 namespace {
 
@@ -66,18 +68,25 @@ int main(int argc, char** argv) {
     traced_catalogue = std::make_unique<db::TraceConnection>(*catalogue, trace_file, "catalogue");
     traced_working = std::make_unique<db::TraceConnection>(*working, trace_file, "working");
   }
-  db::Connection& catalogue_conn = traced_catalogue ? *traced_catalogue : *catalogue;
-  db::Connection& working_conn = traced_working ? *traced_working : *working;
+  db::CountingConnection counted_catalogue(traced_catalogue ? *traced_catalogue : *catalogue);
+  db::CountingConnection counted_working(traced_working ? *traced_working : *working);
 
   auto make_run = [&](app::RunView& view) {
     return std::make_unique<app::UpdateRun>(app::RunDependencies{
-        catalogue_conn, working_conn, view, [ini_path] { return config::IniFile::Load(ini_path); }});
+        counted_catalogue, counted_working, view,
+        [ini_path] { return config::IniFile::Load(ini_path); }});
   };
 
   if (options.console || !HasDisplay()) {
-    ui::ConsoleView view(std::cout, std::cerr, isatty(STDOUT_FILENO) != 0);
+    ui::ConsoleView console(std::cout, std::cerr, isatty(STDOUT_FILENO) != 0);
+    ui::DialogCountingView view(console);
     auto run = make_run(view);
-    return run->Start() == app::RunOutcome::kFinished ? 0 : 1;
+    const app::RunOutcome outcome = run->Start();
+    std::cout << ui::SummaryLine(static_cast<long>(counted_working.databases().size()),
+                                 counted_catalogue.statements() + counted_working.statements(),
+                                 view.dialogs())
+              << "\n";
+    return outcome == app::RunOutcome::kFinished ? 0 : 1;
   }
   return ui::RunInWindow(argc, argv, make_run);
 }

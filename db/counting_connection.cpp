@@ -1,0 +1,37 @@
+#include "db/counting_connection.h"
+
+#include "db/error.h"
+#include "db/trace_connection.h"
+
+namespace quelor::db {
+
+template <typename Action>
+auto CountingConnection::Count(Action&& action) {
+  ++statements_;
+  try {
+    return action();
+  } catch (const Error&) {
+    ++failures_;
+    throw;
+  }
+}
+
+void CountingConnection::Open(const std::string& connection_text) {
+  inner_.Open(connection_text);
+  databases_.insert(CatalogOf(connection_text));
+}
+
+void CountingConnection::Execute(const std::string& text) {
+  Count([&] { inner_.Execute(text); });
+}
+
+ResultSet CountingConnection::Query(const std::string& text) {
+  return Count([&] { return inner_.Query(text); });
+}
+
+void CountingConnection::InsertRow(const std::string& table,
+                                   const std::vector<ColumnValue>& values) {
+  Count([&] { inner_.InsertRow(table, values); });
+}
+
+}  // namespace quelor::db

@@ -1,0 +1,36 @@
+// The short summary at the end of a run on the console: databases visited,
+// statements sent, dialogs shown. The counting view passes every call on to
+// the real view and counts the dialogs on the way.
+#pragma once
+
+#include <string>
+
+#include "app/run_view.h"
+
+namespace quelor::ui {
+
+class DialogCountingView : public app::RunView {
+ public:
+  explicit DialogCountingView(app::RunView& inner) : inner_(inner) {}
+
+  void SetCaption(const std::string& caption) override { inner_.SetCaption(caption); }
+  void SetGauge(int percent) override { inner_.SetGauge(percent); }
+  void ShowDialog(app::DialogKind kind, const std::string& caption,
+                  const std::string& text) override {
+    ++dialogs_;
+    inner_.ShowDialog(kind, caption, text);
+  }
+  void SetBusyCursor(bool busy) override { inner_.SetBusyCursor(busy); }
+  void ProcessMessages() override { inner_.ProcessMessages(); }
+
+  long dialogs() const { return dialogs_; }
+
+ private:
+  app::RunView& inner_;
+  long dialogs_ = 0;
+};
+
+// "Summary: 4 databases visited, 35012 statements sent, 2 dialogs shown."
+std::string SummaryLine(long databases, long statements, long dialogs);
+
+}  // namespace quelor::ui
