@@ -1,21 +1,173 @@
 #include "db/odbc_connection.h"
 
+#include <sql.h>
+#include <sqlext.h>
+#include <sqlucode.h>
+
+#include <optional>
+
 #include "db/error.h"
+#include "db/odbc_batch.h"
+#include "db/odbc_connection_string.h"
+#include "db/odbc_diagnostics.h"
+#include "db/odbc_driver.h"
+#include "db/odbc_handle.h"
+#include "db/odbc_result_reader.h"
+#include "db/odbc_text.h"
 
 namespace quelor::db {
 namespace {
 
+// Above this length a text parameter goes as nvarchar(max).
+constexpr std::size_t kLongTextThreshold = 4000;
+
+// One bound parameter of the single-row insert. The driver reads the buffers
+// at execute time, so they live until then at a fixed address.
+struct BoundValue {
+  std::optional<WideText> text;
+  std::int64_t integer = 0;
+  double real = 0;
+  char null_buffer[1] = {};
+  SQLLEN indicator = 0;
+};
+
 class OdbcConnection : public Connection {
  public:
-  void Open(const std::string&) override { throw Error("ODBC backend not built yet"); }
-  void Close() override {}
-  bool IsOpen() const override { return false; }
-  void Execute(const std::string&) override { throw Error("not open"); }
-  ResultSet Query(const std::string&) override { throw Error("not open"); }
-  void InsertRow(const std::string&, const std::vector<ColumnValue>&) override {
-    throw Error("not open");
-  }
+  ~OdbcConnection() override { Close(); }
+
+  void Open(const std::string& connection_text) override;
+  void Close() override;
+  bool IsOpen() const override { return connected_; }
+  void Execute(const std::string& text) override;
+  ResultSet Query(const std::string& text) override;
+  void InsertRow(const std::string& table, const std::vector<ColumnValue>& values) override;
+
+ private:
+  OdbcHandle NewStatement();
+
+  // Declared before the connection handle, so it is freed after it.
+  OdbcHandle environment_;
+  OdbcHandle connection_;
+  bool connected_ = false;
 };
+
+void OdbcConnection::Open(const std::string& connection_text) {
+  Close();
+  const std::string driver = FindSqlServerDriver();
+  // A provider that names no SQL Server client fails here, before any ODBC call.
+  WideText odbc_string(MapConnectionText(connection_text, driver));
+  if (!environment_) {
+    OdbcHandle environment(SQL_HANDLE_ENV, SQL_NULL_HANDLE);
+    SQLSetEnvAttr(environment.get(), SQL_ATTR_ODBC_VERSION,
+                  reinterpret_cast<SQLPOINTER>(static_cast<std::intptr_t>(SQL_OV_ODBC3)), 0);
+    environment_ = std::move(environment);
+  }
+  OdbcHandle connection(SQL_HANDLE_DBC, environment_.get());
+  // No login prompt; the login time-out stays the driver's default.
+  const SQLRETURN rc = SQLDriverConnectW(connection.get(), nullptr, odbc_string.data(), SQL_NTS,
+                                         nullptr, 0, nullptr, SQL_DRIVER_NOPROMPT);
+  if (!SQL_SUCCEEDED(rc)) {
+    throw ConnectError(ReadDiagnostics(SQL_HANDLE_DBC, connection.get()), driver);
+  }
+  connection_ = std::move(connection);
+  connected_ = true;
+}
+
+void OdbcConnection::Close() {
+  if (connected_) SQLDisconnect(connection_.get());
+  connected_ = false;
+  connection_.Reset();
+}
+
+OdbcHandle OdbcConnection::NewStatement() {
+  if (!connected_) throw Error("The connection to the database is not open.");
+  OdbcHandle statement(SQL_HANDLE_STMT, connection_.get());
+  // A statement may take as long as the server needs.
+  SQLSetStmtAttr(statement.get(), SQL_ATTR_QUERY_TIMEOUT, reinterpret_cast<SQLPOINTER>(0),
+                 SQL_IS_UINTEGER);
+  return statement;
+}
+
+void OdbcConnection::Execute(const std::string& text) {
+  OdbcHandle statement = NewStatement();
+  WideText wide(text);
+  const SQLRETURN rc =
+      SQLExecDirectW(statement.get(), wide.data(), static_cast<SQLINTEGER>(wide.Length()));
+  BatchErrors errors;
+  ReadWholeBatch(statement.get(), rc, errors, [] {});
+}
+
+ResultSet OdbcConnection::Query(const std::string& text) {
+  OdbcHandle statement = NewStatement();
+  WideText wide(text);
+  const SQLRETURN rc =
+      SQLExecDirectW(statement.get(), wide.data(), static_cast<SQLINTEGER>(wide.Length()));
+  BatchErrors errors;
+  std::optional<ResultSet> first;
+  ReadWholeBatch(statement.get(), rc, errors, [&] {
+    // The first result with columns is the answer; row counts before it (an
+    // INSERT ahead of the SELECT) and results after it are only read through.
+    if (!first) first = ReadResultSet(statement.get(), errors);
+  });
+  return first ? std::move(*first) : ResultSet();
+}
+
+void OdbcConnection::InsertRow(const std::string& table, const std::vector<ColumnValue>& values) {
+  OdbcHandle statement = NewStatement();
+  std::string sql = "INSERT INTO " + table;
+  if (values.empty()) {
+    sql += " DEFAULT VALUES";
+  } else {
+    std::string columns;
+    std::string markers;
+    for (const ColumnValue& value : values) {
+      if (!columns.empty()) {
+        columns += ", ";
+        markers += ", ";
+      }
+      columns += value.column;
+      markers += '?';
+    }
+    sql += " (" + columns + ") VALUES (" + markers + ")";
+  }
+
+  std::vector<BoundValue> bound(values.size());  // never resized: the driver keeps the addresses
+  for (std::size_t i = 0; i < values.size(); ++i) {
+    BoundValue& b = bound[i];
+    const auto number = static_cast<SQLUSMALLINT>(i + 1);
+    SQLRETURN rc = SQL_SUCCESS;
+    if (const auto* text = std::get_if<std::string>(&values[i].value)) {
+      b.text.emplace(*text);
+      const std::size_t length = b.text->Length();
+      b.indicator = static_cast<SQLLEN>(length * sizeof(SQLWCHAR));
+      rc = SQLBindParameter(statement.get(), number, SQL_PARAM_INPUT, SQL_C_WCHAR,
+                            length > kLongTextThreshold ? SQL_WLONGVARCHAR : SQL_WVARCHAR,
+                            length == 0 ? 1 : length, 0, b.text->data(), b.indicator, &b.indicator);
+    } else if (const auto* integer = std::get_if<std::int64_t>(&values[i].value)) {
+      b.integer = *integer;
+      rc = SQLBindParameter(statement.get(), number, SQL_PARAM_INPUT, SQL_C_SBIGINT, SQL_BIGINT, 0,
+                            0, &b.integer, 0, &b.indicator);
+    } else if (const auto* real = std::get_if<double>(&values[i].value)) {
+      b.real = *real;
+      rc = SQLBindParameter(statement.get(), number, SQL_PARAM_INPUT, SQL_C_DOUBLE, SQL_DOUBLE, 15,
+                            0, &b.real, 0, &b.indicator);
+    } else {
+      b.indicator = SQL_NULL_DATA;
+      rc = SQLBindParameter(statement.get(), number, SQL_PARAM_INPUT, SQL_C_CHAR, SQL_VARCHAR, 1, 0,
+                            b.null_buffer, 0, &b.indicator);
+    }
+    if (!SQL_SUCCEEDED(rc)) {
+      throw StatementError(ReadDiagnostics(SQL_HANDLE_STMT, statement.get()),
+                           "The value for " + values[i].column + " could not be passed.");
+    }
+  }
+
+  WideText wide(sql);
+  const SQLRETURN rc =
+      SQLExecDirectW(statement.get(), wide.data(), static_cast<SQLINTEGER>(wide.Length()));
+  BatchErrors errors;
+  ReadWholeBatch(statement.get(), rc, errors, [] {});
+}
 
 }  // namespace
 

@@ -1,5 +1,6 @@
 // The ODBC backend of the database interface: unixODBC with the FreeTDS driver
-// on Linux, the system's ODBC with Microsoft's driver on Windows.
+// on Linux. Statement texts and results travel as UTF-16 through the wide
+// calls; inside the program they are UTF-8. No statement has a time-out.
 #pragma once
 
 #include <memory>

@@ -1,4 +1,32 @@
-// Mapping of the OLE DB connection text onto an ODBC connection string.
+// Mapping of the OLE DB connection text that the run builds from SysDBAdo.INI
+// onto an ODBC connection string for the FreeTDS driver:
+//
+//   Provider            SQLOLEDB, SQLNCLI, SQLNCLI10, SQLNCLI11, MSOLEDBSQL,
+//                       MSOLEDBSQL19 (any letter case, with or without a
+//                       ".n" version) -> DRIVER; any other provider fails
+//   Data Source         -> SERVER, "host,port" -> SERVER=host;Port=port,
+//                       "(local)" and "." -> localhost, "tcp:" dropped,
+//                       "host\instance" kept (FreeTDS asks the browser service)
+//   Initial Catalog     -> DATABASE
+//   User ID, Password   -> UID, PWD
+//   Integrated Security -> Trusted_Connection=Yes (Kerberos with FreeTDS)
+//   Persist Security Info is dropped; TDS_Version=7.4 and ClientCharset=UTF-8
+//   are always set, or umlauts would reach the server as '?'.
+//
+// The run writes one item per line, so an item ends at its line end; a ";"
+// ends an item early only where another known key follows it. A password or
+// server name containing ";" therefore arrives whole.
+//
+// Quoting. FreeTDS 1.3.17 (Debian 12) was tried against a listener that
+// decodes the login packet: braced values ARE parsed ("PWD={a;b}" logs in with
+// a;b, likewise "=", "{" and blanks), but a braced value ends at the first "}"
+// followed by ";" or the end and "}}" is NOT undone ("{a}}b}" sends a}}b).
+// FreeTDS 1.4 undoes "}}" as ODBC prescribes, and both read an unbraced value
+// literally up to the next ";" (blanks, "=" and "}" included). So a value is
+// braced when ODBC asks for it and it holds no "}"; a value with "}" goes
+// unbraced, which both versions read alike; a value with "}" that cannot go
+// unbraced (it holds ";" or begins with "{") has no form every FreeTDS reads
+// the same, and is refused with a text saying so rather than sent garbled.
 #pragma once
 
 #include <string>
@@ -6,7 +34,12 @@
 
 namespace quelor::db {
 
-// Throws db::Error for a provider that names no SQL Server client.
+// The connection string for `connection_text`, naming the driver found by
+// FindSqlServerDriver(). Throws db::Error for a provider that names no SQL
+// Server client.
 std::string MapConnectionText(std::string_view connection_text);
+
+// The same with the DRIVER value given: a pure function of its arguments.
+std::string MapConnectionText(std::string_view connection_text, std::string_view driver);
 
 }  // namespace quelor::db
