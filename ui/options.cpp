@@ -19,14 +19,23 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
     else if (arg == "--version") o.version = true;
     else if (arg == "--ini") value(o.ini_path);
     else if (arg == "--trace") value(o.trace_path);
+    else if (arg == "--demo") o.demo = true;
+    else if (arg == "--state") value(o.state_path);
     else parsed.error = "unknown argument: " + arg;
     if (!parsed.error.empty()) break;
+  }
+  if (parsed.error.empty() && !o.state_path.empty() && !o.demo) {
+    parsed.error = "--state goes with --demo";
+  }
+  if (parsed.error.empty() && !o.ini_path.empty() && o.demo) {
+    parsed.error = "--ini does not go with --demo: the demo brings its own server";
   }
   return parsed;
 }
 
 std::string UsageText() {
   return "Usage: quelor-update [--console] [--ini FILE] [--trace FILE]\n"
+         "       quelor-update --demo [--state FILE] [--console] [--trace FILE]\n"
          "       quelor-update --help | --version\n"
          "\n"
          "Brings every product database on the SQL Server named in SysDBAdo.INI to\n"
@@ -39,6 +48,11 @@ std::string UsageText() {
          "                finished, 1 when a failure stopped it\n"
          "  --ini FILE    read the connection settings from FILE instead of\n"
          "                SysDBAdo.INI beside the executable\n"
+         "  --demo        run against a built-in simulated server holding the system\n"
+         "                database, two club databases and a temporary one, all of\n"
+         "                the release before 11, with sample data\n"
+         "  --state FILE  with --demo: start from the server snapshot in FILE when it\n"
+         "                exists, and save the server there after the run\n"
          "  --trace FILE  write every statement sent, with its database, outcome and\n"
          "                duration, to FILE (passwords are never written)\n"
          "  --help        show this text\n"

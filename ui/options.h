@@ -9,6 +9,8 @@ namespace quelor::ui {
 
 struct Options {
   bool console = false;   // --console: no window; dialogs become lines on stderr
+  bool demo = false;      // --demo: run against the built-in simulated server
+  std::string state_path; // --state FILE: with --demo, the server is kept in FILE between runs
   bool help = false;      // --help
   bool version = false;   // --version
   std::string ini_path;   // --ini FILE: instead of SysDBAdo.INI beside the executable
