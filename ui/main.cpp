@@ -2,6 +2,8 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <filesystem>
+#include <functional>
 #include <fstream>
 #include <iostream>
 #include <memory>
@@ -13,6 +15,10 @@
 #include "db/odbc_connection.h"
 #include "db/trace_connection.h"
 #include "platform/executable_directory.h"
+#include "sim/catalog/schema.h"
+#include "sim/demo_server.h"
+#include "sim/sim_connection.h"
+#include "sim/snapshot.h"
 #include "ui/console/console_view.h"
 #include "ui/options.h"
 #include "ui/qt/qt_front_end.h"
@@ -51,6 +57,26 @@ int main(int argc, char** argv) {
   const std::string ini_path = options.ini_path.empty()
                                    ? platform::ExecutableDirectory() + std::string(config::kIniFileName)
                                    : options.ini_path;
+  std::function<config::IniFile()> read_ini = [ini_path] { return config::IniFile::Load(ini_path); };
+
+  // The demo runs on a simulated server: from the snapshot in --state when it
+  // exists, otherwise from the built-in databases of the release before 11.
+  std::unique_ptr<sim::Server> demo_server;
+  if (options.demo) {
+    demo_server = std::make_unique<sim::Server>();
+    try {
+      if (!options.state_path.empty() && std::filesystem::exists(options.state_path)) {
+        sim::LoadSnapshot(options.state_path, *demo_server);
+      } else {
+        sim::BuildDemoServer(*demo_server);
+      }
+    } catch (const std::exception& e) {
+      std::cerr << "quelor-update: " << e.what() << "\n";
+      return 2;
+    }
+    demo_server->AddLogin(std::string(sim::kDemoUser), std::string(sim::kDemoPassword));
+    read_ini = [] { return config::IniFile::Parse(sim::DemoIniText()); };
+  }
 
   std::ofstream trace_file;
   if (!options.trace_path.empty()) {
@@ -61,8 +87,14 @@ int main(int argc, char** argv) {
     }
   }
 
-  std::unique_ptr<db::Connection> catalogue = db::MakeOdbcConnection();
-  std::unique_ptr<db::Connection> working = db::MakeOdbcConnection();
+  std::unique_ptr<db::Connection> catalogue, working;
+  if (demo_server) {
+    catalogue = std::make_unique<sim::SimConnection>(*demo_server);
+    working = std::make_unique<sim::SimConnection>(*demo_server);
+  } else {
+    catalogue = db::MakeOdbcConnection();
+    working = db::MakeOdbcConnection();
+  }
   std::unique_ptr<db::Connection> traced_catalogue, traced_working;
   if (trace_file.is_open()) {
     traced_catalogue = std::make_unique<db::TraceConnection>(*catalogue, trace_file, "catalogue");
@@ -73,8 +105,19 @@ int main(int argc, char** argv) {
 
   auto make_run = [&](app::RunView& view) {
     return std::make_unique<app::UpdateRun>(app::RunDependencies{
-        counted_catalogue, counted_working, view,
-        [ini_path] { return config::IniFile::Load(ini_path); }});
+        counted_catalogue, counted_working, view, read_ini});
+  };
+  // Keeps the demo server for the next run; a failed save is reported, and
+  // the previous snapshot stays as it was.
+  auto save_state = [&]() -> bool {
+    if (!demo_server || options.state_path.empty()) return true;
+    try {
+      sim::SaveSnapshot(*demo_server, options.state_path);
+      return true;
+    } catch (const std::exception& e) {
+      std::cerr << "quelor-update: " << e.what() << "\n";
+      return false;
+    }
   };
 
   if (options.console || !HasDisplay()) {
@@ -86,7 +129,9 @@ int main(int argc, char** argv) {
                                  counted_catalogue.statements() + counted_working.statements(),
                                  view.dialogs())
               << "\n";
-    return outcome == app::RunOutcome::kFinished ? 0 : 1;
+    const bool saved = save_state();
+    return outcome == app::RunOutcome::kFinished && saved ? 0 : 1;
   }
-  return ui::RunInWindow(argc, argv, make_run);
+  const int status = ui::RunInWindow(argc, argv, make_run);
+  return save_state() ? status : 1;
 }

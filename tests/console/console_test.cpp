@@ -118,5 +118,41 @@ TEST(ConsoleProgram, TraceRecordsTheConnectAttemptWithoutThePassword) {
   EXPECT_EQ(text.str().find("Geheim123"), std::string::npos) << text.str();
 }
 
+std::string ReadAll(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+TEST(ConsoleProgram, DemoRunsToItsSummaryAndASecondRunChangesNothing) {
+  const std::string state = ::testing::TempDir() + "demo_state_test.json";
+  std::remove(state.c_str());
+  ProgramResult first = RunProgram("--demo --console --state " + state);
+  EXPECT_EQ(first.exit_status, 0) << first.out;
+  EXPECT_NE(first.out.find("information [Informationen]: UPDATE erfolgreich ausgeführt!"),
+            std::string::npos)
+      << first.out;
+  EXPECT_NE(first.out.find("caption: QUELOR_TSV_Musterstadt/"), std::string::npos) << first.out;
+  EXPECT_EQ(first.out.find("caption: QUELORTMP1/"), std::string::npos) << first.out;
+  EXPECT_NE(first.out.find("Summary: 3 databases visited, "), std::string::npos) << first.out;
+  const std::string after_first = ReadAll(state);
+  ASSERT_FALSE(after_first.empty());
+
+  ProgramResult second = RunProgram("--demo --console --state " + state);
+  EXPECT_EQ(second.exit_status, 0) << second.out;
+  EXPECT_EQ(ReadAll(state), after_first);
+}
+
+TEST(ConsoleProgram, DemoRefusesABrokenSnapshotWithoutTouchingIt) {
+  const std::string state = ::testing::TempDir() + "demo_broken_state.json";
+  std::ofstream(state) << "{ not a snapshot";
+  ProgramResult r = RunProgram("--demo --console --state " + state);
+  EXPECT_EQ(r.exit_status, 2) << r.out;
+  EXPECT_NE(r.out.find("Invalid snapshot"), std::string::npos) << r.out;
+  EXPECT_EQ(ReadAll(state), "{ not a snapshot");
+  EXPECT_EQ(RunProgram("--state " + state).exit_status, 2);
+}
+
 }  // namespace
 }  // namespace quelor::ui

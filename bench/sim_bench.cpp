@@ -1,0 +1,101 @@
+// Throughput of the simulated server, as the migration and its data loads use
+// it. Scenarios:
+//   SimInsertSingleRow  one-row INSERT ... VALUES statements through
+//                       SimConnection::Execute into a table with a primary
+//                       key, as the bank-code and sports-list loads send them
+//   SimInsertSelect     the positional "Insert Into T Select A='..', B=.." form
+//   SimColumnProbe      the INFORMATION_SCHEMA.COLUMNS probe of AddField on a
+//                       database of 60 tables
+//   SimObjectProbe      the sysobjects table probe on the same database
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "sim/catalog/schema.h"
+#include "sim/sim_connection.h"
+
+namespace {
+
+using quelor::sim::Server;
+using quelor::sim::SimConnection;
+
+const char* const kConnection = "Provider=SQLOLEDB.1;Password=geheim;User ID=sa;Initial Catalog=QUELOR_A";
+
+void Prepare(Server& server, SimConnection& connection) {
+  server.AddLogin("sa", "geheim");
+  server.CreateDatabase("QUELOR_A");
+  connection.Open(kConnection);
+}
+
+void SimInsertSingleRow(benchmark::State& state) {
+  Server server;
+  SimConnection connection(server);
+  Prepare(server, connection);
+  connection.Execute(
+      "CREATE TABLE D_blz (BLZ varchar(8) NOT NULL, LfdNr int NOT NULL, BANK varchar(60) NULL, ORT varchar(40) NULL,"
+      " BIC varchar(11) NULL, CONSTRAINT PK_D_blz PRIMARY KEY (BLZ, LfdNr))");
+  long number = 0;
+  for (auto _ : state) {
+    ++number;
+    connection.Execute("insert into D_blz (BLZ,LfdNr,BANK,ORT,BIC) values('" + std::to_string(10000000 + number) +
+                       "'," + std::to_string(number) + ",'BBk Berlin','Berlin','MARKDEF1100')");
+  }
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(SimInsertSingleRow);
+
+void SimInsertSelect(benchmark::State& state) {
+  Server server;
+  SimConnection connection(server);
+  Prepare(server, connection);
+  connection.Execute("CREATE TABLE Sportarten (KZ varchar(30) NULL, NUMMER varchar(10) NULL, SPORTART varchar(80) NULL,"
+                     " VerbandNr varchar(10) NULL, LfdNr INT NULL)");
+  long number = 0;
+  for (auto _ : state) {
+    ++number;
+    connection.Execute("Insert Into Sportarten Select KZ='BLSV', NUMMER='0', SPORTART='Adventure Race', VerbandNr='34',"
+                       " LfdNr=" + std::to_string(number));
+  }
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(SimInsertSelect);
+
+void AddTables(SimConnection& connection) {
+  for (int table = 0; table < 60; ++table) {
+    std::string sql = "CREATE TABLE T" + std::to_string(table) + " (Nr int NOT NULL";
+    for (int column = 0; column < 20; ++column) sql += ", C" + std::to_string(column) + " varchar(40) NULL";
+    connection.Execute(sql + ")");
+  }
+}
+
+void SimColumnProbe(benchmark::State& state) {
+  Server server;
+  SimConnection connection(server);
+  Prepare(server, connection);
+  AddTables(connection);
+  for (auto _ : state) {
+    auto result = connection.Query(
+        "SELECT * FROM Information_Schema.Columns WHERE Table_Catalog='QUELOR_A' AND Table_Schema='dbo' AND "
+        "Table_Name='T42' AND Column_Name='C7'");
+    benchmark::DoNotOptimize(result.RecordCount());
+  }
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(SimColumnProbe);
+
+void SimObjectProbe(benchmark::State& state) {
+  Server server;
+  SimConnection connection(server);
+  Prepare(server, connection);
+  AddTables(connection);
+  for (auto _ : state) {
+    auto result = connection.Query("SELECT * FROM sysobjects WHERE name='T42'");
+    benchmark::DoNotOptimize(result.RecordCount());
+  }
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(SimObjectProbe);
+
+}  // namespace
+
+BENCHMARK_MAIN();

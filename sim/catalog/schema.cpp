@@ -1,0 +1,174 @@
+// The server model: lookups by name and the lazily built key sets.
+#include "sim/catalog/schema.h"
+
+#include <algorithm>
+
+namespace quelor::sim {
+
+int Table::ColumnIndex(std::string_view column_name) const {
+  for (std::size_t i = 0; i < columns.size(); ++i) {
+    if (EqualsIgnoreCase(columns[i].name, column_name)) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+const DefaultConstraint* Table::DefaultFor(std::string_view column_name) const {
+  for (const DefaultConstraint& constraint : defaults) {
+    if (EqualsIgnoreCase(constraint.column, column_name)) return &constraint;
+  }
+  return nullptr;
+}
+
+int Table::IdentityColumn() const {
+  for (std::size_t i = 0; i < columns.size(); ++i) {
+    if (columns[i].identity) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+bool Table::HasClusteredIndex() const {
+  if (primary_key && primary_key->clustered) return true;
+  for (const KeyConstraint& key : unique_constraints) {
+    if (key.clustered) return true;
+  }
+  return std::any_of(indexes.begin(), indexes.end(), [](const Index& index) { return index.clustered; });
+}
+
+int Table::NextIndexId() const {
+  int highest = 1;
+  if (primary_key) highest = std::max(highest, primary_key->index_id);
+  for (const KeyConstraint& key : unique_constraints) highest = std::max(highest, key.index_id);
+  for (const Index& index : indexes) highest = std::max(highest, index.index_id);
+  return highest + 1;
+}
+
+std::string Table::KeyOf(const Row& row, const std::vector<int>& positions) {
+  std::string key;
+  for (int position : positions) {
+    key += KeyText(row[static_cast<std::size_t>(position)]);
+    key.push_back('\x1f');
+  }
+  return key;
+}
+
+std::vector<Table::UniqueKey>& Table::UniqueKeys() {
+  if (keys_valid_) return unique_keys_;
+  unique_keys_.clear();
+  auto add = [&](const std::string& key_name, const std::vector<std::string>& key_columns, bool is_constraint,
+                 bool primary) {
+    UniqueKey key;
+    key.name = key_name;
+    key.is_constraint = is_constraint;
+    key.primary = primary;
+    for (const std::string& column : key_columns) key.positions.push_back(ColumnIndex(column));
+    for (const Row& row : rows) key.keys.insert(KeyOf(row, key.positions));
+    unique_keys_.push_back(std::move(key));
+  };
+  if (primary_key) add(primary_key->name, primary_key->columns, true, true);
+  for (const KeyConstraint& constraint : unique_constraints) add(constraint.name, constraint.columns, true, false);
+  for (const Index& index : indexes) {
+    if (index.unique) add(index.name, index.columns, false, false);
+  }
+  keys_valid_ = true;
+  return unique_keys_;
+}
+
+Table* Database::FindTable(std::string_view table_name) const {
+  auto found = table_index_.find(std::string(table_name));
+  return found == table_index_.end() ? nullptr : found->second;
+}
+
+Table& Database::AddTable(std::unique_ptr<Table> table) {
+  Table& added = *table;
+  table_index_[added.name] = &added;
+  tables_.push_back(std::move(table));
+  return added;
+}
+
+void Database::DropTable(std::string_view table_name) {
+  Table* table = FindTable(table_name);
+  if (table == nullptr) return;
+  table_index_.erase(std::string(table_name));
+  std::erase_if(tables_, [table](const std::unique_ptr<Table>& candidate) { return candidate.get() == table; });
+}
+
+Function* Database::FindFunction(std::string_view function_name) const {
+  auto found = function_index_.find(std::string(function_name));
+  return found == function_index_.end() ? nullptr : found->second;
+}
+
+Function& Database::AddFunction(Function function) {
+  functions_.push_back(std::make_unique<Function>(std::move(function)));
+  Function& added = *functions_.back();
+  function_index_[added.name] = &added;
+  return added;
+}
+
+void Database::DropFunction(std::string_view function_name) {
+  Function* function = FindFunction(function_name);
+  if (function == nullptr) return;
+  function_index_.erase(std::string(function_name));
+  std::erase_if(functions_, [function](const std::unique_ptr<Function>& candidate) { return candidate.get() == function; });
+}
+
+Table* Database::ConstraintOwner(std::string_view constraint_name) const {
+  for (const auto& table : tables_) {
+    if (table->primary_key && EqualsIgnoreCase(table->primary_key->name, constraint_name)) return table.get();
+    for (const KeyConstraint& key : table->unique_constraints) {
+      if (EqualsIgnoreCase(key.name, constraint_name)) return table.get();
+    }
+    for (const ForeignKey& key : table->foreign_keys) {
+      if (EqualsIgnoreCase(key.name, constraint_name)) return table.get();
+    }
+    for (const DefaultConstraint& constraint : table->defaults) {
+      if (EqualsIgnoreCase(constraint.name, constraint_name)) return table.get();
+    }
+  }
+  return nullptr;
+}
+
+bool Database::ObjectExists(std::string_view object_name) const {
+  return FindTable(object_name) != nullptr || FindFunction(object_name) != nullptr ||
+         ConstraintOwner(object_name) != nullptr;
+}
+
+Server::Server() { CreateDatabase("master"); }
+
+Database* Server::FindDatabase(std::string_view database_name) const {
+  auto found = database_index_.find(std::string(database_name));
+  return found == database_index_.end() ? nullptr : found->second;
+}
+
+Database& Server::CreateDatabase(const std::string& database_name) {
+  if (Database* existing = FindDatabase(database_name)) return *existing;
+  databases_.push_back(std::make_unique<Database>(*this, database_name));
+  Database& added = *databases_.back();
+  database_index_[database_name] = &added;
+  return added;
+}
+
+void Server::DropDatabase(std::string_view database_name) {
+  Database* database = FindDatabase(database_name);
+  if (database == nullptr || EqualsIgnoreCase(database_name, "master")) return;
+  database_index_.erase(std::string(database_name));
+  std::erase_if(databases_, [database](const std::unique_ptr<Database>& candidate) { return candidate.get() == database; });
+}
+
+void Server::AddLogin(const std::string& user, const std::string& password) {
+  for (auto& login : logins_) {
+    if (EqualsIgnoreCase(login.first, user)) {
+      login.second = password;
+      return;
+    }
+  }
+  logins_.emplace_back(user, password);
+}
+
+bool Server::CheckLogin(const std::string& user, const std::string& password) const {
+  for (const auto& login : logins_) {
+    if (EqualsIgnoreCase(login.first, user)) return login.second == password;
+  }
+  return false;
+}
+
+}  // namespace quelor::sim

@@ -1,0 +1,202 @@
+// The model of the simulated server: a server holds databases, a database
+// holds tables (schema dbo) and functions, a table holds its columns, keys,
+// defaults, indexes and rows. Everything is plain data that can be walked in
+// creation order; names are looked up without regard to case.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+#include <unordered_set>
+#include <vector>
+
+#include "sim/case_insensitive_map.h"
+#include "sim/value.h"
+
+namespace quelor::sim {
+
+namespace parser {
+struct FunctionDefinition;
+}
+
+using Row = std::vector<Value>;
+
+struct Identity {
+  std::int64_t seed = 1;
+  std::int64_t increment = 1;
+  // The last value handed out; empty until the first row got one.
+  std::optional<std::int64_t> current;
+};
+
+struct Column {
+  std::string name;
+  SqlType type;
+  bool nullable = true;
+  std::optional<Identity> identity;
+};
+
+// A DEFAULT constraint; `definition` is the expression as the catalogue shows
+// it, in parentheses: "((0))", "('J')".
+struct DefaultConstraint {
+  std::string name;
+  std::string column;
+  std::string definition;
+  std::int64_t id = 0;
+};
+
+// A PRIMARY KEY or UNIQUE constraint and the index that enforces it.
+struct KeyConstraint {
+  std::string name;
+  bool primary = false;
+  bool clustered = false;
+  std::vector<std::string> columns;
+  std::int64_t id = 0;
+  int index_id = 0;
+};
+
+struct ForeignKey {
+  std::string name;
+  std::vector<std::string> columns;
+  std::string referenced_table;
+  std::vector<std::string> referenced_columns;
+  bool cascade_delete = false;
+  bool cascade_update = false;
+  bool checked = true;  // added WITH CHECK (trusted); WITH NOCHECK leaves it untrusted
+  std::int64_t id = 0;
+};
+
+// An index created by CREATE INDEX (key indexes live in KeyConstraint).
+struct Index {
+  std::string name;
+  std::vector<std::string> columns;
+  bool unique = false;
+  bool clustered = false;
+  int index_id = 0;
+};
+
+class Table {
+ public:
+  std::string name;
+  std::int64_t id = 0;
+  std::vector<Column> columns;
+  std::optional<KeyConstraint> primary_key;
+  std::vector<KeyConstraint> unique_constraints;
+  std::vector<ForeignKey> foreign_keys;
+  std::vector<DefaultConstraint> defaults;
+  std::vector<Index> indexes;
+  std::vector<Row> rows;
+
+  // Position of the column called `column_name`, or -1.
+  int ColumnIndex(std::string_view column_name) const;
+  const DefaultConstraint* DefaultFor(std::string_view column_name) const;
+  int IdentityColumn() const;  // position of the identity column, or -1
+  bool HasClusteredIndex() const;
+  int NextIndexId() const;
+
+  // Every key that must stay unique: primary key, unique constraints and
+  // unique indexes, with the positions of their columns.
+  struct UniqueKey {
+    std::string name;
+    bool is_constraint = true;
+    bool primary = false;
+    std::vector<int> positions;
+    std::unordered_set<std::string> keys;  // KeyText of every row, maintained lazily
+  };
+  // The unique keys with their key sets built from the current rows.
+  std::vector<UniqueKey>& UniqueKeys();
+  // Call after rows were changed in place or removed.
+  void InvalidateKeys() {
+    keys_valid_ = false;
+    ++version_;
+  }
+  // Call after rows were appended (the key sets were kept up to date).
+  void RowsAppended() { ++version_; }
+  // Changes with every change of the rows; lookup caches compare it.
+  std::uint64_t version() const { return version_; }
+  static std::string KeyOf(const Row& row, const std::vector<int>& positions);
+
+ private:
+  std::vector<UniqueKey> unique_keys_;
+  bool keys_valid_ = false;
+  std::uint64_t version_ = 0;
+};
+
+struct Function {
+  enum class Kind { kScalar, kInlineTable };
+  std::string name;
+  std::int64_t id = 0;
+  Kind kind = Kind::kScalar;
+  SqlType return_type;     // of a scalar function
+  std::string definition;  // the CREATE FUNCTION text as sent
+  std::shared_ptr<const parser::FunctionDefinition> parsed;
+};
+
+class Server;
+
+class Database {
+ public:
+  Database(Server& server, std::string name) : server_(&server), name_(std::move(name)) {}
+
+  const std::string& name() const { return name_; }
+  Server& server() const { return *server_; }
+
+  Table* FindTable(std::string_view table_name) const;
+  Table& AddTable(std::unique_ptr<Table> table);
+  void DropTable(std::string_view table_name);
+  // Tables in creation order.
+  const std::vector<std::unique_ptr<Table>>& tables() const { return tables_; }
+
+  Function* FindFunction(std::string_view function_name) const;
+  Function& AddFunction(Function function);
+  void DropFunction(std::string_view function_name);
+  const std::vector<std::unique_ptr<Function>>& functions() const { return functions_; }
+
+  // True when a table, function or constraint of that name exists: they share
+  // one name space in a schema.
+  bool ObjectExists(std::string_view object_name) const;
+  // The table that owns constraint `constraint_name`, or nullptr.
+  Table* ConstraintOwner(std::string_view constraint_name) const;
+
+ private:
+  Server* server_;
+  std::string name_;
+  std::vector<std::unique_ptr<Table>> tables_;
+  CaseInsensitiveMap<Table*> table_index_;
+  std::vector<std::unique_ptr<Function>> functions_;
+  CaseInsensitiveMap<Function*> function_index_;
+};
+
+// The whole simulated server. Not thread-safe: connections sharing a server
+// take turns on one thread.
+class Server {
+ public:
+  Server();
+  Server(const Server&) = delete;
+  Server& operator=(const Server&) = delete;
+
+  Database* FindDatabase(std::string_view database_name) const;
+  // Creates the database, or returns the existing one of that name.
+  Database& CreateDatabase(const std::string& database_name);
+  void DropDatabase(std::string_view database_name);
+  // Databases in creation order, master first.
+  const std::vector<std::unique_ptr<Database>>& databases() const { return databases_; }
+
+  // Server logins (SQL Server authentication). Integrated security is
+  // accepted when `AllowIntegratedSecurity` is set (the default).
+  void AddLogin(const std::string& user, const std::string& password);
+  bool CheckLogin(const std::string& user, const std::string& password) const;
+  void AllowIntegratedSecurity(bool allowed) { integrated_security_ = allowed; }
+  bool IntegratedSecurityAllowed() const { return integrated_security_; }
+
+  std::int64_t NextObjectId() { return next_object_id_ += 16; }
+
+ private:
+  std::vector<std::unique_ptr<Database>> databases_;
+  CaseInsensitiveMap<Database*> database_index_;
+  std::vector<std::pair<std::string, std::string>> logins_;
+  bool integrated_security_ = true;
+  std::int64_t next_object_id_ = 245575909;
+};
+
+}  // namespace quelor::sim

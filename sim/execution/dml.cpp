@@ -1,0 +1,498 @@
+// INSERT, UPDATE and DELETE with the checks of the real server: column lists,
+// identity numbering and IDENTITY_INSERT, defaults, NOT NULL, truncation,
+// unique keys, and foreign keys with their cascades. A statement that fails
+// leaves no change behind.
+#include <algorithm>
+#include <functional>
+
+#include "sim/execution/executor.h"
+
+namespace quelor::sim::execution {
+
+namespace {
+
+std::string KeyValueText(const Row& row, const std::vector<int>& positions) {
+  std::string text = "(";
+  for (std::size_t i = 0; i < positions.size(); ++i) {
+    if (i > 0) text += ", ";
+    text += row[static_cast<std::size_t>(positions[i])].ToMessageText();
+  }
+  return text + ")";
+}
+
+std::vector<int> Positions(const Table& table, const std::vector<std::string>& names) {
+  std::vector<int> positions;
+  for (const std::string& name : names) positions.push_back(table.ColumnIndex(name));
+  return positions;
+}
+
+std::string ReferenceKey(const Row& row, const std::vector<int>& positions, bool& has_null) {
+  std::string key;
+  has_null = false;
+  for (int position : positions) {
+    const Value& value = row[static_cast<std::size_t>(position)];
+    if (value.is_null()) has_null = true;
+    key += KeyText(value);
+    key.push_back('\x1f');
+  }
+  return key;
+}
+
+// The detail part of message 547: ", column 'X'" for a one-column key.
+std::vector<std::string> ConflictArgs(const std::string& statement, const std::string& kind, const std::string& name,
+                                      const std::string& database, const std::string& table,
+                                      const std::vector<std::string>& columns) {
+  if (columns.size() == 1) return {statement, kind, name, database, table, ", column '", columns[0], "'"};
+  return {statement, kind, name, database, table, "", "", ""};
+}
+
+}  // namespace
+
+Value Executor::AssignToColumn(const Value& value, const std::string& qualified, const Column& column) {
+  const ConversionContext context = session_.conversion();
+  if (value.is_null()) return Value::Null(column.type);
+  const SqlType& target = column.type;
+  if (IsStringKind(target.kind) || IsBinaryKind(target.kind)) {
+    Value text = IsStringKind(value.kind()) || IsBinaryKind(value.kind())
+                     ? value
+                     : Convert(value, SqlType{target.kind, -1, 0, 0, false}, context);
+    if (target.length > 0 && CharacterCount(text.text()) > static_cast<std::size_t>(target.length)) {
+      std::string_view kept = FirstCharacters(text.text(), static_cast<std::size_t>(target.length));
+      std::string_view rest = std::string_view(text.text()).substr(kept.size());
+      // Only blanks beyond the length are cut silently.
+      if (rest.find_first_not_of(' ') != std::string_view::npos) {
+        Raise(2628, {qualified, column.name, std::string(kept)});
+      }
+    }
+    return Convert(text, target, context);
+  }
+  return Convert(value, target, context);
+}
+
+void Executor::CheckUniqueKeys(Table& table, const std::vector<Row>& new_rows, const std::vector<std::size_t>* replaced) {
+  std::vector<Table::UniqueKey>& keys = table.UniqueKeys();
+  for (const Table::UniqueKey& key : keys) {
+    std::unordered_set<std::string> seen;
+    const std::unordered_set<std::string>* existing = &key.keys;
+    std::unordered_set<std::string> remaining;
+    if (replaced != nullptr) {
+      // Keys of the rows that stay unchanged.
+      std::vector<bool> is_replaced(table.rows.size(), false);
+      for (std::size_t index : *replaced) is_replaced[index] = true;
+      for (std::size_t i = 0; i < table.rows.size(); ++i) {
+        if (!is_replaced[i]) remaining.insert(Table::KeyOf(table.rows[i], key.positions));
+      }
+      existing = &remaining;
+    }
+    for (const Row& row : new_rows) {
+      std::string text = Table::KeyOf(row, key.positions);
+      if (existing->contains(text) || !seen.insert(text).second) {
+        std::string object = "dbo." + table.name;
+        if (key.is_constraint) {
+          Raise(2627, {key.primary ? "PRIMARY KEY" : "UNIQUE KEY", key.name, object, KeyValueText(row, key.positions)});
+        }
+        Raise(2601, {object, key.name, KeyValueText(row, key.positions)});
+      }
+    }
+  }
+}
+
+void Executor::CheckForeignKeysOut(Database& database, const Table& table, const std::vector<Row>& rows,
+                                   const char* statement) {
+  const ConversionContext context = session_.conversion();
+  for (const ForeignKey& foreign : table.foreign_keys) {
+    Table* parent = database.FindTable(foreign.referenced_table);
+    if (parent == nullptr) continue;
+    std::vector<int> child_positions = Positions(table, foreign.columns);
+    std::vector<int> parent_positions = Positions(*parent, foreign.referenced_columns);
+    std::unordered_set<std::string> parent_keys;
+    bool built = false;
+    for (const Row& row : rows) {
+      Row probe;
+      bool has_null = false;
+      for (std::size_t j = 0; j < child_positions.size(); ++j) {
+        const Value& value = row[static_cast<std::size_t>(child_positions[j])];
+        if (value.is_null()) has_null = true;
+        else probe.push_back(Convert(value, parent->columns[static_cast<std::size_t>(parent_positions[j])].type, context));
+      }
+      if (has_null) continue;  // a key with a NULL part is not checked
+      if (!built) {
+        for (const Row& parent_row : parent->rows) {
+          bool null_part = false;
+          parent_keys.insert(ReferenceKey(parent_row, parent_positions, null_part));
+        }
+        built = true;
+      }
+      std::string key;
+      for (const Value& value : probe) {
+        key += KeyText(value);
+        key.push_back('\x1f');
+      }
+      if (!parent_keys.contains(key)) {
+        Raise(547, ConflictArgs(statement, "FOREIGN KEY", foreign.name, database.name(), "dbo." + parent->name,
+                                foreign.referenced_columns));
+      }
+    }
+  }
+}
+
+void Executor::CascadeOrRefuse(Database& database, Table& table, const std::vector<std::size_t>& deleted,
+                               const std::vector<std::pair<std::size_t, Row>>* updated, const char* statement,
+                               std::vector<std::function<void()>>& undo) {
+  for (const auto& child_holder : database.tables()) {
+    Table& child = *child_holder;
+    for (const ForeignKey& foreign : child.foreign_keys) {
+      if (!EqualsIgnoreCase(foreign.referenced_table, table.name)) continue;
+      std::vector<int> parent_positions = Positions(table, foreign.referenced_columns);
+      std::vector<int> child_positions = Positions(child, foreign.columns);
+      // Old key -> new row (for updates) of the parent rows that go away or change.
+      std::unordered_map<std::string, const Row*> changed;
+      if (updated == nullptr) {
+        for (std::size_t index : deleted) {
+          bool has_null = false;
+          std::string key = ReferenceKey(table.rows[index], parent_positions, has_null);
+          if (!has_null) changed.emplace(key, nullptr);
+        }
+      } else {
+        for (const auto& [index, new_row] : *updated) {
+          bool has_null = false;
+          std::string old_key = ReferenceKey(table.rows[index], parent_positions, has_null);
+          bool new_null = false;
+          std::string new_key = ReferenceKey(new_row, parent_positions, new_null);
+          if (!has_null && old_key != new_key) changed.emplace(old_key, &new_row);
+        }
+      }
+      if (changed.empty()) continue;
+      std::vector<std::size_t> child_hits;
+      for (std::size_t i = 0; i < child.rows.size(); ++i) {
+        bool has_null = false;
+        std::string key = ReferenceKey(child.rows[i], child_positions, has_null);
+        if (!has_null && changed.contains(key)) child_hits.push_back(i);
+      }
+      if (child_hits.empty()) continue;
+      bool cascade = updated == nullptr ? foreign.cascade_delete : foreign.cascade_update;
+      if (!cascade) {
+        Raise(547, ConflictArgs(statement, "REFERENCE", foreign.name, database.name(), "dbo." + child.name,
+                                foreign.columns));
+      }
+      std::vector<Row> saved = child.rows;
+      Table* child_table = &child;
+      undo.push_back([child_table, saved = std::move(saved)]() mutable {
+        child_table->rows = std::move(saved);
+        child_table->InvalidateKeys();
+      });
+      if (updated == nullptr) {
+        CascadeOrRefuse(database, child, child_hits, nullptr, statement, undo);
+        std::vector<bool> remove(child.rows.size(), false);
+        for (std::size_t index : child_hits) remove[index] = true;
+        std::vector<Row> kept;
+        for (std::size_t i = 0; i < child.rows.size(); ++i) {
+          if (!remove[i]) kept.push_back(std::move(child.rows[i]));
+        }
+        child.rows = std::move(kept);
+      } else {
+        for (std::size_t index : child_hits) {
+          bool has_null = false;
+          const Row* new_parent = changed.at(ReferenceKey(child.rows[index], child_positions, has_null));
+          for (std::size_t j = 0; j < child_positions.size(); ++j) {
+            child.rows[index][static_cast<std::size_t>(child_positions[j])] =
+                (*new_parent)[static_cast<std::size_t>(parent_positions[j])];
+          }
+        }
+      }
+      child.InvalidateKeys();
+    }
+  }
+}
+
+void Executor::RunInsert(const parser::Insert& insert) {
+  const ConversionContext context = session_.conversion();
+  Database& database = DatabaseFor(insert.table);
+  Table& table = RequireTable(insert.table);
+  const std::string qualified = QualifiedTableName(database, table);
+  const bool identity_insert = session_.identity_insert &&
+                               EqualsIgnoreCase(session_.identity_insert->database, database.name()) &&
+                               EqualsIgnoreCase(session_.identity_insert->table, table.name);
+  const int identity_position = table.IdentityColumn();
+
+  std::vector<int> targets;
+  if (!insert.columns.empty()) {
+    for (const std::string& name : insert.columns) {
+      int position = table.ColumnIndex(name);
+      if (position < 0) Raise(207, {name});
+      if (std::find(targets.begin(), targets.end(), position) != targets.end()) Raise(264, {name});
+      if (position == identity_position && !identity_insert) Raise(544, {table.name});
+      targets.push_back(position);
+    }
+  } else if (!insert.default_values) {
+    if (identity_position >= 0 && identity_insert) Raise(8101, {table.name});
+    for (std::size_t i = 0; i < table.columns.size(); ++i) {
+      if (static_cast<int>(i) != identity_position) targets.push_back(static_cast<int>(i));
+    }
+  }
+  if (identity_insert && identity_position >= 0 &&
+      std::find(targets.begin(), targets.end(), identity_position) == targets.end()) {
+    Raise(545, {table.name});
+  }
+
+  // Source values; nullopt stands for DEFAULT.
+  std::vector<std::vector<std::optional<Value>>> sources;
+  if (insert.default_values) {
+    sources.emplace_back();
+  } else if (insert.query) {
+    Relation result = RunQuery(*insert.query, nullptr);
+    if (result.columns.size() != targets.size()) {
+      if (insert.columns.empty()) Raise(213);
+      Raise(result.columns.size() < targets.size() ? 120 : 121);
+    }
+    for (Row& row : result.rows) {
+      std::vector<std::optional<Value>> values;
+      for (Value& value : row) values.emplace_back(std::move(value));
+      sources.push_back(std::move(values));
+    }
+  } else {
+    for (const auto& row : insert.rows) {
+      if (row.size() != targets.size()) {
+        if (insert.columns.empty()) Raise(213);
+        Raise(row.size() < targets.size() ? 109 : 110);
+      }
+      std::vector<std::optional<Value>> values;
+      for (const auto& expr : row) {
+        if (expr->kind == parser::ExprKind::kFunction && expr->name == "DEFAULT" && expr->parts.empty()) {
+          values.emplace_back(std::nullopt);
+        } else {
+          values.emplace_back(Eval(*expr, nullptr));
+        }
+      }
+      sources.push_back(std::move(values));
+    }
+  }
+
+  std::vector<Row> new_rows;
+  new_rows.reserve(sources.size());
+  std::optional<std::int64_t> highest_explicit;
+  for (auto& source : sources) {
+    Row row(table.columns.size());
+    std::vector<const std::optional<Value>*> given(table.columns.size(), nullptr);
+    for (std::size_t i = 0; i < targets.size(); ++i) given[static_cast<std::size_t>(targets[i])] = &source[i];
+    for (std::size_t c = 0; c < table.columns.size(); ++c) {
+      const Column& column = table.columns[c];
+      Value value;
+      if (given[c] != nullptr && given[c]->has_value()) {
+        value = AssignToColumn(**given[c], qualified, column);
+        if (column.identity && !value.is_null()) {
+          std::int64_t number = Convert(value, SqlType::Of(TypeKind::kBigInt), context).integer();
+          if (!highest_explicit || number > *highest_explicit) highest_explicit = number;
+        }
+      } else if (column.identity) {
+        Identity& identity = *table.columns[c].identity;
+        std::int64_t next = identity.current ? *identity.current + identity.increment : identity.seed;
+        identity.current = next;  // a failed statement still uses up its numbers
+        value = Convert(Value::Integer(next, TypeKind::kBigInt), column.type, context);
+      } else if (const DefaultConstraint* constraint = table.DefaultFor(column.name)) {
+        value = AssignToColumn(EvalDefault(constraint->definition), qualified, column);
+      } else {
+        value = Value::Null(column.type);
+      }
+      if (value.is_null() && !column.nullable) Raise(515, {column.name, qualified, "INSERT"});
+      row[c] = std::move(value);
+    }
+    new_rows.push_back(std::move(row));
+  }
+
+  CheckUniqueKeys(table, new_rows, nullptr);
+  CheckForeignKeysOut(database, table, new_rows, "INSERT");
+
+  std::vector<Table::UniqueKey>& keys = table.UniqueKeys();
+  for (Row& row : new_rows) {
+    for (Table::UniqueKey& key : keys) key.keys.insert(Table::KeyOf(row, key.positions));
+    table.rows.push_back(std::move(row));
+  }
+  table.RowsAppended();
+  if (highest_explicit && identity_position >= 0) {
+    Identity& identity = *table.columns[static_cast<std::size_t>(identity_position)].identity;
+    bool ascending = identity.increment > 0;
+    if (!identity.current || (ascending ? *highest_explicit > *identity.current : *highest_explicit < *identity.current)) {
+      identity.current = *highest_explicit;
+    }
+  }
+}
+
+void Executor::RunUpdate(const parser::Update& update) {
+  const ConversionContext context = session_.conversion();
+  Database& database = DatabaseFor(update.target);
+  Relation relation;
+  std::string target_qualifier = update.target.name;
+  if (update.from.empty()) {
+    parser::TableRef ref;
+    ref.name = update.target;
+    relation = ScanNamed(ref, nullptr, update.where.get());
+  } else {
+    bool where_applied = false;
+    relation = BuildFrom(update.from, nullptr, update.where.get(), where_applied);
+    if (update.where && !where_applied) {
+      std::vector<Row> kept;
+      for (Row& row : relation.rows) {
+        Scope scope{&relation.columns, &row, nullptr, nullptr};
+        if (EvalCondition(*update.where, &scope) == true) kept.push_back(std::move(row));
+      }
+      relation.rows = std::move(kept);
+    }
+  }
+  int hidden = -1;
+  for (std::size_t i = 0; i < relation.columns.size(); ++i) {
+    if (relation.columns[i].hidden && EqualsIgnoreCase(relation.columns[i].qualifier, target_qualifier)) {
+      hidden = static_cast<int>(i);
+      break;
+    }
+  }
+  if (hidden < 0) {
+    for (std::size_t i = 0; i < relation.columns.size(); ++i) {
+      if (relation.columns[i].hidden && EqualsIgnoreCase(relation.columns[i].table_name, target_qualifier)) {
+        hidden = static_cast<int>(i);
+        break;
+      }
+    }
+  }
+  if (hidden < 0) {
+    RequireTable(update.target);
+    RaiseUnsupported("UPDATE of a table that is not part of its FROM clause");
+  }
+  Table& table = *relation.columns[static_cast<std::size_t>(hidden)].table;
+  const std::string qualified = QualifiedTableName(database, table);
+
+  std::vector<int> positions;
+  for (const parser::Assignment& assignment : update.assignments) {
+    if (!assignment.variable.empty()) {
+      positions.push_back(-1);
+      continue;
+    }
+    int position = table.ColumnIndex(assignment.column.back());
+    if (position < 0) Raise(207, {assignment.column.back()});
+    if (table.columns[static_cast<std::size_t>(position)].identity) Raise(8102, {table.columns[static_cast<std::size_t>(position)].name});
+    positions.push_back(position);
+  }
+
+  std::int64_t limit = -1;
+  if (update.top) limit = Convert(Eval(*update.top, nullptr), SqlType::Of(TypeKind::kBigInt), context).integer();
+
+  std::vector<std::size_t> indices;
+  std::vector<Row> new_rows;
+  std::unordered_set<std::size_t> seen;
+  for (const Row& row : relation.rows) {
+    const Value& id = row[static_cast<std::size_t>(hidden)];
+    if (id.is_null()) continue;
+    std::size_t index = static_cast<std::size_t>(id.integer());
+    if (!seen.insert(index).second) continue;  // the first matching row wins
+    if (limit >= 0 && static_cast<std::int64_t>(indices.size()) >= limit) break;
+    Scope scope{&relation.columns, &row, nullptr, nullptr};
+    Row new_row = table.rows[index];
+    for (std::size_t a = 0; a < update.assignments.size(); ++a) {
+      const parser::Assignment& assignment = update.assignments[a];
+      Value value = Eval(*assignment.value, &scope);
+      if (assignment.op != "=") {
+        const Value& current = positions[a] < 0 ? FindVariable(assignment.variable).value
+                                                : table.rows[index][static_cast<std::size_t>(positions[a])];
+        char op = assignment.op[0];
+        value = op == '+' ? Add(current, value, context)
+                : op == '-' ? Subtract(current, value, context)
+                : op == '*' ? Multiply(current, value, context)
+                            : Divide(current, value, context);
+      }
+      if (positions[a] < 0) {
+        Variable& variable = FindVariable(assignment.variable);
+        variable.value = Convert(value, variable.type, context);
+        continue;
+      }
+      const Column& column = table.columns[static_cast<std::size_t>(positions[a])];
+      Value stored = AssignToColumn(value, qualified, column);
+      if (stored.is_null() && !column.nullable) Raise(515, {column.name, qualified, "UPDATE"});
+      new_row[static_cast<std::size_t>(positions[a])] = std::move(stored);
+    }
+    indices.push_back(index);
+    new_rows.push_back(std::move(new_row));
+  }
+  if (indices.empty()) return;
+
+  CheckUniqueKeys(table, new_rows, &indices);
+  CheckForeignKeysOut(database, table, new_rows, "UPDATE");
+  std::vector<std::pair<std::size_t, Row>> updated;
+  for (std::size_t i = 0; i < indices.size(); ++i) updated.emplace_back(indices[i], new_rows[i]);
+  std::vector<std::function<void()>> undo;
+  try {
+    CascadeOrRefuse(database, table, {}, &updated, "UPDATE", undo);
+  } catch (...) {
+    for (auto it = undo.rbegin(); it != undo.rend(); ++it) (*it)();
+    throw;
+  }
+  for (auto& [index, row] : updated) table.rows[index] = std::move(row);
+  table.InvalidateKeys();
+}
+
+void Executor::RunDelete(const parser::Delete& deletion) {
+  const ConversionContext context = session_.conversion();
+  Database& database = DatabaseFor(deletion.target);
+  Relation relation;
+  if (deletion.from.empty()) {
+    parser::TableRef ref;
+    ref.name = deletion.target;
+    relation = ScanNamed(ref, nullptr, deletion.where.get());
+  } else {
+    bool where_applied = false;
+    relation = BuildFrom(deletion.from, nullptr, deletion.where.get(), where_applied);
+    if (deletion.where && !where_applied) {
+      std::vector<Row> kept;
+      for (Row& row : relation.rows) {
+        Scope scope{&relation.columns, &row, nullptr, nullptr};
+        if (EvalCondition(*deletion.where, &scope) == true) kept.push_back(std::move(row));
+      }
+      relation.rows = std::move(kept);
+    }
+  }
+  int hidden = -1;
+  for (std::size_t i = 0; i < relation.columns.size() && hidden < 0; ++i) {
+    if (relation.columns[i].hidden && EqualsIgnoreCase(relation.columns[i].qualifier, deletion.target.name)) {
+      hidden = static_cast<int>(i);
+    }
+  }
+  for (std::size_t i = 0; i < relation.columns.size() && hidden < 0; ++i) {
+    if (relation.columns[i].hidden && EqualsIgnoreCase(relation.columns[i].table_name, deletion.target.name)) {
+      hidden = static_cast<int>(i);
+    }
+  }
+  if (hidden < 0) {
+    RequireTable(deletion.target);
+    RaiseUnsupported("DELETE of a table that is not part of its FROM clause");
+  }
+  Table& table = *relation.columns[static_cast<std::size_t>(hidden)].table;
+  std::int64_t limit = -1;
+  if (deletion.top) limit = Convert(Eval(*deletion.top, nullptr), SqlType::Of(TypeKind::kBigInt), context).integer();
+  std::vector<std::size_t> indices;
+  std::unordered_set<std::size_t> seen;
+  for (const Row& row : relation.rows) {
+    const Value& id = row[static_cast<std::size_t>(hidden)];
+    if (id.is_null()) continue;
+    if (limit >= 0 && static_cast<std::int64_t>(indices.size()) >= limit) break;
+    std::size_t index = static_cast<std::size_t>(id.integer());
+    if (seen.insert(index).second) indices.push_back(index);
+  }
+  if (indices.empty()) return;
+  std::vector<std::function<void()>> undo;
+  try {
+    CascadeOrRefuse(database, table, indices, nullptr, "DELETE", undo);
+  } catch (...) {
+    for (auto it = undo.rbegin(); it != undo.rend(); ++it) (*it)();
+    throw;
+  }
+  std::vector<bool> remove(table.rows.size(), false);
+  for (std::size_t index : indices) remove[index] = true;
+  std::vector<Row> kept;
+  kept.reserve(table.rows.size() - indices.size());
+  for (std::size_t i = 0; i < table.rows.size(); ++i) {
+    if (!remove[i]) kept.push_back(std::move(table.rows[i]));
+  }
+  table.rows = std::move(kept);
+  table.InvalidateKeys();
+}
+
+}  // namespace quelor::sim::execution

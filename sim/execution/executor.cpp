@@ -1,0 +1,312 @@
+// Batches and control flow: IF/ELSE, WHILE, BEGIN...END, variables, SET
+// options, and the rule which errors end a statement and which the batch.
+#include "sim/execution/executor.h"
+
+#include <functional>
+
+#include "sim/parser/parser.h"
+
+namespace quelor::sim {
+
+namespace execution {
+
+namespace {
+
+template <class... Ts>
+struct Overloaded : Ts... {
+  using Ts::operator()...;
+};
+template <class... Ts>
+Overloaded(Ts...) -> Overloaded<Ts...>;
+
+}  // namespace
+
+Executor::Executor(Session& session) : session_(session) { frames_.emplace_back(); }
+
+Database& Executor::CurrentDatabase() const {
+  Database* database = session_.server->FindDatabase(session_.database);
+  if (database == nullptr) Raise(911, {session_.database});
+  return *database;
+}
+
+Database& Executor::DatabaseFor(const parser::ObjectName& name) const {
+  if (name.database.empty()) return CurrentDatabase();
+  Database* database = session_.server->FindDatabase(name.database);
+  if (database == nullptr) Raise(911, {name.database});
+  return *database;
+}
+
+Table* Executor::FindTable(const parser::ObjectName& name) const {
+  if (!name.schema.empty() && !EqualsIgnoreCase(name.schema, "dbo")) return nullptr;
+  return DatabaseFor(name).FindTable(name.name);
+}
+
+Table& Executor::RequireTable(const parser::ObjectName& name) const {
+  Table* table = FindTable(name);
+  if (table == nullptr) Raise(208, {DisplayName(name)});
+  return *table;
+}
+
+std::string Executor::DisplayName(const parser::ObjectName& name) {
+  if (!name.database.empty()) return name.database + "." + name.schema + "." + name.name;
+  if (!name.schema.empty()) return name.schema + "." + name.name;
+  return name.name;
+}
+
+std::string Executor::QualifiedTableName(const Database& database, const Table& table) const {
+  return database.name() + ".dbo." + table.name;
+}
+
+namespace {
+
+// Column references of `expr` outside subqueries that must name a column of
+// `table` (unqualified, or qualified with `qualifier`).
+void CheckColumns(const parser::Expr& expr, const Table& table, const std::string& qualifier) {
+  using parser::ExprKind;
+  if (expr.kind == ExprKind::kColumn) {
+    const std::string& name = expr.parts.back();
+    bool own = expr.parts.size() == 1 || EqualsIgnoreCase(expr.parts[expr.parts.size() - 2], qualifier);
+    if (own && table.ColumnIndex(name) < 0 && !EqualsIgnoreCase(name, "CURRENT_TIMESTAMP")) Raise(207, {name});
+    return;
+  }
+  if (expr.kind == ExprKind::kSubquery || expr.kind == ExprKind::kExists) return;
+  std::size_t first = 0;
+  // The first argument of DATEADD, DATEDIFF and DATEPART is a date part name.
+  if (expr.kind == ExprKind::kFunction && expr.parts.size() == 1 &&
+      (EqualsIgnoreCase(expr.name, "DATEADD") || EqualsIgnoreCase(expr.name, "DATEDIFF") ||
+       EqualsIgnoreCase(expr.name, "DATEPART"))) {
+    first = 1;
+  }
+  for (std::size_t i = first; i < expr.args.size(); ++i) {
+    if (expr.args[i]) CheckColumns(*expr.args[i], table, qualifier);
+  }
+}
+
+}  // namespace
+
+void Executor::CheckBinding(const std::vector<parser::StatementPtr>& statements) {
+  auto existing = [&](const parser::ObjectName& name) -> Table* {
+    if (!name.database.empty() && session_.server->FindDatabase(name.database) == nullptr) return nullptr;
+    return FindTable(name);
+  };
+  std::function<void(const parser::Statement&)> check = [&](const parser::Statement& statement) {
+    if (const auto* insert = std::get_if<parser::Insert>(&statement.node)) {
+      if (Table* table = existing(insert->table)) {
+        for (const std::string& column : insert->columns) {
+          if (table->ColumnIndex(column) < 0) Raise(207, {column});
+        }
+      }
+    } else if (const auto* update = std::get_if<parser::Update>(&statement.node)) {
+      Table* table = update->from.empty() ? existing(update->target) : nullptr;
+      if (table != nullptr) {
+        for (const parser::Assignment& assignment : update->assignments) {
+          if (assignment.variable.empty() && table->ColumnIndex(assignment.column.back()) < 0) {
+            Raise(207, {assignment.column.back()});
+          }
+          CheckColumns(*assignment.value, *table, update->target.name);
+        }
+        if (update->where) CheckColumns(*update->where, *table, update->target.name);
+      }
+    } else if (const auto* deletion = std::get_if<parser::Delete>(&statement.node)) {
+      Table* table = deletion->from.empty() ? existing(deletion->target) : nullptr;
+      if (table != nullptr && deletion->where) CheckColumns(*deletion->where, *table, deletion->target.name);
+    } else if (const auto* select = std::get_if<parser::Select>(&statement.node)) {
+      const parser::SelectQuery& query = *select->query;
+      if (query.union_next || query.from.size() != 1 || query.from[0]->kind != parser::TableRef::Kind::kNamed) return;
+      const parser::TableRef& ref = *query.from[0];
+      if (EqualsIgnoreCase(ref.name.schema, "sys") || EqualsIgnoreCase(ref.name.schema, "INFORMATION_SCHEMA")) return;
+      Table* table = existing(ref.name);
+      if (table == nullptr) return;
+      const std::string qualifier = ref.alias.empty() ? ref.name.name : ref.alias;
+      for (const parser::SelectItem& item : query.items) {
+        if (item.expr) CheckColumns(*item.expr, *table, qualifier);
+      }
+      if (query.where) CheckColumns(*query.where, *table, qualifier);
+      for (const auto& expr : query.group_by) CheckColumns(*expr, *table, qualifier);
+    } else if (const auto* branch = std::get_if<parser::If>(&statement.node)) {
+      check(*branch->then_branch);
+      if (branch->else_branch) check(*branch->else_branch);
+    } else if (const auto* loop = std::get_if<parser::While>(&statement.node)) {
+      check(*loop->body);
+    } else if (const auto* block = std::get_if<parser::Block>(&statement.node)) {
+      for (const auto& inner : block->statements) check(*inner);
+    }
+  };
+  for (const auto& statement : statements) check(*statement);
+}
+
+void Executor::RunStatements(const std::vector<parser::StatementPtr>& statements, BatchResult& result) {
+  for (const auto& statement : statements) {
+    Flow flow = RunGuarded(*statement, result);
+    if (flow == Flow::kReturn) break;
+  }
+}
+
+Executor::Flow Executor::RunGuarded(const parser::Statement& statement, BatchResult& result) {
+  try {
+    return Run(statement, result);
+  } catch (const SqlError& error) {
+    if (error.scope() == ErrorScope::kBatch) throw;
+    // The statement ends; the batch goes on with the next statement.
+    result.errors.push_back(error.message());
+    for (const Message& follow_up : error.follow_ups()) result.errors.push_back(follow_up);
+    return Flow::kNormal;
+  }
+}
+
+Executor::Flow Executor::Run(const parser::Statement& statement, BatchResult& result) {
+  return std::visit(
+      Overloaded{
+          [&](const parser::CreateTable& node) { RunCreateTable(node); return Flow::kNormal; },
+          [&](const parser::AlterTable& node) { RunAlterTable(node); return Flow::kNormal; },
+          [&](const parser::DropTable& node) { RunDropTable(node); return Flow::kNormal; },
+          [&](const parser::CreateIndex& node) { RunCreateIndex(node); return Flow::kNormal; },
+          [&](const parser::DropIndex& node) { RunDropIndex(node); return Flow::kNormal; },
+          [&](const parser::CreateFunction& node) { RunCreateFunction(node); return Flow::kNormal; },
+          [&](const parser::DropFunction& node) { RunDropFunction(node); return Flow::kNormal; },
+          [&](const parser::Insert& node) { RunInsert(node); return Flow::kNormal; },
+          [&](const parser::Update& node) { RunUpdate(node); return Flow::kNormal; },
+          [&](const parser::Delete& node) { RunDelete(node); return Flow::kNormal; },
+          [&](const parser::Select& node) {
+            Relation relation = RunQuery(*node.query, nullptr);
+            bool assigns = false;
+            for (const parser::SelectItem& item : node.query->items) assigns = assigns || !item.variable.empty();
+            if (!assigns && call_depth_ == 0) result.result_sets.push_back(std::move(relation));
+            return Flow::kNormal;
+          },
+          [&](const parser::SetOption& node) { RunSetOption(node); return Flow::kNormal; },
+          [&](const parser::Declare& node) {
+            for (const parser::DeclaredVariable& variable : node.variables) {
+              if (frames_.back().contains(variable.name)) Raise(134, {variable.name});
+              Value initial = Value::Null(variable.type);
+              if (variable.initial) initial = Convert(Eval(*variable.initial, nullptr), variable.type, session_.conversion());
+              frames_.back()[variable.name] = Variable{variable.type, std::move(initial)};
+            }
+            return Flow::kNormal;
+          },
+          [&](const parser::SetVariable& node) {
+            Variable& variable = FindVariable(node.name);
+            Value value = Eval(*node.value, nullptr);
+            const ConversionContext context = session_.conversion();
+            if (node.op == "+=") value = Add(variable.value, value, context);
+            if (node.op == "-=") value = Subtract(variable.value, value, context);
+            if (node.op == "*=") value = Multiply(variable.value, value, context);
+            if (node.op == "/=") value = Divide(variable.value, value, context);
+            variable.value = Convert(value, variable.type, context);
+            return Flow::kNormal;
+          },
+          [&](const parser::If& node) {
+            if (EvalCondition(*node.condition, nullptr) == true) return RunGuarded(*node.then_branch, result);
+            if (node.else_branch) return RunGuarded(*node.else_branch, result);
+            return Flow::kNormal;
+          },
+          [&](const parser::While& node) {
+            // A loop that never ends would hang the caller: stop it loudly.
+            for (long iterations = 0; EvalCondition(*node.condition, nullptr) == true; ++iterations) {
+              if (iterations > 10'000'000) RaiseUnsupported("WHILE loop of more than 10,000,000 rounds");
+              Flow flow = RunGuarded(*node.body, result);
+              if (flow == Flow::kBreak) break;
+              if (flow == Flow::kReturn) return flow;
+            }
+            return Flow::kNormal;
+          },
+          [&](const parser::Block& node) {
+            for (const auto& inner : node.statements) {
+              Flow flow = RunGuarded(*inner, result);
+              if (flow != Flow::kNormal) return flow;
+            }
+            return Flow::kNormal;
+          },
+          [&](const parser::Return& node) {
+            if (node.value) return_value_ = Eval(*node.value, nullptr);
+            return Flow::kReturn;
+          },
+          [&](const parser::Use& node) {
+            Database* database = session_.server->FindDatabase(node.database);
+            if (database == nullptr) Raise(911, {node.database});
+            session_.database = database->name();
+            return Flow::kNormal;
+          },
+          [&](const parser::NoEffect&) { return Flow::kNormal; },
+          [&](const parser::Break&) { return Flow::kBreak; },
+          [&](const parser::Continue&) { return Flow::kContinue; },
+      },
+      statement.node);
+}
+
+void Executor::RunSetOption(const parser::SetOption& option) {
+  const std::string& name = option.option;
+  if (name == "DATEFORMAT") {
+    std::optional<DateFormat> format = DateFormatFromName(option.value);
+    if (!format) Raise(2741, {option.value});
+    session_.date_format = *format;
+    return;
+  }
+  if (name == "LANGUAGE") {
+    static const CaseInsensitiveMap<DateFormat> kLanguages = {
+        {"us_english", DateFormat::kMdy}, {"English", DateFormat::kMdy}, {"Deutsch", DateFormat::kDmy},
+        {"German", DateFormat::kDmy},     {"British", DateFormat::kDmy}, {"Français", DateFormat::kDmy},
+        {"French", DateFormat::kDmy}};
+    auto found = kLanguages.find(option.value);
+    if (found == kLanguages.end()) RaiseUnsupported("SET LANGUAGE " + option.value);
+    session_.language = option.value;
+    session_.date_format = found->second;
+    return;
+  }
+  if (name == "IDENTITY_INSERT") {
+    Database& database = DatabaseFor(option.table);
+    Table* table = FindTable(option.table);
+    if (table == nullptr) Raise(1088, {DisplayName(option.table)});
+    if (table->IdentityColumn() < 0) Raise(8106, {table->name});
+    auto& current = session_.identity_insert;
+    bool is_current = current && EqualsIgnoreCase(current->database, database.name()) &&
+                      EqualsIgnoreCase(current->table, table->name);
+    if (!option.on) {
+      if (is_current) current.reset();
+      return;
+    }
+    if (current && !is_current) {
+      Raise(8107, {current->database + ".dbo." + current->table, DisplayName(option.table)});
+    }
+    current = Session::IdentityInsert{database.name(), table->name};
+    return;
+  }
+  if (name == "DATEFIRST" || name == "LOCK_TIMEOUT" || name == "DEADLOCK_PRIORITY" || name == "TEXTSIZE") return;
+  static const CaseInsensitiveMap<bool> kAccepted = {
+      // option -> the value the simulation implements; the other one is refused.
+      {"NOCOUNT", true},           {"ANSI_NULLS", true},          {"ANSI_WARNINGS", true},
+      {"ANSI_PADDING", true},      {"QUOTED_IDENTIFIER", true},   {"ARITHABORT", true},
+      {"CONCAT_NULL_YIELDS_NULL", true}, {"ANSI_NULL_DFLT_ON", true}, {"NUMERIC_ROUNDABORT", false},
+      {"XACT_ABORT", false},       {"IMPLICIT_TRANSACTIONS", false}, {"ANSI_DEFAULTS", true},
+      {"CURSOR_CLOSE_ON_COMMIT", false}, {"FMTONLY", false},      {"STATISTICS", false},
+      {"ROWCOUNT", false},         {"SHOWPLAN_TEXT", false},      {"NOEXEC", false},
+      {"PARSEONLY", false},        {"ANSI_NULL_DFLT_OFF", false}};
+  auto found = kAccepted.find(name);
+  if (found == kAccepted.end()) Raise(195, {name, "SET option"});
+  // NOCOUNT, ARITHABORT, ANSI_WARNINGS, ANSI_PADDING, QUOTED_IDENTIFIER and the
+  // like change nothing the simulation can tell apart; only the settings
+  // that would change results are refused when switched.
+  static const CaseInsensitiveSet kMeaningless = {"NOCOUNT", "ARITHABORT", "ANSI_WARNINGS", "ANSI_PADDING",
+                                                  "QUOTED_IDENTIFIER", "STATISTICS", "ANSI_DEFAULTS"};
+  if (kMeaningless.contains(name)) return;
+  if (option.on != found->second) RaiseUnsupported("SET " + name + (option.on ? " ON" : " OFF"));
+}
+
+}  // namespace execution
+
+BatchResult RunBatch(Session& session, const std::string& text) {
+  BatchResult result;
+  try {
+    std::vector<parser::StatementPtr> statements = parser::ParseBatch(text);
+    execution::Executor executor(session);
+    executor.CheckBinding(statements);
+    executor.RunStatements(statements, result);
+  } catch (const SqlError& error) {
+    // A batch-ending error: what ran before it stays done.
+    result.errors.push_back(error.message());
+    for (const Message& follow_up : error.follow_ups()) result.errors.push_back(follow_up);
+  }
+  return result;
+}
+
+}  // namespace quelor::sim

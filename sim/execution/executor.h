@@ -1,0 +1,157 @@
+// Runs parsed statements against the server model for one session: control
+// flow and variables, queries, data changes and schema changes. One Executor
+// runs one batch; errors are collected as the real server reports them.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "sim/catalog/schema.h"
+#include "sim/errors.h"
+#include "sim/execution/relation.h"
+#include "sim/execution/session.h"
+#include "sim/parser/ast.h"
+
+namespace quelor::sim {
+
+// The outcome of one batch: the result sets of its SELECT statements and the
+// error messages in the order the server sent them.
+struct BatchResult {
+  std::vector<Relation> result_sets;
+  std::vector<Message> errors;
+};
+
+// Runs `text` as one batch on `session`. Syntax errors stop the batch before
+// anything runs; statement errors end only their statement; batch errors
+// (missing objects or columns, conversion failures) end the batch.
+BatchResult RunBatch(Session& session, const std::string& text);
+
+namespace execution {
+
+struct Variable {
+  SqlType type;
+  Value value;
+};
+
+// Evaluation context of an expression: the current row of a relation, the
+// scope of an enclosing query (correlated subqueries), and in grouped
+// queries the rows of the current group.
+struct Scope {
+  const std::vector<BoundColumn>* columns = nullptr;
+  const Row* row = nullptr;
+  const Scope* outer = nullptr;
+  const std::vector<Row>* group = nullptr;
+};
+
+class Executor {
+ public:
+  explicit Executor(Session& session);
+
+  // Runs statements in order; throws the SqlError of a batch-ending error.
+  void RunStatements(const std::vector<parser::StatementPtr>& statements, BatchResult& result);
+
+  // Binds the statements of a batch to the tables that exist before it runs,
+  // as the real server compiles a batch: a column missing from such a table
+  // fails the whole batch (207) before its first statement. Statements on
+  // tables that do not exist yet are bound when they run (deferred name
+  // resolution). Covered: INSERT column lists, UPDATE and DELETE of one
+  // table without FROM, and SELECT from one table.
+  void CheckBinding(const std::vector<parser::StatementPtr>& statements);
+
+  // Evaluates a scalar user-defined function call.
+  Value CallScalarFunction(const Function& function, std::vector<Value> arguments);
+
+ private:
+  enum class Flow { kNormal, kBreak, kContinue, kReturn };
+
+  Flow Run(const parser::Statement& statement, BatchResult& result);
+  Flow RunGuarded(const parser::Statement& statement, BatchResult& result);
+
+  // ---- names ----
+  Database& CurrentDatabase() const;
+  Database& DatabaseFor(const parser::ObjectName& name) const;
+  Table* FindTable(const parser::ObjectName& name) const;
+  Table& RequireTable(const parser::ObjectName& name) const;
+  static std::string DisplayName(const parser::ObjectName& name);
+  std::string QualifiedTableName(const Database& database, const Table& table) const;
+
+  // ---- expressions (evaluator.cpp) ----
+  Value Eval(const parser::Expr& expr, const Scope* scope);
+  std::optional<bool> EvalCondition(const parser::Expr& expr, const Scope* scope);
+  Value EvalColumn(const parser::Expr& expr, const Scope* scope);
+  Value EvalFunction(const parser::Expr& expr, const Scope* scope);
+  Value EvalAggregate(const parser::Expr& expr, const Scope* scope);
+  Value EvalCase(const parser::Expr& expr, const Scope* scope);
+  static bool IsAggregate(const parser::Expr& expr);
+  static bool ContainsAggregate(const parser::Expr& expr);
+  Variable& FindVariable(const std::string& name);
+  Value EvalDefault(const std::string& definition);
+
+  // ---- queries (query.cpp) ----
+  Relation RunQuery(const parser::SelectQuery& query, const Scope* outer);
+  Relation RunQuerySpecification(const parser::SelectQuery& query, const Scope* outer,
+                                 const std::vector<parser::OrderItem>* order_by);
+  // The rows of a FROM list; `where` is applied while scanning when the list
+  // is one named table, and `where_applied` tells whether it was.
+  Relation BuildFrom(const std::vector<std::unique_ptr<parser::TableRef>>& from, const Scope* outer,
+                     const parser::Expr* where, bool& where_applied);
+  Relation BuildTableRef(const parser::TableRef& ref, const Scope* outer);
+  Relation ScanNamed(const parser::TableRef& ref, const Scope* outer, const parser::Expr* where);
+  Relation CallTableFunction(const parser::TableRef& ref, const Scope* outer);
+  // Positions of the rows of `table` that can satisfy `where`, found through
+  // an equality "column = outer value" of its top-level AND list; nullopt
+  // when there is no such equality and every row must be tested.
+  std::optional<std::vector<std::size_t>> IndexedCandidates(const Table& table, const std::string& qualifier,
+                                                            const parser::Expr& where, const Scope* outer);
+
+  // ---- data changes (dml.cpp) ----
+  void RunInsert(const parser::Insert& insert);
+  void RunUpdate(const parser::Update& update);
+  void RunDelete(const parser::Delete& deletion);
+  // `value` converted for storage in `column` of the table named `qualified`
+  // ("DB.dbo.T"): refuses text that does not fit (2628) and numbers that
+  // overflow (8115); rounds decimals to the column's scale.
+  Value AssignToColumn(const Value& value, const std::string& qualified, const Column& column);
+  void CheckUniqueKeys(Table& table, const std::vector<Row>& new_rows, const std::vector<std::size_t>* replaced);
+  void CheckForeignKeysOut(Database& database, const Table& table, const std::vector<Row>& rows, const char* statement);
+  void CascadeOrRefuse(Database& database, Table& table, const std::vector<std::size_t>& deleted,
+                       const std::vector<std::pair<std::size_t, Row>>* updated, const char* statement,
+                       std::vector<std::function<void()>>& undo);
+
+  // ---- schema changes (ddl.cpp) ----
+  void RunCreateTable(const parser::CreateTable& create);
+  void RunAlterTable(const parser::AlterTable& alter);
+  void RunDropTable(const parser::DropTable& drop);
+  void RunCreateIndex(const parser::CreateIndex& create);
+  void RunDropIndex(const parser::DropIndex& drop);
+  void RunCreateFunction(const parser::CreateFunction& create);
+  void RunDropFunction(const parser::DropFunction& drop);
+  void AddConstraint(Database& database, Table& table, const parser::ConstraintDefinition& constraint,
+                     std::optional<bool> with_check, bool creating);
+  void AddColumns(Database& database, Table& table, const parser::AlterTable& alter);
+  void AlterColumn(Database& database, Table& table, const parser::ColumnDefinition& column);
+  void DropColumns(Database& database, Table& table, const std::vector<std::string>& names);
+  void DropConstraints(Database& database, Table& table, const std::vector<std::string>& names);
+
+  // ---- session settings ----
+  void RunSetOption(const parser::SetOption& option);
+
+  // Per-batch lookup tables of column values, for correlated subqueries
+  // such as "WHERE B.BLZ = d_blz.BLZ" on large tables.
+  struct ColumnLookup {
+    std::uint64_t version = 0;
+    std::unordered_map<std::string, std::vector<std::size_t>> rows;
+  };
+  std::unordered_map<std::string, ColumnLookup> lookups_;
+
+  Session& session_;
+  std::vector<CaseInsensitiveMap<Variable>> frames_;
+  std::optional<Value> return_value_;
+  int call_depth_ = 0;
+};
+
+}  // namespace execution
+}  // namespace quelor::sim

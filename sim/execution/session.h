@@ -1,0 +1,31 @@
+// What a connection keeps between batches: the current database, the date
+// format and language, and the one table whose IDENTITY_INSERT is ON.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "sim/date_time.h"
+#include "sim/value.h"
+
+namespace quelor::sim {
+
+class Server;
+
+struct Session {
+  Server* server = nullptr;
+  std::string database = "master";
+  // An English login reads numeric dates month first.
+  DateFormat date_format = DateFormat::kMdy;
+  std::string language = "us_english";
+
+  struct IdentityInsert {
+    std::string database;
+    std::string table;
+  };
+  std::optional<IdentityInsert> identity_insert;
+
+  ConversionContext conversion() const { return ConversionContext{date_format}; }
+};
+
+}  // namespace quelor::sim

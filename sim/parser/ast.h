@@ -1,0 +1,294 @@
+// Syntax tree of the T-SQL subset: expressions, queries and statements as the
+// parser reads them, before any name is resolved.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <variant>
+#include <vector>
+
+#include "sim/catalog/schema.h"
+#include "sim/value.h"
+
+namespace quelor::sim::parser {
+
+// db.dbo.table, dbo.table or table.
+struct ObjectName {
+  std::string database;
+  std::string schema;
+  std::string name;
+};
+
+struct SelectQuery;
+struct Expr;
+using ExprPtr = std::unique_ptr<Expr>;
+
+enum class ExprKind {
+  kLiteral,
+  kColumn,    // parts: [qualifier..., column]
+  kVariable,  // name
+  kStar,      // COUNT(*)
+  kNegate,
+  kBitNot,
+  kArithmetic,  // op: + - * / % & | ^
+  kCompare,     // op: = <> < <= > >=
+  kAnd,
+  kOr,
+  kNot,
+  kIsNull,   // negated: IS NOT NULL
+  kLike,     // args: value, pattern
+  kInList,   // args: value, list...
+  kInQuery,  // args: value; query
+  kExists,   // query
+  kBetween,  // args: value, low, high
+  kCase,     // args: [operand], when, then, ..., [else]
+  kFunction,  // parts: name parts; args
+  kCast,      // args: value [, style]; type
+  kSubquery,  // query
+};
+
+struct Expr {
+  ExprKind kind = ExprKind::kLiteral;
+  Value literal;
+  std::vector<std::string> parts;
+  std::string name;
+  std::string op;
+  bool negated = false;
+  bool distinct = false;  // COUNT(DISTINCT x)
+  bool has_operand = false;  // simple CASE
+  bool has_else = false;
+  std::vector<ExprPtr> args;
+  std::unique_ptr<SelectQuery> query;
+  SqlType type;
+};
+
+struct SelectItem {
+  ExprPtr expr;            // null for * and t.*
+  std::string alias;
+  std::string star_qualifier;  // "t" for t.*, empty for *
+  bool star = false;
+  std::string variable;  // SELECT @v = expr
+};
+
+enum class JoinType { kInner, kLeft, kRight, kFull, kCross };
+
+struct TableRef {
+  enum class Kind { kNamed, kDerived, kFunction, kJoin };
+  Kind kind = Kind::kNamed;
+  ObjectName name;
+  std::string alias;
+  std::unique_ptr<SelectQuery> query;  // derived table
+  std::vector<ExprPtr> args;           // table-valued function
+  JoinType join = JoinType::kInner;
+  std::unique_ptr<TableRef> left;
+  std::unique_ptr<TableRef> right;
+  ExprPtr on;
+};
+
+struct OrderItem {
+  ExprPtr expr;
+  bool descending = false;
+};
+
+struct SelectQuery {
+  bool distinct = false;
+  ExprPtr top;
+  bool top_percent = false;
+  std::vector<SelectItem> items;
+  std::vector<std::unique_ptr<TableRef>> from;
+  ExprPtr where;
+  std::vector<ExprPtr> group_by;
+  ExprPtr having;
+  std::vector<OrderItem> order_by;  // of the whole union
+  std::unique_ptr<SelectQuery> union_next;
+  bool union_all = false;
+};
+
+struct Statement;
+using StatementPtr = std::unique_ptr<Statement>;
+
+struct ColumnDefinition {
+  std::string name;
+  SqlType type;
+  std::optional<bool> nullable;  // unset: the session default (nullable)
+  std::optional<Identity> identity;
+  std::string default_name;
+  std::string default_text;  // as the catalogue stores it: "((0))"
+  bool has_default = false;
+  bool primary_key = false;
+  bool unique = false;
+  std::string key_name;
+  std::optional<bool> clustered;
+};
+
+struct ConstraintDefinition {
+  enum class Kind { kPrimaryKey, kUnique, kForeignKey, kDefault };
+  Kind kind = Kind::kPrimaryKey;
+  std::string name;
+  std::optional<bool> clustered;
+  std::vector<std::string> columns;
+  ObjectName referenced_table;
+  std::vector<std::string> referenced_columns;
+  bool cascade_delete = false;
+  bool cascade_update = false;
+  std::string default_text;
+};
+
+struct CreateTable {
+  ObjectName name;
+  std::vector<ColumnDefinition> columns;
+  std::vector<ConstraintDefinition> constraints;
+};
+
+struct AlterTable {
+  enum class Action { kAddColumns, kAddConstraint, kAlterColumn, kDropColumns, kDropConstraints };
+  ObjectName name;
+  Action action = Action::kAddColumns;
+  std::vector<ColumnDefinition> columns;
+  std::vector<ConstraintDefinition> constraints;
+  std::optional<bool> with_check;
+  std::vector<std::string> names;  // dropped columns or constraints
+};
+
+struct DropTable {
+  std::vector<ObjectName> names;
+  bool if_exists = false;
+};
+
+struct CreateIndex {
+  std::string name;
+  ObjectName table;
+  std::vector<std::string> columns;
+  bool unique = false;
+  bool clustered = false;
+};
+
+struct DropIndex {
+  ObjectName table;
+  std::string name;
+};
+
+struct Parameter {
+  std::string name;
+  SqlType type;
+};
+
+// A user-defined function as parsed from its CREATE FUNCTION text.
+struct FunctionDefinition {
+  ObjectName name;
+  std::vector<Parameter> parameters;
+  bool inline_table = false;
+  SqlType return_type;
+  std::vector<StatementPtr> body;          // scalar function
+  std::unique_ptr<SelectQuery> table_query;  // inline table-valued function
+  std::string text;
+};
+
+struct CreateFunction {
+  std::shared_ptr<FunctionDefinition> definition;
+  bool alter = false;
+};
+
+struct DropFunction {
+  std::vector<ObjectName> names;
+  bool if_exists = false;
+};
+
+struct Insert {
+  ObjectName table;
+  std::vector<std::string> columns;
+  std::vector<std::vector<ExprPtr>> rows;
+  std::unique_ptr<SelectQuery> query;
+  bool default_values = false;
+};
+
+struct Assignment {
+  std::vector<std::string> column;  // qualifier parts and column
+  std::string variable;
+  std::string op = "=";  // =, +=, -=, ...
+  ExprPtr value;
+};
+
+struct Update {
+  ObjectName target;
+  std::vector<Assignment> assignments;
+  std::vector<std::unique_ptr<TableRef>> from;
+  ExprPtr where;
+  ExprPtr top;
+};
+
+struct Delete {
+  ObjectName target;
+  std::vector<std::unique_ptr<TableRef>> from;
+  ExprPtr where;
+  ExprPtr top;
+};
+
+struct Select {
+  std::unique_ptr<SelectQuery> query;
+};
+
+struct SetOption {
+  std::string option;  // upper case: NOCOUNT, DATEFORMAT, LANGUAGE, IDENTITY_INSERT, ...
+  std::string value;
+  ObjectName table;
+  bool on = true;
+};
+
+struct DeclaredVariable {
+  std::string name;
+  SqlType type;
+  ExprPtr initial;
+};
+
+struct Declare {
+  std::vector<DeclaredVariable> variables;
+};
+
+struct SetVariable {
+  std::string name;
+  std::string op = "=";
+  ExprPtr value;
+};
+
+struct If {
+  ExprPtr condition;
+  StatementPtr then_branch;
+  StatementPtr else_branch;
+};
+
+struct While {
+  ExprPtr condition;
+  StatementPtr body;
+};
+
+struct Block {
+  std::vector<StatementPtr> statements;
+};
+
+struct Return {
+  ExprPtr value;
+};
+
+struct Use {
+  std::string database;
+};
+
+// GRANT, PRINT and similar statements the server accepts without an effect
+// that matters here.
+struct NoEffect {
+  std::string what;
+};
+
+struct Break {};
+struct Continue {};
+
+struct Statement {
+  std::variant<CreateTable, AlterTable, DropTable, CreateIndex, DropIndex, CreateFunction, DropFunction, Insert,
+               Update, Delete, Select, SetOption, Declare, SetVariable, If, While, Block, Return, Use, NoEffect, Break,
+               Continue>
+      node;
+};
+
+}  // namespace quelor::sim::parser

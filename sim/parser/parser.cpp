@@ -1,0 +1,1406 @@
+// Recursive-descent parser of the T-SQL subset the update tool, its stored
+// scripts and its fixtures send.
+#include "sim/parser/parser.h"
+
+#include <set>
+
+#include "sim/case_insensitive_map.h"
+#include "sim/errors.h"
+#include "sim/parser/lexer.h"
+
+namespace quelor::sim::parser {
+
+namespace {
+
+// Words the real server reserves; met in the wrong place they give "Incorrect
+// syntax near the keyword ..." instead of "near '...'".
+const CaseInsensitiveSet& ReservedWords() {
+  static const CaseInsensitiveSet kWords = {
+      "ADD",      "ALL",        "ALTER",      "AND",        "ANY",      "AS",         "ASC",       "BEGIN",
+      "BETWEEN",  "BREAK",      "BY",         "CASE",       "CHECK",    "CLUSTERED",  "COLUMN",    "CONSTRAINT",
+      "CONTINUE", "CONVERT",    "CREATE",     "CROSS",      "CURSOR",   "DECLARE",    "DEFAULT",   "DELETE",
+      "DESC",     "DISTINCT",   "DROP",       "ELSE",       "END",      "EXEC",       "EXECUTE",   "EXISTS",
+      "FOREIGN",  "FROM",       "FULL",       "FUNCTION",   "GOTO",     "GRANT",      "GROUP",     "HAVING",
+      "IDENTITY", "IDENTITY_INSERT", "IF",    "IN",         "INDEX",    "INNER",      "INSERT",    "INTO",
+      "IS",       "JOIN",       "KEY",        "LEFT",       "LIKE",     "MERGE",      "NOCHECK",   "NONCLUSTERED",
+      "NOT",      "NULL",       "OF",         "ON",         "OR",       "ORDER",      "OUTER",     "PRIMARY",
+      "PRINT",    "PROCEDURE",  "REFERENCES", "RETURN",     "RIGHT",    "SELECT",     "SET",       "TABLE",
+      "THEN",     "TO",         "TOP",        "TRAN",       "TRANSACTION", "TRUNCATE", "UNION",    "UNIQUE",
+      "UPDATE",   "USE",        "VALUES",     "VIEW",       "WHEN",     "WHERE",      "WHILE",     "WITH",
+      "CASCADE"};
+  return kWords;
+}
+
+class Parser {
+ public:
+  explicit Parser(std::string_view text) : text_(text), tokens_(Tokenize(text)) {}
+
+  std::vector<StatementPtr> Batch() {
+    std::vector<StatementPtr> statements;
+    while (!AtEnd()) {
+      if (AcceptSymbol(";")) continue;
+      statements.push_back(ParseStatement());
+    }
+    return statements;
+  }
+
+  ExprPtr SingleExpression() {
+    ExprPtr expr = ParseExpr();
+    if (!AtEnd()) SyntaxError();
+    return expr;
+  }
+
+ private:
+  // ---- token helpers ----
+  const Token& Peek(std::size_t ahead = 0) const {
+    std::size_t index = std::min(pos_ + ahead, tokens_.size() - 1);
+    return tokens_[index];
+  }
+  bool AtEnd() const { return Peek().kind == TokenKind::kEnd; }
+  const Token& Next() {
+    const Token& token = tokens_[pos_];
+    if (pos_ + 1 < tokens_.size()) ++pos_;
+    return token;
+  }
+  bool IsWord(std::string_view word, std::size_t ahead = 0) const {
+    const Token& token = Peek(ahead);
+    return token.kind == TokenKind::kWord && EqualsIgnoreCase(token.text, word);
+  }
+  bool IsSymbol(std::string_view symbol, std::size_t ahead = 0) const {
+    const Token& token = Peek(ahead);
+    return token.kind == TokenKind::kSymbol && token.text == symbol;
+  }
+  bool AcceptWord(std::string_view word) {
+    if (!IsWord(word)) return false;
+    Next();
+    return true;
+  }
+  bool AcceptSymbol(std::string_view symbol) {
+    if (!IsSymbol(symbol)) return false;
+    Next();
+    return true;
+  }
+  void ExpectWord(std::string_view word) {
+    if (!AcceptWord(word)) SyntaxError();
+  }
+  void ExpectSymbol(std::string_view symbol) {
+    if (!AcceptSymbol(symbol)) SyntaxError();
+  }
+
+  [[noreturn]] void SyntaxError() const {
+    const Token* token = &Peek();
+    if (token->kind == TokenKind::kEnd && pos_ > 0) token = &tokens_[pos_ - 1];
+    if (token->kind == TokenKind::kWord && ReservedWords().contains(token->text)) {
+      std::string upper = token->text;
+      for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+      Raise(156, {upper});
+    }
+    std::string near = token->kind == TokenKind::kEnd      ? std::string()
+                       : token->kind == TokenKind::kString ? token->text
+                                                           : std::string(SourceOf(*token));
+    Raise(102, {near});
+  }
+
+  std::string_view SourceOf(const Token& token) const { return text_.substr(token.begin, token.end - token.begin); }
+
+  bool IsIdentifierToken(std::size_t ahead = 0) const {
+    const Token& token = Peek(ahead);
+    if (token.kind == TokenKind::kQuotedIdentifier) return true;
+    return token.kind == TokenKind::kWord && !ReservedWords().contains(token.text);
+  }
+
+  std::string Identifier() {
+    if (!IsIdentifierToken()) SyntaxError();
+    return Next().text;
+  }
+
+  // Accepts also words that are reserved elsewhere but allowed as names in
+  // some places (type names, option names).
+  std::string AnyWord() {
+    const Token& token = Peek();
+    if (token.kind != TokenKind::kWord && token.kind != TokenKind::kQuotedIdentifier) SyntaxError();
+    return Next().text;
+  }
+
+  ObjectName ParseObjectName() {
+    std::vector<std::string> parts;
+    parts.push_back(Identifier());
+    while (IsSymbol(".")) {
+      Next();
+      if (IsSymbol(".")) {  // db..table
+        parts.emplace_back();
+        continue;
+      }
+      parts.push_back(Identifier());
+    }
+    if (parts.size() > 3) RaiseUnsupported("four-part object name (linked server)");
+    ObjectName name;
+    name.name = parts.back();
+    if (parts.size() >= 2) name.schema = parts[parts.size() - 2];
+    if (parts.size() == 3) name.database = parts[0];
+    return name;
+  }
+
+  [[noreturn]] void Unsupported(const std::string& construct) { RaiseUnsupported(construct); }
+
+  // ---- statements ----
+  StatementPtr Make(auto node) {
+    auto statement = std::make_unique<Statement>();
+    statement->node = std::move(node);
+    return statement;
+  }
+
+  StatementPtr ParseStatement() {
+    const Token& token = Peek();
+    if (token.kind == TokenKind::kSymbol && token.text == "(") return Make(Select{ParseQueryExpression()});
+    if (token.kind != TokenKind::kWord) SyntaxError();
+    if (IsWord("SELECT")) return Make(Select{ParseQueryExpression()});
+    if (IsWord("INSERT")) return ParseInsert();
+    if (IsWord("UPDATE")) return ParseUpdate();
+    if (IsWord("DELETE")) return ParseDelete();
+    if (IsWord("CREATE")) return ParseCreate();
+    if (IsWord("ALTER")) return ParseAlter();
+    if (IsWord("DROP")) return ParseDrop();
+    if (IsWord("SET")) return ParseSet();
+    if (IsWord("DECLARE")) return ParseDeclare();
+    if (IsWord("IF")) return ParseIf();
+    if (IsWord("WHILE")) {
+      Next();
+      While loop;
+      loop.condition = ParseExpr();
+      loop.body = ParseStatement();
+      return Make(std::move(loop));
+    }
+    if (IsWord("BEGIN")) {
+      Next();
+      if (IsWord("TRAN") || IsWord("TRANSACTION")) Unsupported("BEGIN TRANSACTION");
+      if (IsWord("TRY")) Unsupported("BEGIN TRY");
+      Block block;
+      while (!IsWord("END")) {
+        if (AtEnd()) SyntaxError();
+        if (AcceptSymbol(";")) continue;
+        block.statements.push_back(ParseStatement());
+      }
+      Next();
+      return Make(std::move(block));
+    }
+    if (IsWord("RETURN")) {
+      Next();
+      Return ret;
+      if (!AtEnd() && !IsSymbol(";") && !IsWord("END") && StartsExpression()) ret.value = ParseExpr();
+      return Make(std::move(ret));
+    }
+    if (IsWord("GRANT") || IsWord("DENY") || IsWord("REVOKE")) {
+      std::string what = Next().text;
+      // GRANT <permissions> [ON <object>] TO <principals> [WITH GRANT OPTION]:
+      // accepted without effect.
+      while (!IsWord("TO")) {
+        if (AtEnd()) SyntaxError();
+        Next();
+      }
+      Next();
+      do {
+        AnyWord();
+      } while (AcceptSymbol(","));
+      if (IsWord("WITH") && IsWord("GRANT", 1)) {
+        Next();
+        Next();
+        ExpectWord("OPTION");
+      }
+      AcceptWord("CASCADE");
+      return Make(NoEffect{what});
+    }
+    if (IsWord("PRINT")) {
+      Next();
+      ParseExpr();
+      return Make(NoEffect{"PRINT"});
+    }
+    if (IsWord("USE")) {
+      Next();
+      return Make(Use{Identifier()});
+    }
+    if (IsWord("BREAK")) {
+      Next();
+      return Make(Break{});
+    }
+    if (IsWord("CONTINUE")) {
+      Next();
+      return Make(Continue{});
+    }
+    static const CaseInsensitiveMap<std::string> kUnsupported = {
+        {"MERGE", "MERGE statement"},       {"EXEC", "EXECUTE statement"},      {"EXECUTE", "EXECUTE statement"},
+        {"TRUNCATE", "TRUNCATE TABLE"},     {"WITH", "common table expression (WITH)"},
+        {"COMMIT", "COMMIT TRANSACTION"},   {"ROLLBACK", "ROLLBACK TRANSACTION"},
+        {"OPEN", "cursor OPEN"},            {"FETCH", "cursor FETCH"},          {"CLOSE", "cursor CLOSE"},
+        {"DEALLOCATE", "cursor DEALLOCATE"}, {"GOTO", "GOTO"},                  {"RAISERROR", "RAISERROR"},
+        {"THROW", "THROW"},                 {"WAITFOR", "WAITFOR"},             {"BULK", "BULK INSERT"},
+        {"DBCC", "DBCC"},                   {"BACKUP", "BACKUP"},               {"RESTORE", "RESTORE"},
+        {"SAVE", "SAVE TRANSACTION"},       {"REVERT", "REVERT"},               {"RECONFIGURE", "RECONFIGURE"}};
+    auto unsupported = kUnsupported.find(token.text);
+    if (unsupported != kUnsupported.end()) Unsupported(unsupported->second);
+    SyntaxError();
+  }
+
+  bool StartsStatement() const {
+    static const CaseInsensitiveSet kStarts = {"SELECT", "INSERT", "UPDATE", "DELETE", "CREATE", "ALTER",  "DROP",
+                                               "SET",    "DECLARE", "IF",    "WHILE",  "BEGIN",  "RETURN", "GRANT",
+                                               "PRINT",  "USE",    "END",    "ELSE",   "EXEC",   "EXECUTE", "MERGE"};
+    return Peek().kind == TokenKind::kWord && kStarts.contains(Peek().text);
+  }
+
+  bool StartsExpression() const {
+    const Token& token = Peek();
+    if (token.kind == TokenKind::kSymbol) return token.text == "(" || token.text == "-" || token.text == "+";
+    if (token.kind == TokenKind::kWord) {
+      return IsWord("NULL") || IsWord("CASE") || IsWord("CAST") || IsWord("CONVERT") || IsWord("EXISTS") ||
+             IsWord("NOT") || IsWord("LEFT") || IsWord("RIGHT") || !ReservedWords().contains(token.text);
+    }
+    return token.kind != TokenKind::kEnd;
+  }
+
+  StatementPtr ParseIf() {
+    ExpectWord("IF");
+    If statement;
+    statement.condition = ParseExpr();
+    statement.then_branch = ParseStatement();
+    while (AcceptSymbol(";")) {
+    }
+    if (AcceptWord("ELSE")) statement.else_branch = ParseStatement();
+    return Make(std::move(statement));
+  }
+
+  StatementPtr ParseDeclare() {
+    ExpectWord("DECLARE");
+    Declare declare;
+    do {
+      if (Peek().kind != TokenKind::kVariable) SyntaxError();
+      DeclaredVariable variable;
+      variable.name = Next().text;
+      AcceptWord("AS");
+      if (IsWord("CURSOR")) Unsupported("cursor");
+      if (IsWord("TABLE")) Unsupported("table variable");
+      variable.type = WithDefaults(ParseType(), false);
+      if (AcceptSymbol("=")) variable.initial = ParseExpr();
+      declare.variables.push_back(std::move(variable));
+    } while (AcceptSymbol(","));
+    return Make(std::move(declare));
+  }
+
+  StatementPtr ParseSet() {
+    ExpectWord("SET");
+    if (Peek().kind == TokenKind::kVariable) {
+      SetVariable set;
+      set.name = Next().text;
+      const Token& op = Peek();
+      if (op.kind != TokenKind::kSymbol || (op.text != "=" && op.text != "+=" && op.text != "-=" && op.text != "*=" &&
+                                            op.text != "/=")) {
+        SyntaxError();
+      }
+      set.op = Next().text;
+      set.value = ParseExpr();
+      return Make(std::move(set));
+    }
+    SetOption option;
+    std::string name = AnyWord();
+    option.option = name;
+    for (char& c : option.option) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    if (option.option == "IDENTITY_INSERT") {
+      option.table = ParseObjectName();
+      option.on = ParseOnOff();
+      return Make(std::move(option));
+    }
+    if (option.option == "DATEFORMAT" || option.option == "LANGUAGE" || option.option == "DATEFIRST" ||
+        option.option == "LOCK_TIMEOUT" || option.option == "DEADLOCK_PRIORITY" || option.option == "TEXTSIZE") {
+      const Token& value = Next();
+      if (value.kind == TokenKind::kEnd) SyntaxError();
+      option.value = value.text;
+      return Make(std::move(option));
+    }
+    if (option.option == "TRANSACTION") {
+      // SET TRANSACTION ISOLATION LEVEL ...: no effect on one simulated server.
+      while (!AtEnd() && !IsSymbol(";") && !StartsStatement()) Next();
+      return Make(NoEffect{"SET TRANSACTION"});
+    }
+    // SET NOCOUNT ON, SET ANSI_NULLS ON, SET QUOTED_IDENTIFIER ON, ... and lists
+    // of them: "SET ANSI_NULLS, QUOTED_IDENTIFIER ON".
+    while (AcceptSymbol(",")) AnyWord();
+    option.on = ParseOnOff();
+    return Make(std::move(option));
+  }
+
+  bool ParseOnOff() {
+    if (AcceptWord("ON")) return true;
+    if (AcceptWord("OFF")) return false;
+    SyntaxError();
+  }
+
+  // ---- types ----
+  SqlType ParseType() {
+    std::string name = AnyWord();
+    if (IsSymbol(".")) {  // [dbo].[udt] or sys.type
+      Next();
+      name = AnyWord();
+    }
+    std::optional<SqlType> type = TypeFromName(name);
+    if (!type) {
+      if (EqualsIgnoreCase(name, "timestamp") || EqualsIgnoreCase(name, "rowversion")) Unsupported("data type " + name);
+      Raise(2715, {"1", name});
+    }
+    if (AcceptSymbol("(")) {
+      if (AcceptWord("max")) {
+        type->length = -1;
+      } else {
+        if (Peek().kind != TokenKind::kNumber) SyntaxError();
+        int first = std::stoi(Next().text);
+        if (type->kind == TypeKind::kDecimal) {
+          type->precision = first;
+          type->scale = 0;
+          if (AcceptSymbol(",")) {
+            if (Peek().kind != TokenKind::kNumber) SyntaxError();
+            type->scale = std::stoi(Next().text);
+          }
+        } else if (type->kind == TypeKind::kFloat) {
+          if (first <= 24) *type = SqlType::Of(TypeKind::kReal);
+        } else if (HasLength(type->kind)) {
+          type->length = first;
+          if (first > 8000 || (IsUnicodeKind(type->kind) && first > 4000)) {
+            Raise(131, {std::to_string(first), name, IsUnicodeKind(type->kind) ? "4000" : "8000"});
+          }
+        }
+      }
+      ExpectSymbol(")");
+    }
+    return *type;
+  }
+
+  // ---- CREATE / ALTER / DROP ----
+  StatementPtr ParseCreate() {
+    std::size_t start = Peek().begin;
+    ExpectWord("CREATE");
+    if (IsWord("TABLE")) return ParseCreateTable();
+    if (IsWord("FUNCTION")) return ParseFunction(start, false);
+    bool unique = AcceptWord("UNIQUE");
+    bool clustered = false;
+    if (AcceptWord("CLUSTERED")) clustered = true;
+    else AcceptWord("NONCLUSTERED");
+    if (AcceptWord("INDEX")) {
+      CreateIndex index;
+      index.unique = unique;
+      index.clustered = clustered;
+      index.name = Identifier();
+      ExpectWord("ON");
+      index.table = ParseObjectName();
+      index.columns = ParseColumnList(true);
+      if (AcceptWord("INCLUDE")) Unsupported("CREATE INDEX ... INCLUDE");
+      SkipStorageClauses();
+      return Make(std::move(index));
+    }
+    static const CaseInsensitiveMap<std::string> kObjects = {
+        {"VIEW", "CREATE VIEW"},         {"PROCEDURE", "CREATE PROCEDURE"}, {"PROC", "CREATE PROCEDURE"},
+        {"TRIGGER", "CREATE TRIGGER"},   {"DATABASE", "CREATE DATABASE"},   {"SCHEMA", "CREATE SCHEMA"},
+        {"TYPE", "CREATE TYPE"},         {"LOGIN", "CREATE LOGIN"},         {"USER", "CREATE USER"},
+        {"SYNONYM", "CREATE SYNONYM"},   {"STATISTICS", "CREATE STATISTICS"}};
+    if (Peek().kind == TokenKind::kWord) {
+      auto found = kObjects.find(Peek().text);
+      if (found != kObjects.end()) Unsupported(found->second);
+    }
+    SyntaxError();
+  }
+
+  // ON [PRIMARY], TEXTIMAGE_ON [PRIMARY], WITH (...) options that change
+  // nothing in the simulation.
+  void SkipStorageClauses() {
+    while (true) {
+      if (IsWord("ON") || IsWord("TEXTIMAGE_ON")) {
+        Next();
+        AnyWord();
+        continue;
+      }
+      if (IsWord("WITH") && IsSymbol("(", 1)) {
+        Next();
+        SkipParenthesized();
+        continue;
+      }
+      if (IsWord("WITH") && (IsWord("FILLFACTOR", 1) || IsWord("PAD_INDEX", 1))) {
+        Next();
+        Next();
+        if (AcceptSymbol("=")) Next();
+        continue;
+      }
+      return;
+    }
+  }
+
+  void SkipParenthesized() {
+    ExpectSymbol("(");
+    int depth = 1;
+    while (depth > 0) {
+      if (AtEnd()) SyntaxError();
+      const Token& token = Next();
+      if (token.kind == TokenKind::kSymbol && token.text == "(") ++depth;
+      if (token.kind == TokenKind::kSymbol && token.text == ")") --depth;
+    }
+  }
+
+  std::vector<std::string> ParseColumnList(bool allow_order) {
+    std::vector<std::string> columns;
+    ExpectSymbol("(");
+    do {
+      columns.push_back(Identifier());
+      if (allow_order) {
+        if (AcceptWord("DESC")) Unsupported("descending index key");
+        AcceptWord("ASC");
+      }
+    } while (AcceptSymbol(","));
+    ExpectSymbol(")");
+    return columns;
+  }
+
+  StatementPtr ParseCreateTable() {
+    ExpectWord("TABLE");
+    CreateTable create;
+    create.name = ParseObjectName();
+    if (!create.name.name.empty() && create.name.name[0] == '#') Unsupported("temporary table");
+    ExpectSymbol("(");
+    while (true) {
+      if (IsSymbol(")")) break;  // a trailing comma before ")" is accepted
+      if (IsWord("CONSTRAINT") || IsWord("PRIMARY") || IsWord("UNIQUE") || IsWord("FOREIGN") || IsWord("CHECK")) {
+        create.constraints.push_back(ParseTableConstraint());
+      } else {
+        create.columns.push_back(ParseColumnDefinition(&create.constraints));
+      }
+      if (!AcceptSymbol(",")) break;
+    }
+    ExpectSymbol(")");
+    SkipStorageClauses();
+    return Make(std::move(create));
+  }
+
+  ColumnDefinition ParseColumnDefinition(std::vector<ConstraintDefinition>* constraints) {
+    ColumnDefinition column;
+    column.name = Identifier();
+    if (AcceptWord("AS")) Unsupported("computed column");
+    column.type = WithDefaults(ParseType(), false);
+    while (true) {
+      if (AcceptWord("NULL")) {
+        column.nullable = true;
+      } else if (IsWord("NOT") && IsWord("NULL", 1)) {
+        Next();
+        Next();
+        column.nullable = false;
+      } else if (AcceptWord("IDENTITY")) {
+        Identity identity;
+        if (AcceptSymbol("(")) {
+          identity.seed = ParseSignedInteger();
+          ExpectSymbol(",");
+          identity.increment = ParseSignedInteger();
+          ExpectSymbol(")");
+        }
+        column.identity = identity;
+      } else if (IsWord("CONSTRAINT") || IsWord("DEFAULT") || IsWord("PRIMARY") || IsWord("UNIQUE") ||
+                 IsWord("REFERENCES") || IsWord("FOREIGN") || IsWord("CHECK")) {
+        std::string name;
+        if (AcceptWord("CONSTRAINT")) name = Identifier();
+        if (AcceptWord("DEFAULT")) {
+          column.has_default = true;
+          column.default_name = name;
+          column.default_text = ParseDefaultText();
+        } else if (IsWord("PRIMARY") || IsWord("UNIQUE")) {
+          column.primary_key = AcceptWord("PRIMARY");
+          if (column.primary_key) ExpectWord("KEY");
+          else ExpectWord("UNIQUE");
+          column.unique = !column.primary_key;
+          column.key_name = name;
+          if (AcceptWord("CLUSTERED")) column.clustered = true;
+          else if (AcceptWord("NONCLUSTERED")) column.clustered = false;
+        } else if (IsWord("REFERENCES") || IsWord("FOREIGN")) {
+          if (AcceptWord("FOREIGN")) ExpectWord("KEY");
+          ConstraintDefinition foreign;
+          foreign.kind = ConstraintDefinition::Kind::kForeignKey;
+          foreign.name = name;
+          foreign.columns = {column.name};
+          ParseReferences(foreign);
+          if (constraints == nullptr) Unsupported("REFERENCES in ALTER COLUMN");
+          constraints->push_back(std::move(foreign));
+        } else {
+          Unsupported("CHECK constraint");
+        }
+      } else if (AcceptWord("ROWGUIDCOL")) {
+      } else if (IsWord("COLLATE")) {
+        Next();
+        AnyWord();
+      } else {
+        break;
+      }
+    }
+    return column;
+  }
+
+  std::int64_t ParseSignedInteger() {
+    bool negative = AcceptSymbol("-");
+    if (Peek().kind != TokenKind::kNumber) SyntaxError();
+    std::int64_t value = std::stoll(Next().text);
+    return negative ? -value : value;
+  }
+
+  // The DEFAULT expression as the catalogue keeps it: in parentheses, numbers
+  // twice ("((0))"), other expressions once ("('J')", "(getdate())").
+  std::string ParseDefaultText() {
+    std::size_t start = Peek().begin;
+    ExprPtr expr = ParseExpr();
+    std::size_t end = tokens_[pos_ - 1].end;
+    std::string text(text_.substr(start, end - start));
+    while (text.size() >= 2 && text.front() == '(' && text.back() == ')') {
+      std::string inner = text.substr(1, text.size() - 2);
+      // only strip when the parentheses enclose the whole text
+      int depth = 0;
+      bool encloses = true;
+      for (std::size_t i = 0; i < inner.size(); ++i) {
+        if (inner[i] == '(') ++depth;
+        if (inner[i] == ')' && --depth < 0) encloses = false;
+      }
+      if (!encloses) break;
+      text = inner;
+    }
+    bool number = expr->kind == ExprKind::kLiteral && IsNumeric(expr->literal.kind()) && !expr->literal.is_null();
+    if (expr->kind == ExprKind::kNegate && expr->args[0]->kind == ExprKind::kLiteral) number = true;
+    return number ? "((" + text + "))" : "(" + text + ")";
+  }
+
+  void ParseReferences(ConstraintDefinition& foreign) {
+    ExpectWord("REFERENCES");
+    foreign.referenced_table = ParseObjectName();
+    if (IsSymbol("(")) foreign.referenced_columns = ParseColumnList(false);
+    while (AcceptWord("ON")) {
+      bool is_delete = AcceptWord("DELETE");
+      if (!is_delete) ExpectWord("UPDATE");
+      bool cascade = false;
+      if (AcceptWord("CASCADE")) {
+        cascade = true;
+      } else if (AcceptWord("NO")) {
+        ExpectWord("ACTION");
+      } else if (AcceptWord("SET")) {
+        Unsupported("ON DELETE/UPDATE SET NULL or SET DEFAULT");
+      } else {
+        SyntaxError();
+      }
+      (is_delete ? foreign.cascade_delete : foreign.cascade_update) = cascade;
+    }
+    if (IsWord("NOT") && IsWord("FOR", 1)) {
+      Next();
+      Next();
+      ExpectWord("REPLICATION");
+    }
+  }
+
+  ConstraintDefinition ParseTableConstraint() {
+    ConstraintDefinition constraint;
+    if (AcceptWord("CONSTRAINT")) constraint.name = Identifier();
+    if (AcceptWord("PRIMARY")) {
+      ExpectWord("KEY");
+      constraint.kind = ConstraintDefinition::Kind::kPrimaryKey;
+    } else if (AcceptWord("UNIQUE")) {
+      constraint.kind = ConstraintDefinition::Kind::kUnique;
+    } else if (AcceptWord("FOREIGN")) {
+      ExpectWord("KEY");
+      constraint.kind = ConstraintDefinition::Kind::kForeignKey;
+      constraint.columns = ParseColumnList(false);
+      ParseReferences(constraint);
+      return constraint;
+    } else if (AcceptWord("DEFAULT")) {
+      constraint.kind = ConstraintDefinition::Kind::kDefault;
+      constraint.default_text = ParseDefaultText();
+      ExpectWord("FOR");
+      constraint.columns = {Identifier()};
+      if (AcceptWord("WITH")) ExpectWord("VALUES");
+      return constraint;
+    } else if (IsWord("CHECK")) {
+      Unsupported("CHECK constraint");
+    } else {
+      SyntaxError();
+    }
+    if (AcceptWord("CLUSTERED")) constraint.clustered = true;
+    else if (AcceptWord("NONCLUSTERED")) constraint.clustered = false;
+    constraint.columns = ParseColumnList(true);
+    SkipStorageClauses();
+    return constraint;
+  }
+
+  StatementPtr ParseAlter() {
+    std::size_t start = Peek().begin;
+    ExpectWord("ALTER");
+    if (IsWord("FUNCTION")) return ParseFunction(start, true);
+    if (!AcceptWord("TABLE")) {
+      if (Peek().kind == TokenKind::kWord) Unsupported("ALTER " + Peek().text);
+      SyntaxError();
+    }
+    AlterTable alter;
+    alter.name = ParseObjectName();
+    if (AcceptWord("WITH")) {
+      if (AcceptWord("CHECK")) alter.with_check = true;
+      else if (AcceptWord("NOCHECK")) alter.with_check = false;
+      else SyntaxError();
+    }
+    if (AcceptWord("ADD")) {
+      if (IsWord("CONSTRAINT") || IsWord("PRIMARY") || IsWord("UNIQUE") || IsWord("FOREIGN") || IsWord("CHECK") ||
+          IsWord("DEFAULT")) {
+        alter.action = AlterTable::Action::kAddConstraint;
+        do {
+          alter.constraints.push_back(ParseTableConstraint());
+        } while (AcceptSymbol(","));
+      } else {
+        alter.action = AlterTable::Action::kAddColumns;
+        do {
+          if (IsWord("CONSTRAINT")) {
+            alter.constraints.push_back(ParseTableConstraint());
+            continue;
+          }
+          alter.columns.push_back(ParseColumnDefinition(&alter.constraints));
+        } while (AcceptSymbol(","));
+      }
+    } else if (AcceptWord("ALTER")) {
+      ExpectWord("COLUMN");
+      alter.action = AlterTable::Action::kAlterColumn;
+      ColumnDefinition column;
+      column.name = Identifier();
+      column.type = WithDefaults(ParseType(), false);
+      if (IsWord("COLLATE")) {
+        Next();
+        AnyWord();
+      }
+      if (AcceptWord("NULL")) {
+        column.nullable = true;
+      } else if (IsWord("NOT") && IsWord("NULL", 1)) {
+        Next();
+        Next();
+        column.nullable = false;
+      }
+      alter.columns.push_back(std::move(column));
+    } else if (AcceptWord("DROP")) {
+      if (AcceptWord("COLUMN")) {
+        alter.action = AlterTable::Action::kDropColumns;
+      } else {
+        AcceptWord("CONSTRAINT");
+        alter.action = AlterTable::Action::kDropConstraints;
+      }
+      do {
+        if (alter.action == AlterTable::Action::kDropConstraints) AcceptWord("CONSTRAINT");
+        alter.names.push_back(Identifier());
+      } while (AcceptSymbol(","));
+    } else if (IsWord("NOCHECK") || IsWord("CHECK")) {
+      Unsupported("ALTER TABLE ... NOCHECK/CHECK CONSTRAINT");
+    } else {
+      SyntaxError();
+    }
+    return Make(std::move(alter));
+  }
+
+  StatementPtr ParseDrop() {
+    ExpectWord("DROP");
+    if (AcceptWord("TABLE")) {
+      DropTable drop;
+      if (IsWord("IF") && IsWord("EXISTS", 1)) {
+        Next();
+        Next();
+        drop.if_exists = true;
+      }
+      do {
+        drop.names.push_back(ParseObjectName());
+      } while (AcceptSymbol(","));
+      return Make(std::move(drop));
+    }
+    if (AcceptWord("FUNCTION")) {
+      DropFunction drop;
+      if (IsWord("IF") && IsWord("EXISTS", 1)) {
+        Next();
+        Next();
+        drop.if_exists = true;
+      }
+      do {
+        drop.names.push_back(ParseObjectName());
+      } while (AcceptSymbol(","));
+      return Make(std::move(drop));
+    }
+    if (AcceptWord("INDEX")) {
+      DropIndex drop;
+      ObjectName first = ParseObjectName();
+      if (AcceptWord("ON")) {
+        drop.name = first.name;
+        drop.table = ParseObjectName();
+      } else {
+        // DROP INDEX table.index
+        if (first.schema.empty()) SyntaxError();
+        drop.name = first.name;
+        drop.table.name = first.schema;
+        drop.table.database = first.database;
+      }
+      return Make(std::move(drop));
+    }
+    if (Peek().kind == TokenKind::kWord) Unsupported("DROP " + Peek().text);
+    SyntaxError();
+  }
+
+  StatementPtr ParseFunction(std::size_t start, bool alter) {
+    ExpectWord("FUNCTION");
+    auto definition = std::make_shared<FunctionDefinition>();
+    definition->name = ParseObjectName();
+    ExpectSymbol("(");
+    if (!IsSymbol(")")) {
+      do {
+        if (Peek().kind != TokenKind::kVariable) SyntaxError();
+        Parameter parameter;
+        parameter.name = Next().text;
+        AcceptWord("AS");
+        parameter.type = WithDefaults(ParseType(), false);
+        if (AcceptSymbol("=")) Unsupported("function parameter default");
+        definition->parameters.push_back(std::move(parameter));
+      } while (AcceptSymbol(","));
+    }
+    ExpectSymbol(")");
+    ExpectWord("RETURNS");
+    if (AcceptWord("TABLE")) {
+      definition->inline_table = true;
+      if (AcceptWord("WITH")) AnyWord();
+      AcceptWord("AS");
+      ExpectWord("RETURN");
+      definition->table_query = ParseQueryExpression();
+    } else {
+      if (Peek().kind == TokenKind::kVariable) Unsupported("multi-statement table-valued function");
+      definition->return_type = WithDefaults(ParseType(), false);
+      if (AcceptWord("WITH")) AnyWord();
+      AcceptWord("AS");
+      if (!IsWord("BEGIN")) SyntaxError();
+      StatementPtr body = ParseStatement();
+      definition->body.push_back(std::move(body));
+    }
+    definition->text = std::string(text_.substr(start, tokens_[pos_ - 1].end - start));
+    CreateFunction create;
+    create.definition = std::move(definition);
+    create.alter = alter;
+    return Make(std::move(create));
+  }
+
+  // ---- DML ----
+  ExprPtr ParseTop() {
+    if (!AcceptWord("TOP")) return nullptr;
+    ExprPtr top;
+    if (AcceptSymbol("(")) {
+      top = ParseExpr();
+      ExpectSymbol(")");
+    } else {
+      top = ParsePrimary();
+    }
+    return top;
+  }
+
+  StatementPtr ParseInsert() {
+    ExpectWord("INSERT");
+    if (IsWord("TOP")) Unsupported("INSERT TOP");
+    AcceptWord("INTO");
+    Insert insert;
+    insert.table = ParseObjectName();
+    if (IsSymbol("(") && !IsWord("SELECT", 1)) insert.columns = ParseColumnList(false);
+    if (IsWord("OUTPUT")) Unsupported("OUTPUT clause");
+    if (AcceptWord("VALUES")) {
+      do {
+        ExpectSymbol("(");
+        std::vector<ExprPtr> row;
+        do {
+          if (IsWord("DEFAULT")) {
+            Next();
+            auto expr = std::make_unique<Expr>();
+            expr->kind = ExprKind::kFunction;
+            expr->name = "DEFAULT";
+            row.push_back(std::move(expr));
+          } else {
+            row.push_back(ParseExpr());
+          }
+        } while (AcceptSymbol(","));
+        ExpectSymbol(")");
+        insert.rows.push_back(std::move(row));
+      } while (AcceptSymbol(","));
+    } else if (IsWord("SELECT") || IsSymbol("(")) {
+      insert.query = ParseQueryExpression();
+    } else if (AcceptWord("DEFAULT")) {
+      ExpectWord("VALUES");
+      insert.default_values = true;
+    } else if (IsWord("EXEC") || IsWord("EXECUTE")) {
+      Unsupported("INSERT ... EXECUTE");
+    } else {
+      SyntaxError();
+    }
+    return Make(std::move(insert));
+  }
+
+  StatementPtr ParseUpdate() {
+    ExpectWord("UPDATE");
+    Update update;
+    update.top = ParseTop();
+    update.target = ParseObjectName();
+    if (IsWord("WITH") && IsSymbol("(", 1)) {
+      Next();
+      SkipParenthesized();
+    }
+    ExpectWord("SET");
+    do {
+      Assignment assignment;
+      if (Peek().kind == TokenKind::kVariable) {
+        assignment.variable = Next().text;
+        if (AcceptSymbol("=")) {
+          if (IsIdentifierToken() && IsSymbol("=", 1)) Unsupported("SET @variable = column = expression");
+        } else {
+          SyntaxError();
+        }
+      } else {
+        assignment.column.push_back(Identifier());
+        while (AcceptSymbol(".")) assignment.column.push_back(Identifier());
+        const Token& op = Peek();
+        if (op.kind != TokenKind::kSymbol ||
+            (op.text != "=" && op.text != "+=" && op.text != "-=" && op.text != "*=" && op.text != "/=")) {
+          SyntaxError();
+        }
+        assignment.op = Next().text;
+      }
+      if (IsWord("DEFAULT")) Unsupported("SET column = DEFAULT");
+      assignment.value = ParseExpr();
+      update.assignments.push_back(std::move(assignment));
+    } while (AcceptSymbol(","));
+    if (IsWord("OUTPUT")) Unsupported("OUTPUT clause");
+    if (AcceptWord("FROM")) update.from = ParseFromList();
+    if (AcceptWord("WHERE")) {
+      if (IsWord("CURRENT")) Unsupported("WHERE CURRENT OF");
+      update.where = ParseExpr();
+    }
+    if (IsWord("OPTION")) Unsupported("query hints (OPTION)");
+    return Make(std::move(update));
+  }
+
+  StatementPtr ParseDelete() {
+    ExpectWord("DELETE");
+    Delete deletion;
+    deletion.top = ParseTop();
+    AcceptWord("FROM");
+    deletion.target = ParseObjectName();
+    if (IsWord("OUTPUT")) Unsupported("OUTPUT clause");
+    if (AcceptWord("FROM")) deletion.from = ParseFromList();
+    if (AcceptWord("WHERE")) deletion.where = ParseExpr();
+    return Make(std::move(deletion));
+  }
+
+  // ---- queries ----
+  std::unique_ptr<SelectQuery> ParseQueryExpression() {
+    std::unique_ptr<SelectQuery> first;
+    if (AcceptSymbol("(")) {
+      first = ParseQueryExpression();
+      ExpectSymbol(")");
+    } else {
+      first = ParseQuerySpecification();
+    }
+    SelectQuery* last = first.get();
+    while (IsWord("UNION") || IsWord("EXCEPT") || IsWord("INTERSECT")) {
+      if (!IsWord("UNION")) Unsupported(Peek().text + " operator");
+      Next();
+      last->union_all = AcceptWord("ALL");
+      if (AcceptSymbol("(")) {
+        last->union_next = ParseQueryExpression();
+        ExpectSymbol(")");
+      } else {
+        last->union_next = ParseQuerySpecification();
+      }
+      last = last->union_next.get();
+    }
+    if (AcceptWord("ORDER")) {
+      ExpectWord("BY");
+      do {
+        OrderItem item;
+        item.expr = ParseExpr();
+        if (AcceptWord("DESC")) item.descending = true;
+        else AcceptWord("ASC");
+        first->order_by.push_back(std::move(item));
+      } while (AcceptSymbol(","));
+    }
+    if (IsWord("FOR")) Unsupported("FOR XML/FOR BROWSE");
+    if (IsWord("OPTION")) Unsupported("query hints (OPTION)");
+    return first;
+  }
+
+  std::unique_ptr<SelectQuery> ParseQuerySpecification() {
+    ExpectWord("SELECT");
+    auto query = std::make_unique<SelectQuery>();
+    if (AcceptWord("DISTINCT")) query->distinct = true;
+    else AcceptWord("ALL");
+    query->top = ParseTop();
+    if (query->top && AcceptWord("PERCENT")) query->top_percent = true;
+    if (IsWord("WITH") && IsWord("TIES", 1)) Unsupported("TOP ... WITH TIES");
+    do {
+      query->items.push_back(ParseSelectItem());
+    } while (AcceptSymbol(","));
+    if (AcceptWord("INTO")) Unsupported("SELECT ... INTO");
+    if (AcceptWord("FROM")) query->from = ParseFromList();
+    if (AcceptWord("WHERE")) query->where = ParseExpr();
+    if (AcceptWord("GROUP")) {
+      ExpectWord("BY");
+      do {
+        query->group_by.push_back(ParseExpr());
+      } while (AcceptSymbol(","));
+    }
+    if (AcceptWord("HAVING")) query->having = ParseExpr();
+    return query;
+  }
+
+  SelectItem ParseSelectItem() {
+    SelectItem item;
+    if (AcceptSymbol("*")) {
+      item.star = true;
+      return item;
+    }
+    // t.* and db.dbo.t.*
+    {
+      std::size_t ahead = 0;
+      std::string qualifier;
+      while (IsIdentifierToken(ahead) && IsSymbol(".", ahead + 1)) {
+        qualifier = Peek(ahead).text;
+        ahead += 2;
+        if (IsSymbol("*", ahead)) {
+          for (std::size_t i = 0; i <= ahead; ++i) Next();
+          item.star = true;
+          item.star_qualifier = qualifier;
+          return item;
+        }
+      }
+    }
+    if (Peek().kind == TokenKind::kVariable && IsSymbol("=", 1)) {
+      item.variable = Next().text;
+      Next();
+      item.expr = ParseExpr();
+      return item;
+    }
+    // alias = expression
+    if ((IsIdentifierToken() || Peek().kind == TokenKind::kString) && IsSymbol("=", 1)) {
+      item.alias = Next().text;
+      Next();
+      item.expr = ParseExpr();
+      return item;
+    }
+    item.expr = ParseExpr();
+    if (AcceptWord("AS")) {
+      if (Peek().kind == TokenKind::kString) item.alias = Next().text;
+      else item.alias = Identifier();
+    } else if (IsIdentifierToken()) {
+      item.alias = Next().text;
+    } else if (Peek().kind == TokenKind::kString) {
+      item.alias = Next().text;
+    }
+    return item;
+  }
+
+  std::vector<std::unique_ptr<TableRef>> ParseFromList() {
+    std::vector<std::unique_ptr<TableRef>> from;
+    do {
+      from.push_back(ParseJoinedTable());
+    } while (AcceptSymbol(","));
+    return from;
+  }
+
+  std::unique_ptr<TableRef> ParseJoinedTable() {
+    std::unique_ptr<TableRef> left = ParseTablePrimary();
+    while (true) {
+      JoinType type;
+      if (AcceptWord("JOIN")) {
+        type = JoinType::kInner;
+      } else if (IsWord("INNER")) {
+        Next();
+        ExpectWord("JOIN");
+        type = JoinType::kInner;
+      } else if (IsWord("LEFT") || IsWord("RIGHT") || IsWord("FULL")) {
+        type = IsWord("LEFT") ? JoinType::kLeft : IsWord("RIGHT") ? JoinType::kRight : JoinType::kFull;
+        Next();
+        AcceptWord("OUTER");
+        ExpectWord("JOIN");
+      } else if (IsWord("CROSS")) {
+        Next();
+        if (IsWord("APPLY")) Unsupported("CROSS APPLY");
+        ExpectWord("JOIN");
+        type = JoinType::kCross;
+      } else if (IsWord("OUTER") && IsWord("APPLY", 1)) {
+        Unsupported("OUTER APPLY");
+      } else {
+        return left;
+      }
+      auto join = std::make_unique<TableRef>();
+      join->kind = TableRef::Kind::kJoin;
+      join->join = type;
+      join->left = std::move(left);
+      join->right = ParseTablePrimary();
+      if (type != JoinType::kCross) {
+        ExpectWord("ON");
+        join->on = ParseExpr();
+      }
+      left = std::move(join);
+    }
+  }
+
+  std::unique_ptr<TableRef> ParseTablePrimary() {
+    auto ref = std::make_unique<TableRef>();
+    if (AcceptSymbol("(")) {
+      if (IsWord("SELECT") || IsSymbol("(")) {
+        ref->kind = TableRef::Kind::kDerived;
+        ref->query = ParseQueryExpression();
+        ExpectSymbol(")");
+      } else {
+        ref = ParseJoinedTable();
+        ExpectSymbol(")");
+        return ref;
+      }
+    } else {
+      if (Peek().kind == TokenKind::kVariable) Unsupported("table variable");
+      if (IsWord("OPENQUERY") || IsWord("OPENROWSET")) Unsupported(Peek().text);
+      ref->name = ParseObjectName();
+      if (AcceptSymbol("(")) {
+        ref->kind = TableRef::Kind::kFunction;
+        if (!IsSymbol(")")) {
+          do {
+            ref->args.push_back(ParseExpr());
+          } while (AcceptSymbol(","));
+        }
+        ExpectSymbol(")");
+      }
+    }
+    if (AcceptWord("AS")) {
+      ref->alias = Identifier();
+    } else if (IsIdentifierToken() && !IsWord("WITH")) {
+      ref->alias = Next().text;
+    }
+    if (IsWord("WITH") && IsSymbol("(", 1)) {  // table hints such as WITH (NOLOCK)
+      Next();
+      SkipParenthesized();
+    }
+    if (ref->kind == TableRef::Kind::kDerived && ref->alias.empty()) SyntaxError();
+    return ref;
+  }
+
+  // ---- expressions ----
+  ExprPtr MakeExpr(ExprKind kind) {
+    auto expr = std::make_unique<Expr>();
+    expr->kind = kind;
+    return expr;
+  }
+
+  ExprPtr ParseExpr() { return ParseOr(); }
+
+  ExprPtr ParseOr() {
+    ExprPtr left = ParseAnd();
+    while (AcceptWord("OR")) {
+      ExprPtr node = MakeExpr(ExprKind::kOr);
+      node->args.push_back(std::move(left));
+      node->args.push_back(ParseAnd());
+      left = std::move(node);
+    }
+    return left;
+  }
+
+  ExprPtr ParseAnd() {
+    ExprPtr left = ParseNot();
+    while (AcceptWord("AND")) {
+      ExprPtr node = MakeExpr(ExprKind::kAnd);
+      node->args.push_back(std::move(left));
+      node->args.push_back(ParseNot());
+      left = std::move(node);
+    }
+    return left;
+  }
+
+  ExprPtr ParseNot() {
+    if (AcceptWord("NOT")) {
+      ExprPtr node = MakeExpr(ExprKind::kNot);
+      node->args.push_back(ParseNot());
+      return node;
+    }
+    return ParsePredicate();
+  }
+
+  ExprPtr ParsePredicate() {
+    if (AcceptWord("EXISTS")) {
+      ExpectSymbol("(");
+      ExprPtr node = MakeExpr(ExprKind::kExists);
+      node->query = ParseQueryExpression();
+      ExpectSymbol(")");
+      return node;
+    }
+    ExprPtr left = ParseAdditive();
+    while (true) {
+      const Token& token = Peek();
+      if (token.kind == TokenKind::kSymbol &&
+          (token.text == "=" || token.text == "<>" || token.text == "!=" || token.text == "<" || token.text == "<=" ||
+           token.text == ">" || token.text == ">=" || token.text == "!<" || token.text == "!>")) {
+        std::string op = Next().text;
+        if (op == "!=") op = "<>";
+        if (op == "!<") op = ">=";
+        if (op == "!>") op = "<=";
+        if (IsWord("ALL") || IsWord("ANY") || IsWord("SOME")) Unsupported("comparison with ALL/ANY/SOME");
+        ExprPtr node = MakeExpr(ExprKind::kCompare);
+        node->op = op;
+        node->args.push_back(std::move(left));
+        node->args.push_back(ParseAdditive());
+        left = std::move(node);
+        continue;
+      }
+      if (IsWord("IS")) {
+        Next();
+        ExprPtr node = MakeExpr(ExprKind::kIsNull);
+        node->negated = AcceptWord("NOT");
+        ExpectWord("NULL");
+        node->args.push_back(std::move(left));
+        left = std::move(node);
+        continue;
+      }
+      bool negated = false;
+      if (IsWord("NOT") && (IsWord("LIKE", 1) || IsWord("IN", 1) || IsWord("BETWEEN", 1))) {
+        Next();
+        negated = true;
+      }
+      if (AcceptWord("LIKE")) {
+        ExprPtr node = MakeExpr(ExprKind::kLike);
+        node->negated = negated;
+        node->args.push_back(std::move(left));
+        node->args.push_back(ParseAdditive());
+        if (AcceptWord("ESCAPE")) Unsupported("LIKE ... ESCAPE");
+        left = std::move(node);
+        continue;
+      }
+      if (AcceptWord("IN")) {
+        ExpectSymbol("(");
+        ExprPtr node;
+        if (IsWord("SELECT")) {
+          node = MakeExpr(ExprKind::kInQuery);
+          node->args.push_back(std::move(left));
+          node->query = ParseQueryExpression();
+        } else {
+          node = MakeExpr(ExprKind::kInList);
+          node->args.push_back(std::move(left));
+          do {
+            node->args.push_back(ParseExpr());
+          } while (AcceptSymbol(","));
+        }
+        ExpectSymbol(")");
+        node->negated = negated;
+        left = std::move(node);
+        continue;
+      }
+      if (AcceptWord("BETWEEN")) {
+        ExprPtr node = MakeExpr(ExprKind::kBetween);
+        node->negated = negated;
+        node->args.push_back(std::move(left));
+        node->args.push_back(ParseAdditive());
+        ExpectWord("AND");
+        node->args.push_back(ParseAdditive());
+        left = std::move(node);
+        continue;
+      }
+      return left;
+    }
+  }
+
+  ExprPtr ParseAdditive() {
+    ExprPtr left = ParseMultiplicative();
+    while (IsSymbol("+") || IsSymbol("-") || IsSymbol("&") || IsSymbol("|") || IsSymbol("^")) {
+      ExprPtr node = MakeExpr(ExprKind::kArithmetic);
+      node->op = Next().text;
+      node->args.push_back(std::move(left));
+      node->args.push_back(ParseMultiplicative());
+      left = std::move(node);
+    }
+    return left;
+  }
+
+  ExprPtr ParseMultiplicative() {
+    ExprPtr left = ParseUnary();
+    while (IsSymbol("*") || IsSymbol("/") || IsSymbol("%")) {
+      ExprPtr node = MakeExpr(ExprKind::kArithmetic);
+      node->op = Next().text;
+      node->args.push_back(std::move(left));
+      node->args.push_back(ParseUnary());
+      left = std::move(node);
+    }
+    return left;
+  }
+
+  ExprPtr ParseUnary() {
+    if (AcceptSymbol("-")) {
+      if (Peek().kind == TokenKind::kNumber) {
+        ExprPtr literal = ParsePrimary();
+        literal->literal = Negate(literal->literal);
+        return literal;
+      }
+      ExprPtr node = MakeExpr(ExprKind::kNegate);
+      node->args.push_back(ParseUnary());
+      return node;
+    }
+    if (AcceptSymbol("+")) return ParseUnary();
+    if (AcceptSymbol("~")) {
+      ExprPtr node = MakeExpr(ExprKind::kBitNot);
+      node->args.push_back(ParseUnary());
+      return node;
+    }
+    return ParsePrimary();
+  }
+
+  ExprPtr ParsePrimary() {
+    const Token& token = Peek();
+    switch (token.kind) {
+      case TokenKind::kNumber: {
+        ExprPtr node = MakeExpr(ExprKind::kLiteral);
+        node->literal = NumberLiteral(Next().text);
+        return node;
+      }
+      case TokenKind::kBinary: {
+        ExprPtr node = MakeExpr(ExprKind::kLiteral);
+        const std::string hex = Next().text;
+        std::string bytes;
+        for (std::size_t i = 0; i + 1 < hex.size(); i += 2) {
+          bytes.push_back(static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16)));
+        }
+        node->literal = Value::Bytes(std::move(bytes));
+        return node;
+      }
+      case TokenKind::kString: {
+        ExprPtr node = MakeExpr(ExprKind::kLiteral);
+        bool unicode = token.unicode;
+        node->literal = Value::String(Next().text, unicode ? TypeKind::kNVarChar : TypeKind::kVarChar);
+        return node;
+      }
+      case TokenKind::kVariable: {
+        ExprPtr node = MakeExpr(ExprKind::kVariable);
+        node->name = Next().text;
+        if (node->name.starts_with("@@")) {
+          node->kind = ExprKind::kFunction;
+          node->name = node->name;
+        }
+        return node;
+      }
+      case TokenKind::kSymbol: {
+        if (token.text == "(") {
+          Next();
+          if (IsWord("SELECT")) {
+            ExprPtr node = MakeExpr(ExprKind::kSubquery);
+            node->query = ParseQueryExpression();
+            ExpectSymbol(")");
+            return node;
+          }
+          ExprPtr inner = ParseExpr();
+          ExpectSymbol(")");
+          return inner;
+        }
+        if (token.text == "*") {
+          Next();
+          return MakeExpr(ExprKind::kStar);
+        }
+        SyntaxError();
+      }
+      case TokenKind::kEnd: SyntaxError();
+      default: break;
+    }
+    if (IsWord("NULL")) {
+      Next();
+      ExprPtr node = MakeExpr(ExprKind::kLiteral);
+      node->literal = Value::Null();
+      return node;
+    }
+    if (IsWord("CASE")) return ParseCase();
+    if (IsWord("CAST") || IsWord("TRY_CAST")) {
+      if (IsWord("TRY_CAST")) Unsupported("TRY_CAST");
+      Next();
+      ExpectSymbol("(");
+      ExprPtr node = MakeExpr(ExprKind::kCast);
+      node->args.push_back(ParseExpr());
+      ExpectWord("AS");
+      node->type = WithDefaults(ParseType(), true);
+      ExpectSymbol(")");
+      return node;
+    }
+    if (IsWord("CONVERT")) {
+      Next();
+      ExpectSymbol("(");
+      ExprPtr node = MakeExpr(ExprKind::kCast);
+      node->type = WithDefaults(ParseType(), true);
+      ExpectSymbol(",");
+      node->args.push_back(ParseExpr());
+      if (AcceptSymbol(",")) node->args.push_back(ParseExpr());
+      ExpectSymbol(")");
+      return node;
+    }
+    if ((IsWord("LEFT") || IsWord("RIGHT")) && IsSymbol("(", 1)) {
+      ExprPtr node = MakeExpr(ExprKind::kFunction);
+      node->name = Next().text;
+      node->parts = {node->name};
+      ParseArguments(*node);
+      return node;
+    }
+    if (token.kind == TokenKind::kWord && ReservedWords().contains(token.text)) SyntaxError();
+    // column reference or function call: a.b.c or a.b(...)
+    std::vector<std::string> parts;
+    parts.push_back(Identifier());
+    while (IsSymbol(".")) {
+      Next();
+      if (IsSymbol(".")) {
+        parts.emplace_back();
+        continue;
+      }
+      parts.push_back(Identifier());
+    }
+    if (IsSymbol("(")) {
+      ExprPtr node = MakeExpr(ExprKind::kFunction);
+      node->name = parts.back();
+      node->parts = std::move(parts);
+      ParseArguments(*node);
+      if (IsWord("OVER")) Unsupported("window function (OVER)");
+      return node;
+    }
+    ExprPtr node = MakeExpr(ExprKind::kColumn);
+    node->parts = std::move(parts);
+    return node;
+  }
+
+  void ParseArguments(Expr& node) {
+    ExpectSymbol("(");
+    if (AcceptSymbol(")")) return;
+    if (AcceptWord("DISTINCT")) node.distinct = true;
+    do {
+      node.args.push_back(ParseExpr());
+    } while (AcceptSymbol(","));
+    ExpectSymbol(")");
+  }
+
+  ExprPtr ParseCase() {
+    ExpectWord("CASE");
+    ExprPtr node = MakeExpr(ExprKind::kCase);
+    if (!IsWord("WHEN")) {
+      node->has_operand = true;
+      node->args.push_back(ParseExpr());
+    }
+    if (!IsWord("WHEN")) SyntaxError();
+    while (AcceptWord("WHEN")) {
+      node->args.push_back(ParseExpr());
+      ExpectWord("THEN");
+      node->args.push_back(ParseExpr());
+    }
+    if (AcceptWord("ELSE")) {
+      node->has_else = true;
+      node->args.push_back(ParseExpr());
+    }
+    ExpectWord("END");
+    return node;
+  }
+
+  std::string_view text_;
+  std::vector<Token> tokens_;
+  std::size_t pos_ = 0;
+};
+
+}  // namespace
+
+std::vector<StatementPtr> ParseBatch(std::string_view text) { return Parser(text).Batch(); }
+
+ExprPtr ParseExpression(std::string_view text) { return Parser(text).SingleExpression(); }
+
+}  // namespace quelor::sim::parser

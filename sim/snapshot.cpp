@@ -1,0 +1,389 @@
+#include "sim/snapshot.h"
+
+#include <cstdio>
+#include <fstream>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <stdexcept>
+
+#include "sim/case_insensitive_map.h"
+#include "sim/date_time.h"
+#include "sim/errors.h"
+#include "sim/parser/parser.h"
+
+namespace quelor::sim {
+namespace {
+
+using nlohmann::json;
+using nlohmann::ordered_json;
+
+constexpr const char* kFormatName = "quelor-simulated-server";
+constexpr int kFormatVersion = 1;
+
+// --- Writing ---------------------------------------------------------------
+
+std::string HexOf(const std::string& bytes) {
+  static const char kDigits[] = "0123456789ABCDEF";
+  std::string out = "0x";
+  for (unsigned char c : bytes) {
+    out.push_back(kDigits[c >> 4]);
+    out.push_back(kDigits[c & 15]);
+  }
+  return out;
+}
+
+ordered_json ValueJson(const Value& value) {
+  if (value.is_null()) return nullptr;
+  const TypeKind kind = value.kind();
+  if (IsIntegerKind(kind) || kind == TypeKind::kBit) return value.integer();
+  if (kind == TypeKind::kFloat || kind == TypeKind::kReal) return value.number();
+  if (IsBinaryKind(kind)) return HexOf(value.text());
+  // Decimals and money as text keep every digit; datetimes in their ODBC form.
+  return *value.ToText();
+}
+
+ordered_json KeyJson(const KeyConstraint& key) {
+  ordered_json j;
+  j["name"] = key.name;
+  j["clustered"] = key.clustered;
+  j["columns"] = key.columns;
+  j["index_id"] = key.index_id;
+  return j;
+}
+
+ordered_json ColumnJson(const Column& column) {
+  ordered_json j;
+  j["name"] = column.name;
+  j["type"] = TypeDeclaration(column.type);
+  j["nullable"] = column.nullable;
+  if (column.identity) {
+    ordered_json identity;
+    identity["seed"] = column.identity->seed;
+    identity["increment"] = column.identity->increment;
+    identity["current"] = column.identity->current ? json(*column.identity->current) : json(nullptr);
+    j["identity"] = identity;
+  }
+  return j;
+}
+
+// Writes `items` as a JSON array with one compact element per line.
+template <typename Items, typename ToJson>
+void WriteLines(std::ostream& out, const char* indent, const Items& items, ToJson&& to_json) {
+  if (items.empty()) {
+    out << "[]";
+    return;
+  }
+  out << "[\n";
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    out << indent << "  " << to_json(items[i]).dump() << (i + 1 < items.size() ? ",\n" : "\n");
+  }
+  out << indent << "]";
+}
+
+void WriteTable(std::ostream& out, const Table& table) {
+  const char* in = "        ";
+  out << "      {\n";
+  out << in << "\"name\": " << json(table.name).dump() << ",\n";
+  out << in << "\"columns\": ";
+  WriteLines(out, in, table.columns, ColumnJson);
+  out << ",\n" << in << "\"primary_key\": "
+      << (table.primary_key ? KeyJson(*table.primary_key).dump() : "null") << ",\n";
+  out << in << "\"unique_constraints\": ";
+  WriteLines(out, in, table.unique_constraints, KeyJson);
+  out << ",\n" << in << "\"foreign_keys\": ";
+  WriteLines(out, in, table.foreign_keys, [](const ForeignKey& fk) {
+    ordered_json j;
+    j["name"] = fk.name;
+    j["columns"] = fk.columns;
+    j["references"] = fk.referenced_table;
+    j["referenced_columns"] = fk.referenced_columns;
+    j["on_delete_cascade"] = fk.cascade_delete;
+    j["on_update_cascade"] = fk.cascade_update;
+    j["checked"] = fk.checked;
+    return j;
+  });
+  out << ",\n" << in << "\"defaults\": ";
+  WriteLines(out, in, table.defaults, [](const DefaultConstraint& d) {
+    ordered_json j;
+    j["name"] = d.name;
+    j["column"] = d.column;
+    j["definition"] = d.definition;
+    return j;
+  });
+  out << ",\n" << in << "\"indexes\": ";
+  WriteLines(out, in, table.indexes, [](const Index& index) {
+    ordered_json j;
+    j["name"] = index.name;
+    j["columns"] = index.columns;
+    j["unique"] = index.unique;
+    j["clustered"] = index.clustered;
+    j["index_id"] = index.index_id;
+    return j;
+  });
+  out << ",\n" << in << "\"rows\": ";
+  WriteLines(out, in, table.rows, [](const Row& row) {
+    ordered_json j = ordered_json::array();
+    for (const Value& v : row) j.push_back(ValueJson(v));
+    return j;
+  });
+  out << "\n      }";
+}
+
+// --- Reading -----------------------------------------------------------------
+
+[[noreturn]] void Invalid(const std::string& where, const std::string& what) {
+  throw std::runtime_error("Invalid snapshot at " + where + ": " + what);
+}
+
+SqlType ParseType(const std::string& declaration, const std::string& where) {
+  const std::size_t open = declaration.find('(');
+  std::optional<SqlType> type = TypeFromName(declaration.substr(0, open));
+  if (!type) Invalid(where, "unknown type '" + declaration + "'");
+  SqlType t = *type;
+  if (open == std::string::npos) return WithDefaults(t, false);
+  const std::size_t close = declaration.find(')', open);
+  if (close == std::string::npos) Invalid(where, "type '" + declaration + "'");
+  const std::string args = declaration.substr(open + 1, close - open - 1);
+  const std::size_t comma = args.find(',');
+  const std::string first = args.substr(0, comma);
+  try {
+    if (HasLength(t.kind)) {
+      t.length = EqualsIgnoreCase(first, "max") ? -1 : std::stoi(first);
+    } else if (t.kind == TypeKind::kDecimal) {
+      t.precision = std::stoi(first);
+      t.scale = comma == std::string::npos ? 0 : std::stoi(args.substr(comma + 1));
+    }
+  } catch (const std::exception&) {
+    Invalid(where, "type '" + declaration + "'");
+  }
+  return t;
+}
+
+std::string BytesOfHex(const std::string& hex, const std::string& where) {
+  if (hex.size() < 2 || hex.size() % 2 != 0 || hex.compare(0, 2, "0x") != 0) {
+    Invalid(where, "binary value '" + hex + "'");
+  }
+  std::string bytes;
+  for (std::size_t i = 2; i < hex.size(); i += 2) {
+    bytes.push_back(static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16)));
+  }
+  return bytes;
+}
+
+Value ValueOf(const json& j, const Column& column, const std::string& where) {
+  const SqlType& type = column.type;
+  if (j.is_null()) return Value::Null(type);
+  try {
+    if (IsIntegerKind(type.kind) || type.kind == TypeKind::kBit) {
+      return Value::Integer(j.get<std::int64_t>(), type.kind);
+    }
+    if (type.kind == TypeKind::kFloat || type.kind == TypeKind::kReal) {
+      return Value::Float(j.get<double>(), type.kind);
+    }
+    const std::string text = j.get<std::string>();
+    if (IsBinaryKind(type.kind)) return Value::Bytes(BytesOfHex(text, where), type.kind);
+    if (type.kind == TypeKind::kDecimal || type.kind == TypeKind::kMoney) {
+      return Convert(NumberLiteral(text), type, ConversionContext{});
+    }
+    if (IsDateKind(type.kind)) {
+      return Value::DateTime(ParseDateTime(text, DateFormat::kYmd, type.kind), type.kind);
+    }
+    return Value::String(text, type);
+  } catch (const json::exception& e) {
+    Invalid(where, e.what());
+  } catch (const SqlError& e) {
+    Invalid(where, e.what());
+  }
+}
+
+KeyConstraint KeyOf(const json& j, bool primary) {
+  KeyConstraint key;
+  key.name = j.at("name").get<std::string>();
+  key.primary = primary;
+  key.clustered = j.at("clustered").get<bool>();
+  key.columns = j.at("columns").get<std::vector<std::string>>();
+  key.index_id = j.at("index_id").get<int>();
+  return key;
+}
+
+void ReadTable(const json& j, Database& database, const std::string& where) {
+  auto table = std::make_unique<Table>();
+  table->name = j.at("name").get<std::string>();
+  const std::string here = where + " table " + table->name;
+  table->id = database.server().NextObjectId();
+  for (const json& c : j.at("columns")) {
+    Column column;
+    column.name = c.at("name").get<std::string>();
+    column.type = ParseType(c.at("type").get<std::string>(), here + " column " + column.name);
+    column.nullable = c.at("nullable").get<bool>();
+    if (c.contains("identity")) {
+      const json& identity = c.at("identity");
+      Identity id;
+      id.seed = identity.at("seed").get<std::int64_t>();
+      id.increment = identity.at("increment").get<std::int64_t>();
+      if (!identity.at("current").is_null()) id.current = identity.at("current").get<std::int64_t>();
+      column.identity = id;
+    }
+    table->columns.push_back(std::move(column));
+  }
+  if (!j.at("primary_key").is_null()) {
+    table->primary_key = KeyOf(j.at("primary_key"), true);
+    table->primary_key->id = database.server().NextObjectId();
+  }
+  for (const json& u : j.at("unique_constraints")) {
+    table->unique_constraints.push_back(KeyOf(u, false));
+    table->unique_constraints.back().id = database.server().NextObjectId();
+  }
+  for (const json& f : j.at("foreign_keys")) {
+    ForeignKey fk;
+    fk.name = f.at("name").get<std::string>();
+    fk.columns = f.at("columns").get<std::vector<std::string>>();
+    fk.referenced_table = f.at("references").get<std::string>();
+    fk.referenced_columns = f.at("referenced_columns").get<std::vector<std::string>>();
+    fk.cascade_delete = f.at("on_delete_cascade").get<bool>();
+    fk.cascade_update = f.at("on_update_cascade").get<bool>();
+    fk.checked = f.at("checked").get<bool>();
+    fk.id = database.server().NextObjectId();
+    table->foreign_keys.push_back(std::move(fk));
+  }
+  for (const json& d : j.at("defaults")) {
+    DefaultConstraint def;
+    def.name = d.at("name").get<std::string>();
+    def.column = d.at("column").get<std::string>();
+    def.definition = d.at("definition").get<std::string>();
+    def.id = database.server().NextObjectId();
+    table->defaults.push_back(std::move(def));
+  }
+  for (const json& i : j.at("indexes")) {
+    Index index;
+    index.name = i.at("name").get<std::string>();
+    index.columns = i.at("columns").get<std::vector<std::string>>();
+    index.unique = i.at("unique").get<bool>();
+    index.clustered = i.at("clustered").get<bool>();
+    index.index_id = i.at("index_id").get<int>();
+    table->indexes.push_back(std::move(index));
+  }
+  std::size_t row_number = 0;
+  for (const json& r : j.at("rows")) {
+    ++row_number;
+    const std::string row_where = here + " row " + std::to_string(row_number);
+    if (!r.is_array() || r.size() != table->columns.size()) {
+      Invalid(row_where, "expected " + std::to_string(table->columns.size()) + " values");
+    }
+    Row row;
+    row.reserve(r.size());
+    for (std::size_t c = 0; c < r.size(); ++c) {
+      row.push_back(ValueOf(r[c], table->columns[c], row_where + " column " + table->columns[c].name));
+    }
+    table->rows.push_back(std::move(row));
+  }
+  table->InvalidateKeys();
+  database.AddTable(std::move(table));
+}
+
+void ReadFunction(const json& j, Database& database, const std::string& where) {
+  const std::string definition = j.at("definition").get<std::string>();
+  std::vector<parser::StatementPtr> statements;
+  try {
+    statements = parser::ParseBatch(definition);
+  } catch (const SqlError& e) {
+    Invalid(where, e.what());
+  }
+  const auto* create = statements.size() == 1
+                           ? std::get_if<parser::CreateFunction>(&statements[0]->node)
+                           : nullptr;
+  if (create == nullptr) Invalid(where, "the definition is not one CREATE FUNCTION");
+  Function function;
+  function.name = j.at("name").get<std::string>();
+  function.id = database.server().NextObjectId();
+  function.kind = create->definition->inline_table ? Function::Kind::kInlineTable
+                                                   : Function::Kind::kScalar;
+  function.definition = definition;
+  function.parsed = create->definition;
+  database.AddFunction(std::move(function));
+}
+
+}  // namespace
+
+void WriteSnapshot(const Server& server, std::ostream& out) {
+  out << "{\n  \"format\": \"" << kFormatName << "\",\n  \"version\": " << kFormatVersion
+      << ",\n  \"databases\": [";
+  bool first_database = true;
+  for (const auto& database : server.databases()) {
+    if (EqualsIgnoreCase(database->name(), "master")) continue;
+    out << (first_database ? "\n" : ",\n") << "    {\n";
+    first_database = false;
+    out << "      \"name\": " << json(database->name()).dump() << ",\n";
+    out << "      \"functions\": ";
+    WriteLines(out, "      ", database->functions(), [](const std::unique_ptr<Function>& f) {
+      ordered_json j;
+      j["name"] = f->name;
+      j["kind"] = f->kind == Function::Kind::kInlineTable ? "inline_table" : "scalar";
+      j["definition"] = f->definition;
+      return j;
+    });
+    out << ",\n      \"tables\": [";
+    const auto& tables = database->tables();
+    for (std::size_t t = 0; t < tables.size(); ++t) {
+      out << "\n";
+      WriteTable(out, *tables[t]);
+      if (t + 1 < tables.size()) out << ",";
+    }
+    out << (tables.empty() ? "]" : "\n      ]") << "\n    }";
+  }
+  out << (first_database ? "]" : "\n  ]") << "\n}\n";
+}
+
+std::string SnapshotText(const Server& server) {
+  std::ostringstream out;
+  WriteSnapshot(server, out);
+  return out.str();
+}
+
+void ReadSnapshot(std::string_view text, Server& server) {
+  json document;
+  try {
+    document = json::parse(text);
+  } catch (const json::parse_error& e) {
+    throw std::runtime_error(std::string("Invalid snapshot: ") + e.what());
+  }
+  try {
+    if (document.value("format", "") != kFormatName) Invalid("the top", "not a snapshot of the simulated server");
+    if (document.value("version", 0) != kFormatVersion) Invalid("the top", "unknown version");
+    for (const json& d : document.at("databases")) {
+      const std::string name = d.at("name").get<std::string>();
+      if (server.FindDatabase(name) != nullptr) Invalid("database " + name, "it exists already");
+      Database& database = server.CreateDatabase(name);
+      for (const json& t : d.at("tables")) ReadTable(t, database, "database " + name);
+      for (const json& f : d.at("functions")) {
+        ReadFunction(f, database, "database " + name + " function " + f.value("name", "?"));
+      }
+    }
+  } catch (const json::exception& e) {
+    throw std::runtime_error(std::string("Invalid snapshot: ") + e.what());
+  }
+}
+
+void SaveSnapshot(const Server& server, const std::string& path) {
+  const std::string temporary = path + ".tmp";
+  {
+    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    if (!out) throw std::runtime_error("Cannot write the snapshot file " + temporary);
+    WriteSnapshot(server, out);
+    out.flush();
+    if (!out) throw std::runtime_error("Cannot write the snapshot file " + temporary);
+  }
+  if (std::rename(temporary.c_str(), path.c_str()) != 0) {
+    throw std::runtime_error("Cannot replace the snapshot file " + path);
+  }
+}
+
+void LoadSnapshot(const std::string& path, Server& server) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw std::runtime_error("Cannot read the snapshot file " + path);
+  std::stringstream text;
+  text << in.rdbuf();
+  ReadSnapshot(text.str(), server);
+}
+
+}  // namespace quelor::sim

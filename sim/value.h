@@ -1,0 +1,107 @@
+// Values of the simulated server with SQL Server semantics: exact decimals as
+// scaled 128-bit integers, datetimes as milliseconds, strings compared without
+// regard to case and trailing blanks, NULL as its own state, implicit
+// conversion by type precedence.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+
+#include "sim/date_time.h"
+#include "sim/types.h"
+
+namespace quelor::sim {
+
+__extension__ typedef __int128 Int128;
+
+class Value {
+ public:
+  Value() = default;  // NULL of type int
+
+  static Value Null(SqlType type = SqlType::Of(TypeKind::kInt));
+  static Value Integer(std::int64_t number, TypeKind kind = TypeKind::kInt);
+  // An int constant: next to a decimal it counts with its own digits only
+  // (1.0/3 has scale 6, not 12).
+  static Value IntegerLiteral(std::int64_t number, int digits);
+  static Value Decimal(Int128 units, int precision, int scale);
+  static Value Money(Int128 units);  // ten-thousandths
+  static Value Float(double number, TypeKind kind = TypeKind::kFloat);
+  static Value String(std::string text, TypeKind kind = TypeKind::kVarChar);
+  static Value String(std::string text, SqlType type);
+  static Value DateTime(std::int64_t millis, TypeKind kind = TypeKind::kDateTime);
+  static Value Bytes(std::string bytes, TypeKind kind = TypeKind::kVarBinary);
+
+  bool is_null() const { return std::holds_alternative<std::monostate>(payload_); }
+  const SqlType& type() const { return type_; }
+  TypeKind kind() const { return type_.kind; }
+
+  // Payload accessors; each is valid only for the matching type family.
+  std::int64_t integer() const { return std::get<std::int64_t>(payload_); }  // integers, bit, datetimes
+  Int128 units() const { return std::get<Int128>(payload_); }              // decimal, money
+  double number() const { return std::get<double>(payload_); }             // float, real
+  const std::string& text() const { return std::get<std::string>(payload_); }  // strings, binary, guid
+
+  // The field as an ODBC client reads it as text: "12.50", "1", "2013-02-20
+  // 00:00:00.000"; nullopt for NULL.
+  std::optional<std::string> ToText() const;
+  // The value as messages quote it (duplicate key value, conversion failure).
+  std::string ToMessageText() const;
+
+ private:
+  SqlType type_ = SqlType::Of(TypeKind::kInt);
+  std::variant<std::monostate, std::int64_t, Int128, double, std::string> payload_;
+};
+
+// Settings of the session that change how values are read.
+struct ConversionContext {
+  DateFormat date_format = DateFormat::kMdy;
+};
+
+// Converts `value` to `target` as CAST does: strings are cut to the target
+// length silently, numbers are rounded to the target scale. Throws 245, 241,
+// 242, 8114 or 8115 as the server does.
+Value Convert(const Value& value, const SqlType& target, const ConversionContext& context);
+
+// The type both operands of a comparison or arithmetic are brought to.
+SqlType CommonType(const SqlType& a, const SqlType& b);
+
+// Compares two non-NULL values after implicit conversion; strings without
+// regard to case and trailing blanks. Negative, zero or positive.
+int Compare(const Value& a, const Value& b, const ConversionContext& context);
+// nullopt when either side is NULL (unknown).
+std::optional<bool> EqualsSql(const Value& a, const Value& b, const ConversionContext& context);
+
+Value Add(const Value& a, const Value& b, const ConversionContext& context);
+Value Subtract(const Value& a, const Value& b, const ConversionContext& context);
+Value Multiply(const Value& a, const Value& b, const ConversionContext& context);
+Value Divide(const Value& a, const Value& b, const ConversionContext& context);
+Value Modulo(const Value& a, const Value& b, const ConversionContext& context);
+Value Negate(const Value& a);
+
+// LIKE with %, _ and [...] sets, without regard to case.
+bool Like(std::string_view text, std::string_view pattern);
+
+// Number of characters (not bytes) of a UTF-8 text.
+std::size_t CharacterCount(std::string_view text);
+// The first `count` characters of a UTF-8 text.
+std::string_view FirstCharacters(std::string_view text, std::size_t count);
+std::string_view TrimTrailingBlanks(std::string_view text);
+
+// A text that is equal for two values exactly when the server's unique index
+// would see them as the same key.
+std::string KeyText(const Value& value);
+
+// Reads a number literal: int when it fits, numeric with its digits when it
+// has a decimal point or is too large, float with an exponent.
+Value NumberLiteral(std::string_view text);
+
+bool IsTrue(const Value& value);  // a non-NULL, non-zero value
+
+std::string Int128ToString(Int128 value);
+// Rounds `units` of scale `from_scale` to `to_scale`, half away from zero.
+Int128 Rescale(Int128 units, int from_scale, int to_scale);
+
+}  // namespace quelor::sim

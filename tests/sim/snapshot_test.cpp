@@ -1,0 +1,167 @@
+// Snapshots: a server written and read back is the same server, and behaves
+// the same (identity numbering, keys, functions); broken files are refused
+// with the place named; the demo server loads cleanly and round-trips.
+#include "sim/snapshot.h"
+
+#include <gtest/gtest.h>
+
+#include "db/error.h"
+#include "sim/demo_server.h"
+#include "sim/sim_connection.h"
+#include "sim_fixture.h"
+
+namespace quelor::sim {
+namespace {
+
+using testing::ConnectionText;
+
+const char kSchema[] = R"(
+CREATE TABLE Mandstam (MandNr int NOT NULL CONSTRAINT PK_Mandstam PRIMARY KEY, Name1 varchar(40) NULL)
+CREATE TABLE Adresse (
+  AdrNr int IDENTITY(1,1) NOT NULL,
+  MandNr int NULL,
+  Name varchar(40) NULL,
+  Notiz nvarchar(max) NULL,
+  Betrag numeric(18,2) NULL,
+  Kurs float NULL,
+  Aktiv bit NOT NULL CONSTRAINT DF_Adresse_Aktiv DEFAULT (1),
+  Geboren datetime NULL,
+  Bild varbinary(20) NULL,
+  CONSTRAINT PK_Adresse PRIMARY KEY CLUSTERED (AdrNr),
+  CONSTRAINT UQ_Adresse_Name UNIQUE (Name),
+  CONSTRAINT FK_Adresse_Mandstam FOREIGN KEY (MandNr) REFERENCES Mandstam (MandNr) ON DELETE CASCADE)
+CREATE NONCLUSTERED INDEX iAdresseBetrag ON Adresse (Betrag, Name)
+INSERT INTO Mandstam (MandNr, Name1) VALUES (1, 'TSV Musterstadt e.V.')
+INSERT INTO Adresse (MandNr, Name, Notiz, Betrag, Kurs, Geboren, Bild) VALUES
+  (1, 'Müller', N'Grüße – €', 12.5, 0.1, '19800229', 0x00FF10),
+  (1, 'O''Brien', NULL, -0.01, NULL, '20261231 23:59:59.997', NULL),
+  (NULL, NULL, '', NULL, 1e300, NULL, NULL)
+)";
+
+const char kFunctions[] = R"(
+CREATE FUNCTION dbo.fnDoppelt (@x int) RETURNS int AS BEGIN RETURN @x * 2 END
+)";
+const char kTableFunction[] = R"(
+CREATE FUNCTION dbo.fnAdressen (@mand int) RETURNS TABLE AS RETURN (SELECT AdrNr, Name FROM Adresse WHERE MandNr = @mand)
+)";
+
+void Fill(Server& server) {
+  server.AddLogin("sa", "geheim");
+  server.CreateDatabase("QUELOR_A");
+  SimConnection c(server);
+  c.Open(ConnectionText("QUELOR_A"));
+  c.Execute(kSchema);
+  c.Execute(kFunctions);
+  c.Execute(kTableFunction);
+}
+
+TEST(Snapshot, RoundTripKeepsSchemaRowsAndBehaviour) {
+  Server original;
+  Fill(original);
+  const std::string text = SnapshotText(original);
+
+  Server loaded;
+  ReadSnapshot(text, loaded);
+  EXPECT_EQ(SnapshotText(loaded), text);
+
+  loaded.AddLogin("sa", "geheim");
+  SimConnection c(loaded);
+  c.Open(ConnectionText("QUELOR_A"));
+  // Identity numbering goes on after the last value handed out.
+  c.Execute("INSERT INTO Adresse (MandNr, Name) VALUES (1, 'Neu')");
+  EXPECT_EQ(c.Query("SELECT AdrNr FROM Adresse WHERE Name='Neu'").AsText(0, "AdrNr"), "4");
+  // Keys and constraints are enforced again.
+  EXPECT_THROW(c.Execute("INSERT INTO Adresse (Name) VALUES ('MÜLLER')"), db::Error);
+  EXPECT_THROW(c.Execute("INSERT INTO Adresse (MandNr, Name) VALUES (9, 'x')"), db::Error);
+  c.Execute("DELETE FROM Mandstam WHERE MandNr = 1");
+  EXPECT_EQ(c.Query("SELECT COUNT(*) AS n FROM Adresse").AsText(0, "n"), "1");
+  // Exact values survive: decimals, dates to the 1/300 s, text with umlauts.
+  db::ResultSet row = c.Query("SELECT Betrag, Geboren, Notiz, Aktiv FROM Adresse WHERE Name IS NULL");
+  EXPECT_EQ(row.AsText(0, "Notiz"), "");
+  EXPECT_EQ(row.AsText(0, "Aktiv"), "1");
+  // Functions are parsed again and can be called.
+  EXPECT_EQ(c.Query("SELECT dbo.fnDoppelt(21) AS x").AsText(0, "x"), "42");
+  // Catalogue views see the loaded keys and indexes.
+  EXPECT_EQ(c.Query("SELECT * FROM SysIndexes WHERE Name='iAdresseBetrag'").RecordCount(), 1u);
+  EXPECT_EQ(c.Query("SELECT * FROM sysobjects WHERE NAME='FK_Adresse_Mandstam'").RecordCount(), 1u);
+}
+
+TEST(Snapshot, KeepsExactValuesByteForByte) {
+  Server original;
+  Fill(original);
+  const std::string text = SnapshotText(original);
+  for (const char* expected : {"\"Grüße – €\"", "\"12.50\"", "\"-0.01\"", "\"1980-02-29 00:00:00.000\"",
+                               "\"2026-12-31 23:59:59.997\"", "\"0x00FF10\"", "1e+300", "\"O'Brien\""}) {
+    EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
+  }
+}
+
+TEST(Snapshot, RefusesBrokenFilesNamingThePlace) {
+  const struct {
+    const char* text;
+    const char* message;
+  } cases[] = {
+      {"not json", "Invalid snapshot"},
+      {R"j({"format":"other","version":1,"databases":[]})j", "not a snapshot"},
+      {R"j({"format":"quelor-simulated-server","version":7,"databases":[]})j", "unknown version"},
+      {R"j({"format":"quelor-simulated-server","version":1,"databases":[{"name":"A","functions":[],"tables":[
+         {"name":"T","columns":[{"name":"c","type":"wibble(3)","nullable":true}],"primary_key":null,
+          "unique_constraints":[],"foreign_keys":[],"defaults":[],"indexes":[],"rows":[]}]}]})j",
+       "table T column c: unknown type 'wibble(3)'"},
+      {R"j({"format":"quelor-simulated-server","version":1,"databases":[{"name":"A","functions":[],"tables":[
+         {"name":"T","columns":[{"name":"c","type":"int","nullable":true}],"primary_key":null,
+          "unique_constraints":[],"foreign_keys":[],"defaults":[],"indexes":[],"rows":[[1,2]]}]}]})j",
+       "table T row 1: expected 1 values"},
+      {R"j({"format":"quelor-simulated-server","version":1,"databases":[{"name":"A","functions":[],"tables":[
+         {"name":"T","columns":[{"name":"d","type":"datetime","nullable":true}],"primary_key":null,
+          "unique_constraints":[],"foreign_keys":[],"defaults":[],"indexes":[],"rows":[["gestern"]]}]}]})j",
+       "table T row 1 column d"},
+      {R"j({"format":"quelor-simulated-server","version":1,"databases":[{"name":"A","functions":[
+         {"name":"f","kind":"scalar","definition":"SELECT 1"}],"tables":[]}]})j",
+       "function f: the definition is not one CREATE FUNCTION"},
+  };
+  for (const auto& c : cases) {
+    Server server;
+    try {
+      ReadSnapshot(c.text, server);
+      ADD_FAILURE() << "accepted: " << c.text;
+    } catch (const std::runtime_error& e) {
+      EXPECT_NE(std::string(e.what()).find(c.message), std::string::npos)
+          << e.what() << "\nexpected: " << c.message;
+    }
+  }
+}
+
+TEST(Snapshot, SavesThroughATemporaryFileAndLoadsBack) {
+  Server original;
+  Fill(original);
+  const std::string path = ::testing::TempDir() + "snapshot_save_test.json";
+  SaveSnapshot(original, path);
+  Server loaded;
+  LoadSnapshot(path, loaded);
+  EXPECT_EQ(SnapshotText(loaded), SnapshotText(original));
+  EXPECT_THROW(SaveSnapshot(original, "/nonexistent-dir/x.json"), std::runtime_error);
+  EXPECT_THROW(LoadSnapshot("/nonexistent-dir/x.json", loaded), std::runtime_error);
+}
+
+TEST(DemoServer, LoadsTheFixtureIntoFourDatabasesAndRoundTrips) {
+  Server server;
+  BuildDemoServer(server);
+  std::vector<std::string> names;
+  for (const auto& database : server.databases()) names.push_back(database->name());
+  EXPECT_EQ(names, (std::vector<std::string>{"master", "Quelor", "QUELOR_TSV_Musterstadt",
+                                             "QUELOR_SC_Beispielhausen", "QUELORTMP1"}));
+  for (const char* tenant : {"Quelor", "QUELOR_TSV_Musterstadt", "QUELORTMP1"}) {
+    const Database* database = server.FindDatabase(tenant);
+    ASSERT_NE(database, nullptr);
+    EXPECT_NE(database->FindTable("Mandstam"), nullptr) << tenant;
+    EXPECT_NE(database->FindTable("F5Dat"), nullptr) << tenant;
+    EXPECT_FALSE(database->FindTable("PASS")->rows.empty()) << tenant;
+  }
+  Server loaded;
+  ReadSnapshot(SnapshotText(server), loaded);
+  EXPECT_EQ(SnapshotText(loaded), SnapshotText(server));
+}
+
+}  // namespace
+}  // namespace quelor::sim
