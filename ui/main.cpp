@@ -103,9 +103,18 @@ int main(int argc, char** argv) {
   db::CountingConnection counted_catalogue(traced_catalogue ? *traced_catalogue : *catalogue);
   db::CountingConnection counted_working(traced_working ? *traced_working : *working);
 
+  // Every front-end's view is wrapped so the summary can count the dialogs.
+  std::unique_ptr<ui::DialogCountingView> counting_view;
   auto make_run = [&](app::RunView& view) {
+    counting_view = std::make_unique<ui::DialogCountingView>(view);
     return std::make_unique<app::UpdateRun>(app::RunDependencies{
-        counted_catalogue, counted_working, view, read_ini});
+        counted_catalogue, counted_working, *counting_view, read_ini});
+  };
+  auto print_summary = [&] {
+    std::cout << ui::SummaryLine(static_cast<long>(counted_working.databases().size()),
+                                 counted_catalogue.statements() + counted_working.statements(),
+                                 counting_view ? counting_view->dialogs() : 0)
+              << std::endl;
   };
   // Keeps the demo server for the next run; a failed save is reported, and
   // the previous snapshot stays as it was.
@@ -122,16 +131,12 @@ int main(int argc, char** argv) {
 
   if (options.console || !HasDisplay()) {
     ui::ConsoleView console(std::cout, std::cerr, isatty(STDOUT_FILENO) != 0);
-    ui::DialogCountingView view(console);
-    auto run = make_run(view);
-    const app::RunOutcome outcome = run->Start();
-    std::cout << ui::SummaryLine(static_cast<long>(counted_working.databases().size()),
-                                 counted_catalogue.statements() + counted_working.statements(),
-                                 view.dialogs())
-              << "\n";
+    const app::RunOutcome outcome = make_run(console)->Start();
+    print_summary();
     const bool saved = save_state();
     return outcome == app::RunOutcome::kFinished && saved ? 0 : 1;
   }
   const int status = ui::RunInWindow(argc, argv, make_run);
+  print_summary();
   return save_state() ? status : 1;
 }
