@@ -83,6 +83,7 @@ constexpr Entry kMessages[] = {
     {1505, 16,
      "The CREATE UNIQUE INDEX statement terminated because a duplicate key was found for the object name '%.*ls' and "
      "the index name '%.*ls'. The duplicate key value is %ls."},
+    {1007, 15, "The number '%.*ls' is out of the range for numeric representation (maximum precision 38)."},
     {1088, 16, "Cannot find the object \"%.*ls\" because it does not exist or you do not have permissions."},
     {1750, 16, "Could not create constraint or index. See previous errors."},
     {1752, 16, "Column '%.*ls' in table '%.*ls' is invalid for creating a default constraint."},
@@ -183,53 +184,28 @@ std::string Fill(std::string_view format, const std::vector<std::string>& args) 
 
 }  // namespace
 
+// Which errors end the batch, as the real server behaves in a batch without
+// TRY/CATCH and with XACT_ABORT OFF:
+// - compile errors: syntax (102, 105, 156), unknown names met when a
+//   statement is compiled (207, 208, 209, 4104, 4121, 195, 137, 911), wrong
+//   column or argument counts (109, 110, 120, 121, 213, 174, 189, 313, 8144);
+//   a missing table is found only when its statement runs (deferred name
+//   resolution), so the statements before it stay done;
+// - conversion failures (241, 242, 245, 8114, 8169, 529, 402): these end the
+//   batch on the real server too, unlike the other runtime errors;
+// - 50000, a construct the simulated server does not implement.
+// Everything else (duplicate key, truncation, NULL into NOT NULL, constraint
+// conflicts, arithmetic overflow, divide by zero, DDL refusals) ends only its
+// statement and the batch goes on.
 ErrorScope ScopeOf(int number) {
-  switch (number) {
-    case 102:
-    case 105:
-    case 131:
-    case 134:
-    case 137:
-    case 2715:
-    case 156:
-    case 195:
-    case 207:
-    case 208:
-    case 209:
-    case 213:
-    case 109:
-    case 110:
-    case 120:
-    case 121:
-    case 174:
-    case 189:
-    case 241:
-    case 242:
-    case 245:
-    case 8114:
-    case 8169:
-    case 529:
-    case 402:
-    case 4104:
-    case 104:
-    case 108:
-    case 205:
-    case 215:
-    case 216:
-    case 263:
-    case 264:
-    case 911:
-    case 8155:
-    case 4121:
-    case 155:
-    case 313:
-    case 8144:
-    case 8101:
-    case 50000:
-      return ErrorScope::kBatch;
-    default:
-      return ErrorScope::kStatement;
+  static constexpr int kBatchEnding[] = {
+      102, 104, 105, 108,  1007,  109,  110,  120,  121,  131,  134,  137,  155,  156,  174,  189,  195,  205,
+      207, 208, 209, 213,  215,  216,  241,  242,  245,  263,  264,  313,  402,  529,  911,  2715, 4104,
+      4121, 8101, 8114, 8144, 8155, 8169, 50000};
+  for (int batch_ending : kBatchEnding) {
+    if (batch_ending == number) return ErrorScope::kBatch;
   }
+  return ErrorScope::kStatement;
 }
 
 Message MakeMessage(int number, const std::vector<std::string>& args) {

@@ -15,9 +15,26 @@ namespace {
 
 constexpr std::int64_t kMillisPerDay = 86'400'000;
 
+[[noreturn]] void NumericOverflow() { Raise(8115, {"expression", "numeric"}); }
+
+// 128-bit arithmetic that refuses to overflow, as the server refuses numbers
+// beyond 38 digits.
 Int128 Pow10(int exponent) {
+  if (exponent > 38) NumericOverflow();
   Int128 result = 1;
   for (int i = 0; i < exponent; ++i) result *= 10;
+  return result;
+}
+
+Int128 CheckedMul(Int128 a, Int128 b) {
+  Int128 result = 0;
+  if (__builtin_mul_overflow(a, b, &result)) NumericOverflow();
+  return result;
+}
+
+Int128 CheckedAdd(Int128 a, Int128 b) {
+  Int128 result = 0;
+  if (__builtin_add_overflow(a, b, &result)) NumericOverflow();
   return result;
 }
 
@@ -455,8 +472,8 @@ int Compare(const Value& a, const Value& b, const ConversionContext& context) {
       Exact x = ExactOf(left);
       Exact y = ExactOf(right);
       int scale = std::max(x.scale, y.scale);
-      Int128 ux = x.units * Pow10(scale - x.scale);
-      Int128 uy = y.units * Pow10(scale - y.scale);
+      Int128 ux = CheckedMul(x.units, Pow10(scale - x.scale));
+      Int128 uy = CheckedMul(y.units, Pow10(scale - y.scale));
       return ux < uy ? -1 : ux > uy ? 1 : 0;
     }
     case TypeKind::kFloat:
@@ -524,20 +541,20 @@ Value ExactArithmetic(Op op, const Value& a, const Value& b) {
     case Op::kModulo: {
       scale = std::max(x.scale, y.scale);
       precision = std::max(x.precision - x.scale, y.precision - y.scale) + scale + 1;
-      Int128 ux = x.units * Pow10(scale - x.scale);
-      Int128 uy = y.units * Pow10(scale - y.scale);
+      Int128 ux = CheckedMul(x.units, Pow10(scale - x.scale));
+      Int128 uy = CheckedMul(y.units, Pow10(scale - y.scale));
       if (op == Op::kModulo) {
         if (uy == 0) Raise(8134);
         units = ux % uy;
       } else {
-        units = op == Op::kAdd ? ux + uy : ux - uy;
+        units = CheckedAdd(ux, op == Op::kAdd ? uy : -uy);
       }
       break;
     }
     case Op::kMultiply:
       precision = x.precision + y.precision + 1;
       scale = x.scale + y.scale;
-      units = x.units * y.units;
+      units = CheckedMul(x.units, y.units);
       break;
     case Op::kDivide: {
       if (y.units == 0) Raise(8134);
@@ -552,7 +569,7 @@ Value ExactArithmetic(Op op, const Value& a, const Value& b) {
         scale = new_scale;
         precision = 38;
       }
-      Int128 numerator = x.units * Pow10(shift);
+      Int128 numerator = CheckedMul(x.units, Pow10(shift));
       units = numerator / y.units;
       Int128 remainder = numerator % y.units;
       if (Abs128(remainder) * 2 >= Abs128(y.units)) units += (numerator < 0) != (y.units < 0) ? -1 : 1;
@@ -775,7 +792,7 @@ Value NumberLiteral(std::string_view text) {
     return Value::Float(number);
   }
   std::optional<Exact> exact = ParseExact(text);
-  if (!exact) return Value::Integer(0);
+  if (!exact) Raise(1007, {std::string(text)});
   if (text.find('.') == std::string_view::npos && exact->units <= 2147483647) {
     return Value::IntegerLiteral(static_cast<std::int64_t>(exact->units), std::max(exact->precision, 1));
   }
@@ -802,7 +819,7 @@ std::string Int128ToString(Int128 value) {
 }
 
 Int128 Rescale(Int128 units, int from_scale, int to_scale) {
-  if (to_scale >= from_scale) return units * Pow10(to_scale - from_scale);
+  if (to_scale >= from_scale) return CheckedMul(units, Pow10(to_scale - from_scale));
   Int128 divisor = Pow10(from_scale - to_scale);
   Int128 quotient = units / divisor;
   Int128 remainder = units % divisor;

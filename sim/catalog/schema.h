@@ -110,7 +110,8 @@ class Table {
     keys_valid_ = false;
     ++version_;
   }
-  // Call after rows were appended (the key sets were kept up to date).
+  // Call after rows were appended (the key sets were kept up to date), or
+  // changed in columns that belong to no unique key.
   void RowsAppended() { ++version_; }
   // Changes with every change of the rows; lookup caches compare it.
   std::uint64_t version() const { return version_; }

@@ -59,8 +59,9 @@ Value Executor::AssignToColumn(const Value& value, const std::string& qualified,
     if (target.length > 0 && CharacterCount(text.text()) > static_cast<std::size_t>(target.length)) {
       std::string_view kept = FirstCharacters(text.text(), static_cast<std::size_t>(target.length));
       std::string_view rest = std::string_view(text.text()).substr(kept.size());
-      // Only blanks beyond the length are cut silently.
-      if (rest.find_first_not_of(' ') != std::string_view::npos) {
+      // Only blanks beyond the length are cut silently, or anything with
+      // ANSI_WARNINGS OFF.
+      if (session_.ansi_warnings && rest.find_first_not_of(' ') != std::string_view::npos) {
         Raise(2628, {qualified, column.name, std::string(kept)});
       }
     }
@@ -72,6 +73,18 @@ Value Executor::AssignToColumn(const Value& value, const std::string& qualified,
 void Executor::CheckUniqueKeys(Table& table, const std::vector<Row>& new_rows, const std::vector<std::size_t>* replaced) {
   std::vector<Table::UniqueKey>& keys = table.UniqueKeys();
   for (const Table::UniqueKey& key : keys) {
+    if (replaced != nullptr) {
+      // An update that leaves this key's columns alone cannot break it.
+      bool touched = false;
+      for (std::size_t i = 0; i < replaced->size() && !touched; ++i) {
+        const Row& old_row = table.rows[(*replaced)[i]];
+        for (int position : key.positions) {
+          std::size_t column = static_cast<std::size_t>(position);
+          if (KeyText(old_row[column]) != KeyText(new_rows[i][column])) touched = true;
+        }
+      }
+      if (!touched) continue;
+    }
     std::unordered_set<std::string> seen;
     const std::unordered_set<std::string>* existing = &key.keys;
     std::unordered_set<std::string> remaining;
@@ -105,8 +118,14 @@ void Executor::CheckForeignKeysOut(Database& database, const Table& table, const
     if (parent == nullptr) continue;
     std::vector<int> child_positions = Positions(table, foreign.columns);
     std::vector<int> parent_positions = Positions(*parent, foreign.referenced_columns);
+    // The referenced key's own set when its columns come in the same order;
+    // otherwise a set built from the parent rows once per statement.
+    const std::unordered_set<std::string>* known_keys = nullptr;
+    for (const Table::UniqueKey& key : parent->UniqueKeys()) {
+      if (key.positions == parent_positions) known_keys = &key.keys;
+    }
     std::unordered_set<std::string> parent_keys;
-    bool built = false;
+    bool built = known_keys != nullptr;
     for (const Row& row : rows) {
       Row probe;
       bool has_null = false;
@@ -128,7 +147,7 @@ void Executor::CheckForeignKeysOut(Database& database, const Table& table, const
         key += KeyText(value);
         key.push_back('\x1f');
       }
-      if (!parent_keys.contains(key)) {
+      if (!(known_keys != nullptr ? known_keys->contains(key) : parent_keys.contains(key))) {
         Raise(547, ConflictArgs(statement, "FOREIGN KEY", foreign.name, database.name(), "dbo." + parent->name,
                                 foreign.referenced_columns));
       }
@@ -425,8 +444,18 @@ void Executor::RunUpdate(const parser::Update& update) {
     for (auto it = undo.rbegin(); it != undo.rend(); ++it) (*it)();
     throw;
   }
+  bool keys_touched = false;
+  for (const Table::UniqueKey& key : table.UniqueKeys()) {
+    for (const auto& [index, row] : updated) {
+      for (int position : key.positions) {
+        std::size_t column = static_cast<std::size_t>(position);
+        if (KeyText(table.rows[index][column]) != KeyText(row[column])) keys_touched = true;
+      }
+    }
+  }
   for (auto& [index, row] : updated) table.rows[index] = std::move(row);
-  table.InvalidateKeys();
+  if (keys_touched) table.InvalidateKeys();
+  else table.RowsAppended();
 }
 
 void Executor::RunDelete(const parser::Delete& deletion) {

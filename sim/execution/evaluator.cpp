@@ -595,6 +595,25 @@ Value Executor::EvalFunction(const Expr& expr, const Scope* scope) {
     for (std::int64_t i = 0; i < *count; ++i) out += unit;
     return Value::String(out, SqlType::VarChar(8000));
   }
+  if (upper == "CHAR" || upper == "NCHAR") {
+    RequireArguments(expr, 1, 1);
+    std::optional<std::int64_t> code = integer_arg(0);
+    if (!code || *code < 0 || *code > 255) return Value::Null(SqlType::VarChar(1));
+    std::string text;
+    if (*code < 0x80) {
+      text.push_back(static_cast<char>(*code));
+    } else {  // Latin-1 code page characters, kept as UTF-8
+      text.push_back(static_cast<char>(0xC0 | (*code >> 6)));
+      text.push_back(static_cast<char>(0x80 | (*code & 0x3F)));
+    }
+    return Value::String(text, upper == "CHAR" ? TypeKind::kChar : TypeKind::kNChar);
+  }
+  if (upper == "ASCII") {
+    RequireArguments(expr, 1, 1);
+    Value source = arg(0);
+    if (source.is_null() || text_of(source).empty()) return Value::Null();
+    return Value::Integer(static_cast<unsigned char>(text_of(source)[0]));
+  }
   if (upper == "CONCAT") {
     std::string out;
     for (std::size_t i = 0; i < expr.args.size(); ++i) {

@@ -271,6 +271,10 @@ void Executor::RunSetOption(const parser::SetOption& option) {
     current = Session::IdentityInsert{database.name(), table->name};
     return;
   }
+  if (name == "ANSI_WARNINGS") {
+    session_.ansi_warnings = option.on;
+    return;
+  }
   if (name == "DATEFIRST" || name == "LOCK_TIMEOUT" || name == "DEADLOCK_PRIORITY" || name == "TEXTSIZE") return;
   static const CaseInsensitiveMap<bool> kAccepted = {
       // option -> the value the simulation implements; the other one is refused.

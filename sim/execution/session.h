@@ -18,6 +18,9 @@ struct Session {
   // An English login reads numeric dates month first.
   DateFormat date_format = DateFormat::kMdy;
   std::string language = "us_english";
+  // SET ANSI_WARNINGS OFF lets text that is too long for its column be cut
+  // silently instead of refused (2628).
+  bool ansi_warnings = true;
 
   struct IdentityInsert {
     std::string database;

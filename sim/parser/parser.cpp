@@ -351,20 +351,20 @@ class Parser {
         type->length = -1;
       } else {
         if (Peek().kind != TokenKind::kNumber) SyntaxError();
-        int first = std::stoi(Next().text);
+        int first = SmallNumber();
         if (type->kind == TypeKind::kDecimal) {
           type->precision = first;
           type->scale = 0;
           if (AcceptSymbol(",")) {
             if (Peek().kind != TokenKind::kNumber) SyntaxError();
-            type->scale = std::stoi(Next().text);
+            type->scale = SmallNumber();
           }
         } else if (type->kind == TypeKind::kFloat) {
           if (first <= 24) *type = SqlType::Of(TypeKind::kReal);
         } else if (HasLength(type->kind)) {
           type->length = first;
           if (first > 8000 || (IsUnicodeKind(type->kind) && first > 4000)) {
-            Raise(131, {std::to_string(first), name, IsUnicodeKind(type->kind) ? "4000" : "8000"});
+            Raise(131, {std::to_string(first), "type", name, IsUnicodeKind(type->kind) ? "4000" : "8000"});
           }
         }
       }
@@ -536,10 +536,21 @@ class Parser {
     return column;
   }
 
+  // A whole number of a declaration (length, precision, identity seed): at
+  // most nine digits, or the text is refused as the server refuses it.
+  int SmallNumber() {
+    const Token& token = Next();
+    if (token.kind != TokenKind::kNumber || token.text.size() > 9 ||
+        token.text.find_first_not_of("0123456789") != std::string::npos) {
+      Raise(102, {token.text});
+    }
+    return std::stoi(token.text);
+  }
+
   std::int64_t ParseSignedInteger() {
     bool negative = AcceptSymbol("-");
     if (Peek().kind != TokenKind::kNumber) SyntaxError();
-    std::int64_t value = std::stoll(Next().text);
+    std::int64_t value = SmallNumber();
     return negative ? -value : value;
   }
 

@@ -77,6 +77,9 @@ TEST_F(SimTest, UpdateFromJoinSetsColumnsOfTheTargetAlias) {
   Run("UPDATE MgVert SET ArtName=A.Bezeichnung FROM MgVert V LEFT JOIN MgArt A ON A.Art=V.Art");
   EXPECT_EQ(Rows("SELECT VertragNr, ArtName FROM MgVert ORDER BY VertragNr"),
             (Table{{"10", "Voll"}, {"11", "Jugend"}, {"12", "NULL"}}));
+  Run("DELETE FROM MgVert FROM MgVert V INNER JOIN MgArt A ON A.Art = V.Art WHERE A.Bezeichnung = 'jugend'");
+  EXPECT_EQ(Rows("SELECT VertragNr FROM MgVert ORDER BY VertragNr"), (Table{{"10"}, {"12"}}));
+
   Run("CREATE TABLE EINST (Nr int NULL, LIFERNR varchar(10) NULL)");
   Run("CREATE TABLE Rechn (RechNummer varchar(10) NULL, FORM_ART varchar(20) NULL)");
   Run("INSERT INTO EINST (Nr) VALUES (1)");
@@ -127,6 +130,11 @@ TEST_F(SimTest, UniqueKeysCompareTextWithoutCaseAndTrailingBlanks) {
   EXPECT_EQ(ErrorOf("INSERT INTO tblLSB VALUES ('X', 'BADISCHER Sportbund Nord')"),
             "Cannot insert duplicate key row in object 'dbo.tblLSB' with unique index 'uxBez'. The duplicate key "
             "value is (BADISCHER Sportbund Nord).");
+  Run("INSERT INTO tblLSB VALUES ('WLSB', 'Württembergischer Landessportbund')");
+  EXPECT_EQ(NumberOf("UPDATE tblLSB SET Kennung = 'BSB NORD' WHERE Kennung = 'WLSB'"), 2627);
+  Run("UPDATE tblLSB SET Kennung = Kennung + '-alt'");  // every key moves: no clash
+  Run("INSERT INTO tblLSB VALUES ('WLSB', 'neu')");
+  EXPECT_EQ(Scalar("SELECT COUNT(*) FROM tblLSB WHERE Kennung LIKE '%-alt'"), "2");
   Run("DELETE FROM tblLSB");
   Run("INSERT INTO tblLSB VALUES ('BSB Nord', 'wieder frei')");
 }

@@ -81,6 +81,14 @@ TEST_F(SimTest, StatementsOfTheMigrationRunAsWritten) {
   EXPECT_EQ(Rows("SELECT BLZ, BIC FROM d_blz ORDER BY BLZ, BIC"),
             (Table{{"10000000", "MARKDEF1100"}, {"10000000", "MARKDEF1100"}, {"20000000", "NULL"}}));
 
+  Run("CREATE TABLE DSAFachverband (Nr varchar(3) NULL, Bezeichnung varchar(200) NULL)");
+  Run("INSERT INTO DSAFachverband (Nr, \r\nBezeichnung) VALUES ('101','Allgemeiner \r\nDeutscher "
+      "Hochschulsportverband (ADH)')");
+  Run("UPDATE DSAFachverband SET Bezeichnung=REPLACE(Bezeichnung,'\r\n',' ')");
+  Run("UPDATE DSAFachverband SET Bezeichnung=REPLACE(Bezeichnung,'  ',' ')");
+  EXPECT_EQ(Scalar("SELECT Bezeichnung FROM DSAFachverband"), "Allgemeiner Deutscher Hochschulsportverband (ADH)");
+  EXPECT_EQ(Scalar("SELECT LEN(REPLACE('a' + CHAR(13) + CHAR(10) + 'b', CHAR(13) + CHAR(10), ''))"), "2");
+
   Run("CREATE TABLE VerbSportArt (Nummer varchar(4) NULL)");
   Run("INSERT INTO VerbSportArt VALUES ('1'), ('12'), ('1234')");
   Run("update VerbSportArt set Nummer='0'+Nummer\r\nwhere 1=1\r\nand LEN(Nummer)<4\r\n");

@@ -80,6 +80,13 @@ TEST_F(RefusalTest, EachRefusalCarriesTheServersNumberAndText) {
       {"ALTER TABLE Adresse ADD Name int", 2705,
        "Column names in each table must be unique. Column name 'Name' in table 'Adresse' is specified more than once."},
       {"SELECT 1/0", 8134, "Divide by zero error encountered."},
+      {"SELECT 99999999999999999999999999999999999999 * 10", 8115,
+       "Arithmetic overflow error converting expression to data type numeric."},
+      {"SELECT 999999999999999999999999999999999999999", 1007,
+       "The number '999999999999999999999999999999999999999' is out of the range for numeric representation (maximum "
+       "precision 38)."},
+      {"CREATE TABLE Breit (T varchar(9000) NULL)", 131,
+       "The size (9000) given to the type 'varchar' exceeds the maximum allowed for any data type (8000)."},
       {"UPDATE Adresse SET Nr = (SELECT AdrNr FROM Adresse)", 512,
        "Subquery returned more than 1 value. This is not permitted when the subquery follows =, !=, <, <= , >, >= or "
        "when the subquery is used as an expression."},
@@ -127,6 +134,22 @@ TEST_F(RefusalTest, KeyAndColumnRefusalsAreFollowedByTheirSecondMessage) {
     EXPECT_EQ(messages.back().number, pair.second) << pair.statement;
     EXPECT_EQ(messages.back().text, pair.second_text) << pair.statement;
   }
+}
+
+TEST_F(RefusalTest, AnsiWarningsOffCutsTooLongTextSilently) {
+  Run("SET ANSI_WARNINGS OFF ");
+  Run("INSERT INTO Adresse (AdrNr, Name) VALUES (3, 'Schulze')");
+  Run("SET ANSI_WARNINGS ON ");
+  EXPECT_EQ(Scalar("SELECT Name FROM Adresse WHERE AdrNr = 3"), "Schul");
+  EXPECT_EQ(NumberOf("INSERT INTO Adresse (AdrNr, Name) VALUES (4, 'Schulze')"), 2628);
+}
+
+TEST_F(RefusalTest, KeyOnAColumnDeclaredNullIsRefusedAfterATrailingComma) {
+  Run("CREATE TABLE dbo.Versandart (\r\n[Kennung] [varchar](80) NULL,\r\n) ON [PRIMARY]");
+  EXPECT_EQ(ErrorOf("ALTER TABLE [dbo].[Versandart]  ADD CONSTRAINT [PK_Versandart] PRIMARY KEY CLUSTERED (\r\n"
+                    "[Kennung] ASC\r\n) ON [PRIMARY]"),
+            "Cannot define PRIMARY KEY constraint on nullable column in table 'Versandart'.");
+  EXPECT_TRUE(Rows("SELECT * FROM sysobjects WHERE NAME='PK_Versandart'").empty());
 }
 
 TEST_F(RefusalTest, EveryDependentObjectIsNamedBeforeTheColumnRefusal) {
