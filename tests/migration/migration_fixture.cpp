@@ -1,0 +1,61 @@
+#include "migration_fixture.h"
+
+#include "sim/script_loader.h"
+#include "sim/snapshot.h"
+
+namespace quelor::resources {
+extern const std::string_view kPreviousReleaseTenantScript;
+}
+
+namespace quelor::testing {
+namespace {
+
+const char kConnectionText[] =
+    "Provider=SQLOLEDB.1;\r\nPassword=demo;\r\nUser ID=quelor;\r\nInitial Catalog=QUELOR_A;\r\n"
+    "Data Source=(simulated);\r\n";
+
+}  // namespace
+
+MigrationTest::MigrationTest() {
+  server.AddLogin("quelor", "demo");
+  sim::LoadScript(server, database, resources::kPreviousReleaseTenantScript);
+  sim_connection_.Open(kConnectionText);
+}
+
+void MigrationTest::Run(const std::vector<Segment>& segments) {
+  migration::TenantContext context{toolkit_, *this, database};
+  for (const Segment& segment : segments) segment(context);
+}
+
+void MigrationTest::Prepare(const std::vector<Segment>& segments) {
+  Run(segments);
+  transcript.lines.clear();
+  progress_count_ = 0;
+}
+
+void MigrationTest::UpdateProgress() {
+  ++progress_count_;
+  transcript.Add("progress");
+}
+
+std::vector<std::string> MigrationTest::Strip(std::vector<std::string> lines, std::size_t prefix) {
+  for (std::string& line : lines) line.erase(0, prefix);
+  return lines;
+}
+
+std::vector<std::vector<std::string>> MigrationTest::Rows(const std::string& sql) {
+  sim::SimConnection reader(server);
+  reader.Open(kConnectionText);
+  db::ResultSet result = reader.Query(sql);
+  std::vector<std::vector<std::string>> rows;
+  for (const auto& row : result.Rows()) {
+    std::vector<std::string> fields;
+    for (const auto& field : row) fields.push_back(field ? *field : "NULL");
+    rows.push_back(std::move(fields));
+  }
+  return rows;
+}
+
+std::string MigrationTest::DatabaseSnapshot() const { return sim::SnapshotText(server); }
+
+}  // namespace quelor::testing

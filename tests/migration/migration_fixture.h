@@ -1,0 +1,63 @@
+// A tenant database of the previous release on the simulated server, and a
+// way to run catalogue segments on it while recording what they send and
+// show: the statements ("w execute <text>", "w query <text>"), the dialogs
+// ("dialog warning: <text>") and the progress advances ("progress").
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "db/toolkit.h"
+#include "migration/catalogue.h"
+#include "sim/catalog/schema.h"
+#include "sim/sim_connection.h"
+#include "support/recording_connection.h"
+#include "support/recording_view.h"
+#include "support/transcript.h"
+
+namespace quelor::testing {
+
+using Segment = std::function<void(migration::TenantContext&)>;
+
+class MigrationTest : public ::testing::Test, private migration::Progress {
+ protected:
+  // Loads the previous-release fixture into database QUELOR_A.
+  MigrationTest();
+
+  // Runs `segments` in order on QUELOR_A, recording into `transcript`.
+  void Run(const std::vector<Segment>& segments);
+  // Runs `segments` without recording (to bring the database to the state a
+  // later segment starts from), then clears the transcript.
+  void Prepare(const std::vector<Segment>& segments);
+
+  // Lines of the transcript: statements sent as commands, queries, dialogs.
+  std::vector<std::string> Executed() const { return Strip(transcript.With("w execute "), 10); }
+  std::vector<std::string> Queries() const { return Strip(transcript.With("w query "), 8); }
+  std::vector<std::string> Dialogs() const { return transcript.With("dialog "); }
+  int progress_count() const { return progress_count_; }
+
+  // Rows of a query on QUELOR_A through a separate connection, fields as
+  // text, NULL as "NULL".
+  std::vector<std::vector<std::string>> Rows(const std::string& sql);
+  // The whole database as a snapshot text, to compare two runs.
+  std::string DatabaseSnapshot() const;
+
+  sim::Server server;
+  Transcript transcript;
+  std::string database = "QUELOR_A";
+
+ private:
+  void UpdateProgress() override;
+  static std::vector<std::string> Strip(std::vector<std::string> lines, std::size_t prefix);
+
+  sim::SimConnection sim_connection_{server};
+  RecordingConnection working_{sim_connection_, transcript, "w"};
+  RecordingView view_{transcript};
+  db::Toolkit toolkit_{working_, database, view_};
+  int progress_count_ = 0;
+};
+
+}  // namespace quelor::testing
