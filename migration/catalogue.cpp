@@ -6,6 +6,8 @@ namespace quelor::migration {
 // tenant migration runs its frame (cursor, gauge) around no steps.
 void RunCatalogue(TenantContext& /*context*/) {}
 
+void Update1(TenantContext& /*context*/) {}
+
 void FinishAllDatabases(TenantContext& /*context*/) {}
 
 void RefreshShortcuts() {}

@@ -28,6 +28,9 @@ struct TenantContext {
 // steps are not caught here.
 void RunCatalogue(TenantContext& context);
 
+// The second routine of the catalogue; the first routine's last step calls it.
+void Update1(TenantContext& context);
+
 // The pass over every product database after the tenant loop.
 void FinishAllDatabases(TenantContext& context);
 
