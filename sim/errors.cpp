@@ -170,11 +170,11 @@ std::string Fill(std::string_view format, const std::vector<std::string>& args) 
       out.push_back(format[i]);
       continue;
     }
-    for (std::string_view spec : {"%.*ls", "%ls", "%d", "%S_MSG"}) {
-      if (format.substr(i, spec.size()) == spec) {
+    for (std::string_view placeholder : {"%.*ls", "%ls", "%d", "%S_MSG"}) {
+      if (format.substr(i, placeholder.size()) == placeholder) {
         if (next_arg < args.size()) out += args[next_arg];
         ++next_arg;
-        i += spec.size() - 1;
+        i += placeholder.size() - 1;
         break;
       }
     }

@@ -742,9 +742,12 @@ bool LikeAt(const std::vector<std::string>& text, std::size_t t, const std::vect
 }  // namespace
 
 bool Like(std::string_view text, std::string_view pattern) {
-  // Trailing blanks of the value do not count against a pattern that ends
-  // with a wildcard, but do against literal characters; keep the value as is.
-  return LikeAt(CodePoints(text), 0, CodePoints(pattern), 0);
+  // Trailing blanks of the value may be ignored ('J  ' of a char(3) column is
+  // LIKE 'J'); those of the pattern count.
+  std::vector<std::string> pattern_points = CodePoints(pattern);
+  if (LikeAt(CodePoints(text), 0, pattern_points, 0)) return true;
+  std::string_view trimmed = TrimTrailingBlanks(text);
+  return trimmed.size() != text.size() && LikeAt(CodePoints(trimmed), 0, pattern_points, 0);
 }
 
 // Builds "<tag><text>"; appending avoids a false -Wrestrict of GCC 12 on

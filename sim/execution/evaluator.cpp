@@ -331,8 +331,8 @@ Value Executor::EvalCase(const Expr& expr, const Scope* scope) {
   std::optional<Value> operand;
   if (expr.has_operand) operand = Eval(*expr.args[index++], scope);
   std::size_t pairs_end = expr.args.size() - (expr.has_else ? 1 : 0);
-  // The branch taken gives the value as it is; the real server would first
-  // bring every branch to the highest-precedence type of all of them.
+  // The real server brings every branch to the highest-precedence type of
+  // all of them; that is done below where the branches are constants.
   std::optional<Value> chosen;
   for (; index < pairs_end; index += 2) {
     bool matched = false;
@@ -350,6 +350,26 @@ Value Executor::EvalCase(const Expr& expr, const Scope* scope) {
   if (!chosen) {
     if (expr.has_else) chosen = Eval(*expr.args.back(), scope);
     else return Value::Null(SqlType::VarChar(1));
+  }
+  // When every result is a constant, their common type is known without
+  // evaluating the other branches: CASE ... THEN 1.5 ELSE 2 END gives 2.0.
+  std::optional<SqlType> common;
+  std::size_t first_result = expr.has_operand ? 2 : 1;
+  auto consider = [&](const parser::Expr& result) {
+    if (result.kind != ExprKind::kLiteral) return false;
+    if (result.literal.is_null()) return true;
+    common = common ? CommonType(*common, result.literal.type()) : result.literal.type();
+    return true;
+  };
+  bool constant = true;
+  for (std::size_t i = first_result; i < pairs_end; i += 2) constant = constant && consider(*expr.args[i]);
+  if (expr.has_else) constant = constant && consider(*expr.args.back());
+  if (constant && common && !chosen->is_null() && chosen->kind() != common->kind) {
+    return Convert(*chosen, *common, context);
+  }
+  if (constant && common && chosen->kind() == TypeKind::kDecimal && common->kind == TypeKind::kDecimal &&
+      chosen->type().scale != common->scale) {
+    return Convert(*chosen, *common, context);
   }
   return *chosen;
 }

@@ -203,7 +203,7 @@ Executor::Flow Executor::Run(const parser::Statement& statement, BatchResult& re
           [&](const parser::While& node) {
             // A loop that never ends would hang the caller: stop it loudly.
             for (long iterations = 0; EvalCondition(*node.condition, nullptr) == true; ++iterations) {
-              if (iterations > 10'000'000) RaiseUnsupported("WHILE loop of more than 10,000,000 rounds");
+              if (iterations > 1'000'000) RaiseUnsupported("WHILE loop of more than 1,000,000 rounds");
               Flow flow = RunGuarded(*node.body, result);
               if (flow == Flow::kBreak) break;
               if (flow == Flow::kReturn) return flow;

@@ -92,7 +92,7 @@ class Executor {
 
   // ---- queries (query.cpp) ----
   Relation RunQuery(const parser::SelectQuery& query, const Scope* outer);
-  Relation RunQuerySpecification(const parser::SelectQuery& query, const Scope* outer,
+  Relation RunSelectBlock(const parser::SelectQuery& query, const Scope* outer,
                                  const std::vector<parser::OrderItem>* order_by);
   // The rows of a FROM list; `where` is applied while scanning when the list
   // is one named table, and `where_applied` tells whether it was.

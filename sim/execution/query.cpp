@@ -45,11 +45,11 @@ bool IsSystemName(const parser::ObjectName& name) {
 }  // namespace
 
 Relation Executor::RunQuery(const SelectQuery& query, const Scope* outer) {
-  if (!query.union_next) return RunQuerySpecification(query, outer, &query.order_by);
-  Relation result = RunQuerySpecification(query, outer, nullptr);
+  if (!query.union_next) return RunSelectBlock(query, outer, &query.order_by);
+  Relation result = RunSelectBlock(query, outer, nullptr);
   const SelectQuery* link = &query;
   while (link->union_next) {
-    Relation next = RunQuerySpecification(*link->union_next, outer, nullptr);
+    Relation next = RunSelectBlock(*link->union_next, outer, nullptr);
     if (next.columns.size() != result.columns.size()) Raise(205);
     for (Row& row : next.rows) result.rows.push_back(std::move(row));
     if (!link->union_all) RemoveDuplicates(result);
@@ -84,7 +84,7 @@ Relation Executor::RunQuery(const SelectQuery& query, const Scope* outer) {
   return result;
 }
 
-Relation Executor::RunQuerySpecification(const SelectQuery& query, const Scope* outer,
+Relation Executor::RunSelectBlock(const SelectQuery& query, const Scope* outer,
                                          const std::vector<parser::OrderItem>* order_by) {
   const ConversionContext context = session_.conversion();
   bool where_applied = false;

@@ -905,7 +905,7 @@ class Parser {
       first = ParseQueryExpression();
       ExpectSymbol(")");
     } else {
-      first = ParseQuerySpecification();
+      first = ParseSelectBlock();
     }
     SelectQuery* last = first.get();
     while (IsWord("UNION") || IsWord("EXCEPT") || IsWord("INTERSECT")) {
@@ -916,7 +916,7 @@ class Parser {
         last->union_next = ParseQueryExpression();
         ExpectSymbol(")");
       } else {
-        last->union_next = ParseQuerySpecification();
+        last->union_next = ParseSelectBlock();
       }
       last = last->union_next.get();
     }
@@ -935,7 +935,7 @@ class Parser {
     return first;
   }
 
-  std::unique_ptr<SelectQuery> ParseQuerySpecification() {
+  std::unique_ptr<SelectQuery> ParseSelectBlock() {
     ExpectWord("SELECT");
     auto query = std::make_unique<SelectQuery>();
     if (AcceptWord("DISTINCT")) query->distinct = true;

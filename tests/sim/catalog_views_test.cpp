@@ -149,11 +149,35 @@ TEST_F(CatalogViewTest, DatabaseListQueriesFilterByPrefix) {
   EXPECT_EQ(Rows("SELECT name FROM master.dbo.sysdatabases where UPPER(name) LIKE 'QUELOR%'").size(), 4u);
 }
 
+TEST_F(CatalogViewTest, IndexViewsDescribeKeysAndIndexesColumnByColumn) {
+  EXPECT_EQ(Rows("SELECT i.name, i.index_id, i.type, i.is_primary_key, i.is_unique, ic.key_ordinal, c.name "
+                 "FROM sys.indexes i INNER JOIN sys.index_columns ic ON ic.object_id = i.object_id AND "
+                 "ic.index_id = i.index_id INNER JOIN sys.columns c ON c.object_id = ic.object_id AND "
+                 "c.column_id = ic.column_id WHERE OBJECT_NAME(i.object_id) IN ('F5DAT', 'F5BEW4') "
+                 "ORDER BY i.name, ic.key_ordinal"),
+            (std::vector<std::vector<std::string>>{
+                {"iSuchText", "2", "2", "0", "0", "1", "BUCHJAHR"},
+                {"iSuchText", "2", "2", "0", "0", "2", "InterneNr"},
+                {"iSuchText", "2", "2", "0", "0", "3", "SUCHTEXT"},
+                {"PK_F5DAT", "1", "1", "1", "1", "1", "STEUERSCHL"},
+                {"PK_F5DAT", "1", "1", "1", "1", "2", "LfdNr"},
+            }));
+  EXPECT_EQ(Scalar("SELECT indid FROM SysIndexes WHERE id = OBJECT_ID('F5BEW4') AND name IS NULL"), "0");  // heap
+}
+
 TEST_F(CatalogViewTest, CatalogueOfAnotherDatabaseIsReachedByThreePartName) {
   server_.CreateDatabase("Quelor");
   Run("CREATE TABLE Quelor.dbo.GuVZeile (Nr int NULL)");
   EXPECT_EQ(Scalar("SELECT COUNT(*) FROM Quelor.dbo.sysobjects WHERE name = 'GuVZeile'"), "1");
   EXPECT_EQ(Scalar("SELECT COUNT(*) FROM sysobjects WHERE name = 'GuVZeile'"), "0");
+  Run("CREATE TABLE GuVZeile (Nr int NULL)");
+  Run("INSERT INTO Quelor.dbo.GuVZeile VALUES (1), (2)");
+  Run("INSERT INTO GuVZeile VALUES (9)");
+  Run("DELETE FROM QUELOR_A.dbo.GuVZeile\r\n");
+  Run("INSERT INTO QUELOR_A.dbo.GuVZeile (Nr)\r\nSELECT Nr FROM Quelor.dbo.GuVZeile");
+  EXPECT_EQ(Rows("SELECT Nr FROM GuVZeile ORDER BY Nr"), (std::vector<std::vector<std::string>>{{"1"}, {"2"}}));
+  Run("USE Quelor");
+  EXPECT_EQ(Scalar("SELECT DB_NAME()"), "Quelor");
 }
 
 }  // namespace

@@ -80,6 +80,8 @@ TEST_F(RefusalTest, EachRefusalCarriesTheServersNumberAndText) {
       {"ALTER TABLE Adresse ADD Name int", 2705,
        "Column names in each table must be unique. Column name 'Name' in table 'Adresse' is specified more than once."},
       {"SELECT 1/0", 8134, "Divide by zero error encountered."},
+      {"SELECT CASE WHEN 1 = 2 THEN 1 ELSE 'a' END", 245,
+       "Conversion failed when converting the varchar value 'a' to data type int."},
       {"SELECT 99999999999999999999999999999999999999 * 10", 8115,
        "Arithmetic overflow error converting expression to data type numeric."},
       {"SELECT 999999999999999999999999999999999999999", 1007,
