@@ -1,10 +1,16 @@
 #include "migration/catalogue.h"
 
+#include "migration/club_settings.h"
+#include "migration/tax_keys.h"
+
 namespace quelor::migration {
 
-// The segments of the catalogue are added here one after another; until then a
-// tenant migration runs its frame (cursor, gauge) around no steps.
-void RunCatalogue(TenantContext& /*context*/) {}
+// The first routine, segment after segment; each begins where the one before
+// it ended.
+void RunCatalogue(TenantContext& t) {
+  ClubSettingsAndAddressFunctions(t);
+  TaxKeysAndKeyTables(t);
+}
 
 void Update1(TenantContext& /*context*/) {}
 
