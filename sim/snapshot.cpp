@@ -1,5 +1,6 @@
 #include "sim/snapshot.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <nlohmann/json.hpp>
@@ -127,6 +128,18 @@ void WriteTable(std::ostream& out, const Table& table) {
     return j;
   });
   out << "\n      }";
+}
+
+// Tables and functions in the order of their names: a table that a script
+// drops and creates again on every run keeps its place in the snapshot.
+template <typename T>
+std::vector<const T*> ByName(const std::vector<std::unique_ptr<T>>& objects) {
+  std::vector<const T*> sorted;
+  for (const auto& object : objects) sorted.push_back(object.get());
+  std::stable_sort(sorted.begin(), sorted.end(), [](const T* a, const T* b) {
+    return FoldCase(a->name) < FoldCase(b->name);
+  });
+  return sorted;
 }
 
 // --- Reading -----------------------------------------------------------------
@@ -315,7 +328,7 @@ void WriteSnapshot(const Server& server, std::ostream& out) {
     first_database = false;
     out << "      \"name\": " << json(database->name()).dump() << ",\n";
     out << "      \"functions\": ";
-    WriteLines(out, "      ", database->functions(), [](const std::unique_ptr<Function>& f) {
+    WriteLines(out, "      ", ByName(database->functions()), [](const Function* f) {
       ordered_json j;
       j["name"] = f->name;
       j["kind"] = f->kind == Function::Kind::kInlineTable ? "inline_table" : "scalar";
@@ -323,7 +336,7 @@ void WriteSnapshot(const Server& server, std::ostream& out) {
       return j;
     });
     out << ",\n      \"tables\": [";
-    const auto& tables = database->tables();
+    const std::vector<const Table*> tables = ByName(database->tables());
     for (std::size_t t = 0; t < tables.size(); ++t) {
       out << "\n";
       WriteTable(out, *tables[t]);
@@ -332,6 +345,81 @@ void WriteSnapshot(const Server& server, std::ostream& out) {
     out << (tables.empty() ? "]" : "\n      ]") << "\n    }";
   }
   out << (first_database ? "]" : "\n  ]") << "\n}\n";
+}
+
+namespace {
+
+// The table's snapshot text, split where its rows begin.
+// The identity's last value counts with the rows: a table whose rows were
+// deleted and inserted again has the same schema but other row numbers.
+std::pair<std::string, std::string> SchemaAndRows(const Table& table) {
+  Table without_state;
+  without_state.name = table.name;
+  without_state.columns = table.columns;
+  std::string identity_state;
+  for (Column& column : without_state.columns) {
+    if (!column.identity) continue;
+    identity_state += column.identity->current ? std::to_string(*column.identity->current) : "-";
+    column.identity->current.reset();
+  }
+  without_state.primary_key = table.primary_key;
+  without_state.unique_constraints = table.unique_constraints;
+  without_state.foreign_keys = table.foreign_keys;
+  without_state.defaults = table.defaults;
+  without_state.indexes = table.indexes;
+  std::ostringstream schema;
+  WriteTable(schema, without_state);
+  std::ostringstream rows;
+  WriteLines(rows, "", table.rows, [](const Row& row) {
+    ordered_json j = ordered_json::array();
+    for (const Value& v : row) j.push_back(ValueJson(v));
+    return j;
+  });
+  return {schema.str(), identity_state + rows.str()};
+}
+
+}  // namespace
+
+std::vector<std::string> DiffServers(const Server& first, const Server& second) {
+  std::vector<std::string> lines;
+  auto only = [&](const std::string& what, bool in_first) {
+    lines.push_back(what + (in_first ? ": only in the first" : ": only in the second"));
+  };
+  for (const auto& a : first.databases()) {
+    const Database* b = second.FindDatabase(a->name());
+    if (b == nullptr) only(a->name(), true);
+  }
+  for (const auto& b : second.databases()) {
+    const Database* a = first.FindDatabase(b->name());
+    if (a == nullptr) {
+      only(b->name(), false);
+      continue;
+    }
+    const std::string prefix = b->name() + ".";
+    for (const Table* ta : ByName(a->tables())) {
+      if (b->FindTable(ta->name) == nullptr) only(prefix + ta->name, true);
+    }
+    for (const Table* tb : ByName(b->tables())) {
+      const Table* ta = a->FindTable(tb->name);
+      if (ta == nullptr) {
+        only(prefix + tb->name, false);
+        continue;
+      }
+      const auto [schema_a, rows_a] = SchemaAndRows(*ta);
+      const auto [schema_b, rows_b] = SchemaAndRows(*tb);
+      if (schema_a != schema_b) lines.push_back(prefix + tb->name + ": schema differs");
+      if (rows_a != rows_b) lines.push_back(prefix + tb->name + ": rows differ");
+    }
+    for (const Function* fa : ByName(a->functions())) {
+      if (b->FindFunction(fa->name) == nullptr) only(prefix + fa->name, true);
+    }
+    for (const Function* fb : ByName(b->functions())) {
+      const Function* fa = a->FindFunction(fb->name);
+      if (fa == nullptr) only(prefix + fb->name, false);
+      else if (fa->definition != fb->definition) lines.push_back(prefix + fb->name + ": definition differs");
+    }
+  }
+  return lines;
 }
 
 std::string SnapshotText(const Server& server) {

@@ -33,6 +33,8 @@ const char kUsage[] =
     "                       (tab-separated, NULL as NULL) and every server message\n"
     "  list                 the databases with their tables and row counts\n"
     "  dump                 the snapshot JSON on standard output\n"
+    "  diff FIRST SECOND    what differs between two snapshot files, one line per\n"
+    "                       database, table or function (exit status 1 when any)\n"
     "\n"
     "Exit status: 0 success, 1 a server message or a failed batch, 2 bad usage.\n";
 
@@ -105,15 +107,23 @@ int main(int argc, char** argv) {
     return args.empty() ? 2 : 0;
   }
   const std::string& command = args[0];
-  const std::size_t expected = command == "load" || command == "sql" ? 3 : 1;
+  const std::size_t expected = command == "load" || command == "sql" || command == "diff" ? 3 : 1;
   if (args.size() != expected ||
       (command != "demo" && command != "load" && command != "sql" && command != "list" &&
-       command != "dump")) {
+       command != "dump" && command != "diff")) {
     std::cerr << "quelor-sim: bad command line\n\n" << kUsage;
     return 2;
   }
 
   try {
+    if (command == "diff") {
+      sim::Server first, second;
+      sim::LoadSnapshot(args[1], first);
+      sim::LoadSnapshot(args[2], second);
+      const std::vector<std::string> differences = sim::DiffServers(first, second);
+      for (const std::string& line : differences) std::cout << line << "\n";
+      return differences.empty() ? 0 : 1;
+    }
     sim::Server server;
     if (command == "demo") {
       sim::BuildDemoServer(server);

@@ -144,6 +144,35 @@ TEST(Snapshot, SavesThroughATemporaryFileAndLoadsBack) {
   EXPECT_THROW(LoadSnapshot("/nonexistent-dir/x.json", loaded), std::runtime_error);
 }
 
+TEST(Snapshot, DiffNamesWhatDiffers) {
+  Server first;
+  Fill(first);
+  const struct {
+    const char* change;  // a batch run on a copy of the server
+    std::vector<std::string> differences;
+  } cases[] = {
+      {"SELECT 1", {}},
+      {"UPDATE Adresse SET Name='Meier' WHERE AdrNr=1", {"QUELOR_A.Adresse: rows differ"}},
+      // Deleted and inserted again: same rows, other running numbers.
+      {"DELETE FROM Adresse WHERE AdrNr=3 INSERT INTO Adresse (Notiz, Kurs) VALUES ('', 1e300)",
+       {"QUELOR_A.Adresse: rows differ"}},
+      // A new column is a new value in every row, too.
+      {"ALTER TABLE Mandstam ADD Neu int NULL",
+       {"QUELOR_A.Mandstam: schema differs", "QUELOR_A.Mandstam: rows differ"}},
+      {"CREATE TABLE Neu (a int)", {"QUELOR_A.Neu: only in the second"}},
+      {"DROP FUNCTION dbo.fnDoppelt", {"QUELOR_A.fnDoppelt: only in the first"}},
+  };
+  for (const auto& c : cases) {
+    Server second;
+    ReadSnapshot(SnapshotText(first), second);
+    second.AddLogin("sa", "geheim");
+    SimConnection connection(second);
+    connection.Open(ConnectionText("QUELOR_A"));
+    connection.Execute(c.change);
+    EXPECT_EQ(DiffServers(first, second), c.differences) << c.change;
+  }
+}
+
 TEST(DemoServer, LoadsTheFixtureIntoFourDatabasesAndRoundTrips) {
   Server server;
   BuildDemoServer(server);
