@@ -277,7 +277,10 @@ void Executor::AddConstraint(Database& database, Table& table, const ConstraintD
 
 void Executor::RunAlterTable(const parser::AlterTable& alter) {
   Database& database = DatabaseFor(alter.name);
-  Table& table = RequireTable(alter.name);
+  // ALTER TABLE words a missing table differently from the other statements.
+  Table* found = FindTable(alter.name);
+  if (found == nullptr) Raise(4902, {DisplayName(alter.name)});
+  Table& table = *found;
   switch (alter.action) {
     case parser::AlterTable::Action::kAddColumns: AddColumns(database, table, alter); return;
     case parser::AlterTable::Action::kAddConstraint:

@@ -30,6 +30,8 @@ struct Refusal {
 TEST_F(RefusalTest, EachRefusalCarriesTheServersNumberAndText) {
   const Refusal cases[] = {
       {"SELECT * FROM dbo.Fehlt", 208, "Invalid object name 'dbo.Fehlt'."},
+      {"ALTER TABLE dbo.Fehlt ALTER COLUMN SPORTART varchar(120) Null", 4902,
+       "Cannot find the object \"dbo.Fehlt\" because it does not exist or you do not have permissions."},
       {"SELECT Fehlt FROM Adresse", 207, "Invalid column name 'Fehlt'."},
       {"SELECT X.Name FROM Adresse A", 4104, "The multi-part identifier \"X.Name\" could not be bound."},
       {"SELECT AdrNr FROM Adresse, AdrFunktion", 209, "Ambiguous column name 'AdrNr'."},
