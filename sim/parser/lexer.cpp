@@ -12,6 +12,27 @@ namespace {
 bool IsWordStart(unsigned char c) { return std::isalpha(c) || c == '_' || c == '#' || c >= 0x80; }
 bool IsWordPart(unsigned char c) { return std::isalnum(c) || c == '_' || c == '#' || c == '$' || c >= 0x80; }
 
+// Reads a literal or quoted name from `pos` (just after its opening character)
+// up to `close`, where a doubled `close` stands for one. Leaves `pos` after the
+// closing character; refuses a literal that is never closed, quoting the text
+// from `unclosed_from` as the server does.
+std::string ReadDelimited(std::string_view text, std::size_t& pos, char close, std::size_t unclosed_from) {
+  std::string content;
+  while (pos < text.size()) {
+    if (text[pos] == close) {
+      if (pos + 1 < text.size() && text[pos + 1] == close) {
+        content.push_back(close);
+        pos += 2;
+        continue;
+      }
+      ++pos;
+      return content;
+    }
+    content.push_back(text[pos++]);
+  }
+  Raise(105, {std::string(text.substr(unclosed_from))});
+}
+
 }  // namespace
 
 std::vector<Token> Tokenize(std::string_view text) {
@@ -50,59 +71,16 @@ std::vector<Token> Tokenize(std::string_view text) {
       token.kind = TokenKind::kString;
       token.unicode = c != '\'';
       pos += token.unicode ? 2 : 1;
-      std::size_t content = pos;
-      bool closed = false;
-      while (pos < size) {
-        if (text[pos] == '\'') {
-          if (pos + 1 < size && text[pos + 1] == '\'') {
-            token.text.push_back('\'');
-            pos += 2;
-            continue;
-          }
-          ++pos;
-          closed = true;
-          break;
-        }
-        token.text.push_back(text[pos++]);
-      }
-      if (!closed) Raise(105, {std::string(text.substr(content))});
+      token.text = ReadDelimited(text, pos, '\'', pos);
     } else if (c == '[') {
       token.kind = TokenKind::kQuotedIdentifier;
       ++pos;
-      bool closed = false;
-      while (pos < size) {
-        if (text[pos] == ']') {
-          if (pos + 1 < size && text[pos + 1] == ']') {
-            token.text.push_back(']');
-            pos += 2;
-            continue;
-          }
-          ++pos;
-          closed = true;
-          break;
-        }
-        token.text.push_back(text[pos++]);
-      }
-      if (!closed) Raise(105, {std::string(text.substr(token.begin + 1))});
+      token.text = ReadDelimited(text, pos, ']', token.begin + 1);
     } else if (c == '"') {
       // QUOTED_IDENTIFIER is ON for ODBC connections.
       token.kind = TokenKind::kQuotedIdentifier;
       ++pos;
-      bool closed = false;
-      while (pos < size) {
-        if (text[pos] == '"') {
-          if (pos + 1 < size && text[pos + 1] == '"') {
-            token.text.push_back('"');
-            pos += 2;
-            continue;
-          }
-          ++pos;
-          closed = true;
-          break;
-        }
-        token.text.push_back(text[pos++]);
-      }
-      if (!closed) Raise(105, {std::string(text.substr(token.begin + 1))});
+      token.text = ReadDelimited(text, pos, '"', token.begin + 1);
     } else if (c == '0' && pos + 1 < size && (text[pos + 1] == 'x' || text[pos + 1] == 'X')) {
       // A binary constant: 0x4A6F.
       token.kind = TokenKind::kBinary;
