@@ -12,6 +12,9 @@ char ToUpperAscii(char c);
 std::string ToUpperAscii(std::string_view s);
 bool EqualsIgnoreAsciiCase(std::string_view a, std::string_view b);
 
+// `s` without the spaces at either end.
+std::string TrimSpaces(std::string_view s);
+
 // `s` with every single quote doubled, as a T-SQL string literal needs it.
 std::string DoubleSingleQuotes(std::string_view s);
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "config/text_util.h"
 #include "db/script_splitter.h"
 
 namespace quelor::resources {
@@ -28,15 +29,10 @@ std::string AsQueryText(std::string_view script) {
   return text;
 }
 
-// A field of the master record with blanks and control characters cut from
-// both ends, as the old input forms left them there.
+// A field of the master record with the blanks cut from both ends, as the old
+// input forms left them there (the same rule as the first copy of the slots).
 std::string TrimmedField(const db::ResultSet& record, std::string_view column) {
-  std::string text = record.AsText(0, column);
-  std::size_t begin = 0;
-  std::size_t end = text.size();
-  while (begin < end && static_cast<unsigned char>(text[begin]) <= 0x20) ++begin;
-  while (end > begin && static_cast<unsigned char>(text[end - 1]) <= 0x20) --end;
-  return text.substr(begin, end - begin);
+  return config::TrimSpaces(record.AsText(0, column));
 }
 
 // One bank-account slot of the master record as a MandKonten row; a slot
@@ -102,6 +98,9 @@ void HelpTextsVersionAndOnlineAccounts(TenantContext& t) {
   t.db.ExecLines(Policy::kError, {"INSERT INTO [dbo].[tblHelpGruppe] (Kennung,Nr) VALUES ('Beitragsverwaltung',2)"});
   t.db.ExecLines(Policy::kError, {"INSERT INTO [dbo].[tblHelpGruppe] (Kennung,Nr) VALUES ('Finanzbuchhaltung',3)"});
   // One batch, not split at GO lines; the script deletes the old rows itself.
+  // The help rows carry their dates as 'yyyymmdd', which the server reads the
+  // same under every login language; written day first ('20.02.2013') they
+  // were refused by month-first logins and the help table stayed empty.
   t.db.Exec(Policy::kWarning, AsQueryText(resources::kMemoHelp));
 
   t.db.AddField("mandstam", "Online1", "char", "(1)", "NULL");

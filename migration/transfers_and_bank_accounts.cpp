@@ -3,17 +3,13 @@
 #include <string>
 #include <string_view>
 
+#include "config/text_util.h"
 namespace quelor::migration {
 namespace {
 
 using db::Policy;
 
-std::string TrimBlanks(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) return {};
-  const std::size_t last = text.find_last_not_of(' ');
-  return std::string(text.substr(first, last - first + 1));
-}
+using config::TrimSpaces;
 
 // Copies bank account `slot` (1 to 3) of the master record into MandKonten,
 // unless its bank, account number or bank code is blank. The texts are quoted
@@ -26,13 +22,13 @@ void AddClubBankAccount(TenantContext& t, const db::ResultSet& master, int slot)
   std::string blz;
   std::string fibukonto;
   if (!master.Empty()) {
-    bank = TrimBlanks(master.AsText(0, "Bank" + n));
-    konto = TrimBlanks(master.AsText(0, "Konto" + n));
-    blz = TrimBlanks(master.AsText(0, "BLZ" + n));
+    bank = TrimSpaces(master.AsText(0, "Bank" + n));
+    konto = TrimSpaces(master.AsText(0, "Konto" + n));
+    blz = TrimSpaces(master.AsText(0, "BLZ" + n));
     fibukonto = master.AsText(0, "Fibukonto" + n);
   }
   if (bank.empty() || konto.empty() || blz.empty()) return;
-  const bool has_fibukonto = !TrimBlanks(fibukonto).empty();
+  const bool has_fibukonto = !TrimSpaces(fibukonto).empty();
   t.db.ExecLines(Policy::kWarning,
                  {"INSERT INTO MandKonten (Bank, Konto, BLZ", has_fibukonto ? ",FibuKonto)" : ")",
                   "VALUES", "(" + db::QuoteLiteral(bank) + ",", db::QuoteLiteral(konto) + ",",
