@@ -25,6 +25,7 @@ UpdateRun::UpdateRun(RunDependencies deps)
       view_(deps.view),
       read_ini_(std::move(deps.read_ini)),
       catalogue_steps_(std::move(deps.catalogue_steps)),
+      shortcuts_(deps.shortcuts),
       gauge_(deps.view),
       toolkit_(working_, current_database_, *this) {}
 
@@ -55,7 +56,7 @@ void UpdateRun::RunToEnd() {
   }
   migration::TenantContext context{toolkit_, *this, current_database_};
   migration::FinishAllDatabases(context);
-  migration::RefreshShortcuts();
+  if (shortcuts_ != nullptr) migration::RefreshShortcuts(*shortcuts_, *this);
   view_.SetCaption(std::string(kApplicationTitle));
   view_.ShowDialog(DialogKind::kInformation, "Informationen", std::string(kSuccessText));
   gauge_.Set(0);

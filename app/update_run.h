@@ -56,6 +56,9 @@ struct RunDependencies {
   // The steps of one tenant migration; the full catalogue unless a test
   // gives a smaller one.
   std::function<void(migration::TenantContext&)> catalogue_steps = migration::RunCatalogue;
+  // The machine's shortcut files, whose descriptions the run refreshes at its
+  // end; none (nullptr) leaves every shortcut alone, as the demo does.
+  platform::Shortcuts* shortcuts = nullptr;
 };
 
 class UpdateRun : private db::StepFeedback, private migration::Progress {
@@ -98,6 +101,7 @@ class UpdateRun : private db::StepFeedback, private migration::Progress {
   RunView& view_;
   std::function<config::IniFile()> read_ini_;
   std::function<void(migration::TenantContext&)> catalogue_steps_;
+  platform::Shortcuts* shortcuts_;
 
   config::ConnectionSettings settings_;
   std::string current_database_;

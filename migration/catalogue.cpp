@@ -8,6 +8,7 @@
 #include "migration/journal_fixes.h"
 #include "migration/sepa_log_and_bank_codes.h"
 #include "migration/sepa_mandates.h"
+#include "migration/shortcut_refresh.h"
 #include "migration/sports_bodies.h"
 #include "migration/tax_keys.h"
 #include "migration/transfers_and_bank_accounts.h"
@@ -35,6 +36,8 @@ void Update1(TenantContext& /*context*/) {}
 
 void FinishAllDatabases(TenantContext& /*context*/) {}
 
-void RefreshShortcuts() {}
+void RefreshShortcuts(platform::Shortcuts& shortcuts, db::StepFeedback& feedback) {
+  RefreshShortcutDescriptions(shortcuts, feedback);
+}
 
 }  // namespace quelor::migration

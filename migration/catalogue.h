@@ -4,7 +4,9 @@
 
 #include <string>
 
+#include "db/step_feedback.h"
 #include "db/toolkit.h"
+#include "platform/shortcuts.h"
 
 namespace quelor::migration {
 
@@ -34,7 +36,8 @@ void Update1(TenantContext& context);
 // The pass over every product database after the tenant loop.
 void FinishAllDatabases(TenantContext& context);
 
-// Rewrites the descriptions of the product's desktop and menu shortcuts.
-void RefreshShortcuts();
+// Rewrites the descriptions of the product's desktop and menu shortcuts that
+// exist on this machine.
+void RefreshShortcuts(platform::Shortcuts& shortcuts, db::StepFeedback& feedback);
 
 }  // namespace quelor::migration

@@ -15,6 +15,7 @@
 #include "db/odbc_connection.h"
 #include "db/trace_connection.h"
 #include "platform/executable_directory.h"
+#include "platform/xdg_shortcuts.h"
 #include "sim/catalog/schema.h"
 #include "sim/demo_server.h"
 #include "sim/sim_connection.h"
@@ -105,10 +106,14 @@ int main(int argc, char** argv) {
 
   // Every front-end's view is wrapped so the summary can count the dialogs.
   std::unique_ptr<ui::DialogCountingView> counting_view;
+  // The demo leaves the machine's shortcuts alone; a real run refreshes them.
+  platform::XdgShortcuts shortcuts;
+  platform::Shortcuts* refreshed_shortcuts = demo_server ? nullptr : &shortcuts;
   auto make_run = [&](app::RunView& view) {
     counting_view = std::make_unique<ui::DialogCountingView>(view);
     return std::make_unique<app::UpdateRun>(app::RunDependencies{
-        counted_catalogue, counted_working, *counting_view, read_ini});
+        counted_catalogue, counted_working, *counting_view, read_ini,
+        migration::RunCatalogue, refreshed_shortcuts});
   };
   auto print_summary = [&] {
     std::cout << ui::SummaryLine(static_cast<long>(counted_working.databases().size()),

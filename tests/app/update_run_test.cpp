@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/memory_shortcuts.h"
 #include "support/recording_view.h"
 #include "support/scripted_connection.h"
 
@@ -197,6 +198,26 @@ TEST_F(UpdateRunTest, SettingsAreReadAgainAtEveryConnect) {
   ini = "[Datenbank]\nData Source=OTHER\n";
   Run().MandantChange("QUELOR_A");
   EXPECT_EQ(Run().settings().data_source, "OTHER");
+}
+
+TEST_F(UpdateRunTest, RefreshesShortcutsAfterTheTenantsAndBeforeTheSuccessDialog) {
+  platform::MemoryShortcuts shortcuts;
+  shortcuts.SetFolder(platform::SpecialFolder::kDesktop, "/home/kasse/Desktop");
+  shortcuts.AddShortcut("/home/kasse/Desktop/Quelor vereinsverwaltung premium 2023.lnk",
+                        "Quelor vereinsverwaltung premium 2023");
+  shortcuts.AddBrokenShortcut("/home/kasse/Desktop/Quelor kasse standard 2024.lnk",
+                              "Zugriff verweigert");
+  ListTenants({"QUELOR_A"});
+  run = std::make_unique<UpdateRun>(RunDependencies{
+      catalogue, working, view, [this] { return config::IniFile::Parse(ini); }, steps, &shortcuts});
+  EXPECT_EQ(run->Start(), RunOutcome::kFinished);
+  EXPECT_EQ(shortcuts.Description("/home/kasse/Desktop/Quelor vereinsverwaltung premium 2023.lnk"),
+            "Quelor vereinsverwaltung premium 2024");
+  // The user's desktop is the second attempt of the last entry.
+  EXPECT_EQ(transcript.With("dialog "),
+            (std::vector<std::string>{
+                "dialog message " + kTitle + ": 2Zugriff verweigert",
+                "dialog information Informationen: UPDATE erfolgreich ausgeführt!"}));
 }
 
 TEST(StopBoxText, AppendsAFullStopAfterCharactersAboveIt) {
