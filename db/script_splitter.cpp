@@ -25,6 +25,12 @@ std::vector<std::string_view> SplitLines(std::string_view text) {
   return lines;
 }
 
+std::string SingleBatchText(std::string_view script) {
+  std::string text;
+  for (std::string_view line : SplitLines(script)) text.append(line).append("\r\n");
+  return text;
+}
+
 SplitScript SplitIntoBatches(std::string_view script) {
   SplitScript result;
   std::string pending;

@@ -20,6 +20,10 @@ bool IsSeparatorLine(std::string_view line);
 // makes no extra empty line.
 std::vector<std::string_view> SplitLines(std::string_view text);
 
+// A stored single-batch script as one command text, the way the multi-line
+// query sends it: every line, the last included, followed by CR LF.
+std::string SingleBatchText(std::string_view script);
+
 struct SplitScript {
   std::vector<std::string> batches;  // each ended by a separator line, in order
   std::string unterminated;          // the lines after the last separator, never sent

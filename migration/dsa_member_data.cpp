@@ -4,35 +4,15 @@
 #include <string>
 #include <string_view>
 
+#include "db/script_splitter.h"
+
 namespace quelor::resources {
 extern const std::string_view kMemoDSAFach;
 }
 
 namespace quelor::migration {
-namespace {
 
 using db::Policy;
-
-// The federation script goes out as one command text, every line followed by
-// CR LF. Its lines break inside the quoted names, so the stored names keep
-// those CR LF until the REPLACE statements below take them out.
-std::string WholeScriptText(std::string_view script) {
-  std::string text;
-  std::size_t start = 0;
-  while (start < script.size()) {
-    std::size_t end = script.find_first_of("\r\n", start);
-    if (end == std::string_view::npos) end = script.size();
-    text.append(script.substr(start, end - start)).append("\r\n");
-    if (end < script.size() && script[end] == '\r' && end + 1 < script.size() &&
-        script[end + 1] == '\n') {
-      ++end;
-    }
-    start = end + 1;
-  }
-  return text;
-}
-
-}  // namespace
 
 void DsaMemberData(TenantContext& t) {
   t.db.AddField("Adresse", "DSAKennziffer", "varchar", "(30)", "Null");
@@ -84,7 +64,10 @@ void DsaMemberData(TenantContext& t) {
     t.db.ExecLines(Policy::kWarning,
                    {"ALTER TABLE [dbo].[DSAFachverband]  ADD",
                     "CONSTRAINT [PK_DSAFachverband] PRIMARY KEY CLUSTERED", "([Nr]) ON [PRIMARY]"});
-    t.db.Exec(Policy::kWarning, WholeScriptText(resources::kMemoDSAFach));
+    // One command text, every line followed by CR LF. The lines break inside
+    // the quoted names, so the stored names keep those CR LF until the
+    // REPLACE statements below take them out.
+    t.db.Exec(Policy::kWarning, db::SingleBatchText(resources::kMemoDSAFach));
   }
 
   t.db.AddField("SportartenV", "DSAFach", "varchar", "(3)", "Null");

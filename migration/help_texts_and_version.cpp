@@ -21,14 +21,6 @@ namespace {
 
 using db::Policy;
 
-// A stored single-batch script as the multi-line query sends it: every line,
-// the last included, followed by CR LF.
-std::string AsQueryText(std::string_view script) {
-  std::string text;
-  for (std::string_view line : db::SplitLines(script)) text.append(line).append("\r\n");
-  return text;
-}
-
 // A field of the master record with the blanks cut from both ends, as the old
 // input forms left them there (the same rule as the first copy of the slots).
 std::string TrimmedField(const db::ResultSet& record, std::string_view column) {
@@ -101,7 +93,7 @@ void HelpTextsVersionAndOnlineAccounts(TenantContext& t) {
   // The help rows carry their dates as 'yyyymmdd', which the server reads the
   // same under every login language; written day first ('20.02.2013') they
   // were refused by month-first logins and the help table stayed empty.
-  t.db.Exec(Policy::kWarning, AsQueryText(resources::kMemoHelp));
+  t.db.Exec(Policy::kWarning, db::SingleBatchText(resources::kMemoHelp));
 
   t.db.AddField("mandstam", "Online1", "char", "(1)", "NULL");
   t.db.AddField("mandstam", "IBAN2", "varchar", "(30)", "NULL");

@@ -27,14 +27,6 @@ bool BlankText(std::string_view text) {
   return true;
 }
 
-// A stored single-batch script as the multi-line query sends it: every line,
-// the last included, followed by CR LF.
-std::string AsQueryText(std::string_view script) {
-  std::string text;
-  for (std::string_view line : db::SplitLines(script)) text.append(line).append("\r\n");
-  return text;
-}
-
 }  // namespace
 
 void SepaLogOnlineBankingAndBankCodes(TenantContext& t) {
@@ -127,7 +119,7 @@ void SepaLogOnlineBankingAndBankCodes(TenantContext& t) {
     // MemoBLZ1 ships empty in this release; a text placed there is run as
     // one batch.
     if (!BlankText(resources::kMemoBLZ1)) {
-      t.db.Exec(Policy::kWarning, AsQueryText(resources::kMemoBLZ1));
+      t.db.Exec(Policy::kWarning, db::SingleBatchText(resources::kMemoBLZ1));
     }
   }
   // Repeated on every run; on a widened table they change nothing.

@@ -28,6 +28,14 @@ TEST(ScriptSplitter, SplitsLinesAtEveryKindOfBreak) {
   EXPECT_EQ(SplitLines(""), (std::vector<std::string_view>{}));
 }
 
+TEST(ScriptSplitter, SendsASingleBatchScriptWithCrLfAfterEveryLine) {
+  EXPECT_EQ(SingleBatchText("INSERT a\nINSERT b"), "INSERT a\r\nINSERT b\r\n");
+  EXPECT_EQ(SingleBatchText("('101','Allgemeiner \r\nVerband')\r\n"),
+            "('101','Allgemeiner \r\nVerband')\r\n");
+  EXPECT_EQ(SingleBatchText("a\r\rb"), "a\r\n\r\nb\r\n");
+  EXPECT_EQ(SingleBatchText(""), "");
+}
+
 TEST(ScriptSplitter, MakesLfJoinedBatches) {
   const struct {
     const char* name;

@@ -136,10 +136,7 @@ TEST_F(ClosingAdjustmentsTest, FirstRunSetsFlagsWidensColumnsAndReplacesTheOldBi
       {"MgSolln", "AssBeitID", {{"uniqueidentifier", "NULL", "YES"}}},
   };
   for (const Column& c : columns) {
-    EXPECT_EQ(Rows(std::string("SELECT DATA_TYPE, CHARACTER_MAXIMUM_LENGTH, IS_NULLABLE FROM "
-                               "Information_Schema.Columns WHERE Table_Name='") +
-                   c.table + "' AND Column_Name='" + c.column + "'"),
-              c.type)
+    EXPECT_EQ(ColumnShape(c.table, c.column), c.type)
         << c.table << "." << c.column;
   }
 }

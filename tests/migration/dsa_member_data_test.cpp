@@ -168,10 +168,7 @@ TEST_F(DsaMemberDataTest, FirstRunLoadsCleanFederationNamesAndRefreshesTypeNames
       {"MgSolln", "ArtName", {{"varchar", "120", "YES"}}},
   };
   for (const Column& c : columns) {
-    EXPECT_EQ(Rows(std::string("SELECT DATA_TYPE, CHARACTER_MAXIMUM_LENGTH, IS_NULLABLE FROM "
-                               "Information_Schema.Columns WHERE Table_Name='") +
-                   c.table + "' AND Column_Name='" + c.column + "'"),
-              c.type)
+    EXPECT_EQ(ColumnShape(c.table, c.column), c.type)
         << c.table << "." << c.column;
   }
   EXPECT_EQ(

@@ -2,6 +2,7 @@
 
 #include "sim/script_loader.h"
 #include "sim/snapshot.h"
+#include "support/text_rows.h"
 
 namespace quelor::resources {
 extern const std::string_view kPreviousReleaseTenantScript;
@@ -46,14 +47,14 @@ std::vector<std::string> MigrationTest::Strip(std::vector<std::string> lines, st
 std::vector<std::vector<std::string>> MigrationTest::Rows(const std::string& sql) {
   sim::SimConnection reader(server);
   reader.Open(kConnectionText);
-  db::ResultSet result = reader.Query(sql);
-  std::vector<std::vector<std::string>> rows;
-  for (const auto& row : result.Rows()) {
-    std::vector<std::string> fields;
-    for (const auto& field : row) fields.push_back(field ? *field : "NULL");
-    rows.push_back(std::move(fields));
-  }
-  return rows;
+  return TextRows(reader.Query(sql));
+}
+
+std::vector<std::vector<std::string>> MigrationTest::ColumnShape(const std::string& table,
+                                                                const std::string& column) {
+  return Rows("SELECT DATA_TYPE, CHARACTER_MAXIMUM_LENGTH, IS_NULLABLE FROM "
+              "Information_Schema.Columns WHERE Table_Name='" +
+              table + "' AND Column_Name='" + column + "'");
 }
 
 std::string MigrationTest::DatabaseSnapshot() const { return sim::SnapshotText(server); }

@@ -42,6 +42,10 @@ class MigrationTest : public ::testing::Test, private migration::Progress {
   // Rows of a query on QUELOR_A through a separate connection, fields as
   // text, NULL as "NULL".
   std::vector<std::vector<std::string>> Rows(const std::string& sql);
+  // The catalogue's view of a column: one row of DATA_TYPE,
+  // CHARACTER_MAXIMUM_LENGTH and IS_NULLABLE, or no row when it is missing.
+  std::vector<std::vector<std::string>> ColumnShape(const std::string& table,
+                                                    const std::string& column);
   // The whole database as a snapshot text, to compare two runs.
   std::string DatabaseSnapshot() const;
 

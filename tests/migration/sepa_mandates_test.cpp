@@ -187,10 +187,7 @@ TEST_F(SepaMandatesTest, FirstRunGivesReferencesFlagsAndMandates) {
       {"Adresse", "AbwKtoInhCB", {{"char", "1", "YES"}}},
   };
   for (const Column& c : columns) {
-    EXPECT_EQ(Rows(std::string("SELECT DATA_TYPE, CHARACTER_MAXIMUM_LENGTH, IS_NULLABLE FROM "
-                               "Information_Schema.Columns WHERE Table_Name='") +
-                   c.table + "' AND Column_Name='" + c.column + "'"),
-              c.type)
+    EXPECT_EQ(ColumnShape(c.table, c.column), c.type)
         << c.table << "." << c.column;
   }
   EXPECT_EQ(Rows("SELECT name FROM sys.indexes WHERE name IN ('PK_AdrSepa', 'PK_AdrSepaVer', "

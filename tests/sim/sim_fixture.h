@@ -11,6 +11,7 @@
 #include "db/error.h"
 #include "sim/catalog/schema.h"
 #include "sim/sim_connection.h"
+#include "support/text_rows.h"
 
 namespace quelor::sim::testing {
 
@@ -31,14 +32,7 @@ class SimTest : public ::testing::Test {
 
   // All rows of the first result set, fields as text, NULL as "NULL".
   std::vector<std::vector<std::string>> Rows(const std::string& sql) {
-    db::ResultSet result = connection_.Query(sql);
-    std::vector<std::vector<std::string>> rows;
-    for (const auto& row : result.Rows()) {
-      std::vector<std::string> fields;
-      for (const auto& field : row) fields.push_back(field ? *field : "NULL");
-      rows.push_back(std::move(fields));
-    }
-    return rows;
+    return quelor::testing::TextRows(connection_.Query(sql));
   }
 
   // The single field of a one-row, one-column result.
