@@ -706,32 +706,25 @@ class Parser {
     return Make(std::move(alter));
   }
 
+  // "[IF EXISTS] name [, name ...]" after DROP TABLE or DROP FUNCTION.
+  template <typename Drop>
+  Drop ParseDropList() {
+    Drop drop;
+    if (IsWord("IF") && IsWord("EXISTS", 1)) {
+      Next();
+      Next();
+      drop.if_exists = true;
+    }
+    do {
+      drop.names.push_back(ParseObjectName());
+    } while (AcceptSymbol(","));
+    return drop;
+  }
+
   StatementPtr ParseDrop() {
     ExpectWord("DROP");
-    if (AcceptWord("TABLE")) {
-      DropTable drop;
-      if (IsWord("IF") && IsWord("EXISTS", 1)) {
-        Next();
-        Next();
-        drop.if_exists = true;
-      }
-      do {
-        drop.names.push_back(ParseObjectName());
-      } while (AcceptSymbol(","));
-      return Make(std::move(drop));
-    }
-    if (AcceptWord("FUNCTION")) {
-      DropFunction drop;
-      if (IsWord("IF") && IsWord("EXISTS", 1)) {
-        Next();
-        Next();
-        drop.if_exists = true;
-      }
-      do {
-        drop.names.push_back(ParseObjectName());
-      } while (AcceptSymbol(","));
-      return Make(std::move(drop));
-    }
+    if (AcceptWord("TABLE")) return Make(ParseDropList<DropTable>());
+    if (AcceptWord("FUNCTION")) return Make(ParseDropList<DropFunction>());
     if (AcceptWord("INDEX")) {
       DropIndex drop;
       ObjectName first = ParseObjectName();
