@@ -1,14 +1,32 @@
 # quelor_embed(<target> <symbol> <file>): compiles <file> into <target> as the
-# std::string_view quelor::resources::<symbol>, regenerated when the file changes.
+# std::string_view quelor::resources::<symbol>, with the file's bytes
+# unchanged. The assembler includes the file itself (.incbin), so even the
+# bank-code directory of several megabytes costs no compile time; the object
+# is rebuilt when the file changes.
 function(quelor_embed target symbol file)
   get_filename_component(input "${file}" ABSOLUTE)
   set(output "${CMAKE_CURRENT_BINARY_DIR}/embedded/${symbol}.cpp")
-  add_custom_command(
-    OUTPUT "${output}"
-    COMMAND ${CMAKE_COMMAND} -DINPUT=${input} -DOUTPUT=${output} -DSYMBOL=${symbol}
-            -P ${PROJECT_SOURCE_DIR}/cmake/embed_file.cmake
-    DEPENDS "${input}" ${PROJECT_SOURCE_DIR}/cmake/embed_file.cmake
-    COMMENT "Embedding ${file}"
-    VERBATIM)
+  set(label "quelor_resource_${symbol}")
+  file(CONFIGURE OUTPUT "${output}" CONTENT
+"// Generated from ${input}; do not edit.
+#include <string_view>
+extern \"C\" const char ${label}_begin[];
+extern \"C\" const char ${label}_end[];
+__asm__(\".section .rodata\\n\"
+        \".balign 16\\n\"
+        \".global ${label}_begin\\n\"
+        \"${label}_begin:\\n\"
+        \".incbin \\\"${input}\\\"\\n\"
+        \".global ${label}_end\\n\"
+        \"${label}_end:\\n\"
+        \".byte 0\\n\"
+        \".previous\\n\");
+namespace quelor::resources {
+extern const std::string_view ${symbol};
+const std::string_view ${symbol}(${label}_begin,
+                                 static_cast<std::size_t>(${label}_end - ${label}_begin));
+}  // namespace quelor::resources
+" @ONLY)
+  set_source_files_properties("${output}" PROPERTIES OBJECT_DEPENDS "${input}")
   target_sources(${target} PRIVATE "${output}")
 endfunction()
