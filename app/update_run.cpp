@@ -3,6 +3,8 @@
 #include <cmath>
 #include <exception>
 
+#include "migration/reference_commands.h"
+
 namespace quelor::app {
 namespace {
 
@@ -26,6 +28,7 @@ UpdateRun::UpdateRun(RunDependencies deps)
       read_ini_(std::move(deps.read_ini)),
       catalogue_steps_(std::move(deps.catalogue_steps)),
       shortcuts_(deps.shortcuts),
+      bank_code_directory_(std::move(deps.bank_code_directory)),
       gauge_(deps.view),
       toolkit_(working_, current_database_, *this) {}
 
@@ -49,12 +52,16 @@ void UpdateRun::RunToEnd() {
   pConn(std::string(kSystemDatabase));
   const db::ResultSet tenants = catalogue_.Query(std::string(kTenantListQuery));
   for (std::size_t row = 0; row < tenants.RecordCount(); ++row) {
-    const std::string name = tenants.AsText(row, "name");
-    view_.SetCaption(name + "/" + std::string(kApplicationTitle));
-    MandantChange(name);
+    tenant_list_name_ = tenants.AsText(row, "name");
+    view_.SetCaption(tenant_list_name_ + "/" + std::string(kApplicationTitle));
+    MandantChange(tenant_list_name_);
     MigrateTenant();
   }
-  migration::TenantContext context{toolkit_, *this, current_database_};
+  migration::TenantContext context{toolkit_, *this, current_database_, *this};
+  // The system database's migration asks for the copy of its profit-and-loss
+  // lines; made here, every tenant has been migrated and has both tables, so
+  // none is left with empty lines wherever the system database is listed.
+  if (guv_copy_scheduled_) migration::CopyGuvKeyTables(context);
   migration::FinishAllDatabases(context);
   if (shortcuts_ != nullptr) migration::RefreshShortcuts(*shortcuts_, *this);
   view_.SetCaption(std::string(kApplicationTitle));
@@ -90,11 +97,22 @@ void UpdateRun::MigrateTenant() {
   view_.ProcessMessages();
   view_.SetBusyCursor(true);
   gauge_.Set(1);
-  migration::TenantContext context{toolkit_, *this, current_database_};
+  migration::TenantContext context{toolkit_, *this, current_database_, *this};
   catalogue_steps_(context);
   view_.SetBusyCursor(false);
   gauge_.Set(100);
   gauge_.Set(0);
+}
+
+db::ResultSet UpdateRun::QueryCatalogue(const std::string& text) {
+  return catalogue_.Query(text);
+}
+
+void UpdateRun::SetCaption(const std::string& caption) { view_.SetCaption(caption); }
+
+std::string_view UpdateRun::BankCodeDirectory() const {
+  if (!bank_code_directory_.empty()) return bank_code_directory_;
+  return migration::EmbeddedBankCodeDirectory();
 }
 
 void UpdateRun::UpdateProgress() {

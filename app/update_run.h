@@ -59,9 +59,14 @@ struct RunDependencies {
   // The machine's shortcut files, whose descriptions the run refreshes at its
   // end; none (nullptr) leaves every shortcut alone, as the demo does.
   platform::Shortcuts* shortcuts = nullptr;
+  // A bank code directory file the user placed beside the program; empty: the
+  // one compiled in is loaded.
+  std::string bank_code_directory = {};
 };
 
-class UpdateRun : private db::StepFeedback, private migration::Progress {
+class UpdateRun : private db::StepFeedback,
+                  private migration::Progress,
+                  private migration::RunControl {
  public:
   explicit UpdateRun(RunDependencies deps);
 
@@ -70,9 +75,9 @@ class UpdateRun : private db::StepFeedback, private migration::Progress {
   RunOutcome Start();
 
   // Points the catalogue connection at `name` (the system database).
-  void pConn(const std::string& name);
+  void pConn(const std::string& name) override;
   // Points the working connection at `name` (a tenant database).
-  void MandantChange(const std::string& name);
+  void MandantChange(const std::string& name) override;
   // Migrates the database the working connection points at; does nothing when
   // that connection is not open.
   void MigrateTenant();
@@ -92,6 +97,12 @@ class UpdateRun : private db::StepFeedback, private migration::Progress {
   void ShowFailure(db::Policy policy, const std::string& text) override;
   void SetBusyCursor(bool busy) override;
 
+  db::ResultSet QueryCatalogue(const std::string& text) override;
+  void SetCaption(const std::string& caption) override;
+  const std::string& TenantListName() const override { return tenant_list_name_; }
+  void ScheduleGuvKeyCopy() override { guv_copy_scheduled_ = true; }
+  std::string_view BankCodeDirectory() const override;
+
   void RunToEnd();
   void Connect(db::ReopeningConnection& connection, const std::string& name,
                std::string (*build_text)(const config::ConnectionSettings&, std::string_view));
@@ -105,6 +116,9 @@ class UpdateRun : private db::StepFeedback, private migration::Progress {
 
   config::ConnectionSettings settings_;
   std::string current_database_;
+  std::string bank_code_directory_;
+  std::string tenant_list_name_;
+  bool guv_copy_scheduled_ = false;
   char edition_code_ = 'J';
   Gauge gauge_;
   db::Toolkit toolkit_;

@@ -34,6 +34,8 @@ void RunCatalogue(TenantContext& t) {
 
 void Update1(TenantContext& /*context*/) {}
 
+void CopyGuvKeyTables(TenantContext& /*context*/) {}
+
 void FinishAllDatabases(TenantContext& /*context*/) {}
 
 void RefreshShortcuts(platform::Shortcuts& shortcuts, db::StepFeedback& feedback) {

@@ -1,5 +1,6 @@
 #include "migration_fixture.h"
 
+#include "migration/reference_commands.h"
 #include "sim/script_loader.h"
 #include "sim/snapshot.h"
 #include "support/text_rows.h"
@@ -11,20 +12,22 @@ extern const std::string_view kPreviousReleaseTenantScript;
 namespace quelor::testing {
 namespace {
 
-const char kConnectionText[] =
-    "Provider=SQLOLEDB.1;\r\nPassword=demo;\r\nUser ID=quelor;\r\nInitial Catalog=QUELOR_A;\r\n"
-    "Data Source=(simulated);\r\n";
+std::string ConnectionText(const std::string& database) {
+  return "Provider=SQLOLEDB.1;\r\nPassword=demo;\r\nUser ID=quelor;\r\nInitial Catalog=" +
+         database + ";\r\nData Source=(simulated);\r\n";
+}
+
 
 }  // namespace
 
 MigrationTest::MigrationTest() {
   server.AddLogin("quelor", "demo");
   sim::LoadScript(server, database, resources::kPreviousReleaseTenantScript);
-  sim_connection_.Open(kConnectionText);
+  sim_connection_.Open(ConnectionText(database));
 }
 
 void MigrationTest::Run(const std::vector<Segment>& segments) {
-  migration::TenantContext context{toolkit_, *this, database};
+  migration::TenantContext context{toolkit_, *this, database, *this};
   for (const Segment& segment : segments) segment(context);
 }
 
@@ -39,6 +42,34 @@ void MigrationTest::UpdateProgress() {
   transcript.Add("progress");
 }
 
+void MigrationTest::pConn(const std::string& name) { transcript.Add("pconn " + name); }
+
+void MigrationTest::MandantChange(const std::string& name) {
+  transcript.Add("mandant " + name);
+  database = name;
+  sim_connection_.Close();
+  sim_connection_.Open(ConnectionText(name));
+}
+
+db::ResultSet MigrationTest::QueryCatalogue(const std::string& text) {
+  transcript.Add("c query " + text);
+  sim::SimConnection catalogue(server);
+  catalogue.Open(ConnectionText("Quelor"));
+  return catalogue.Query(text);
+}
+
+void MigrationTest::SetCaption(const std::string& caption) { transcript.Add("caption " + caption); }
+
+void MigrationTest::ScheduleGuvKeyCopy() {
+  transcript.Add("guv copy scheduled");
+  guv_copy_scheduled = true;
+}
+
+std::string_view MigrationTest::BankCodeDirectory() const {
+  if (!bank_code_directory.empty()) return bank_code_directory;
+  return migration::EmbeddedBankCodeDirectory();
+}
+
 std::vector<std::string> MigrationTest::Strip(std::vector<std::string> lines, std::size_t prefix) {
   for (std::string& line : lines) line.erase(0, prefix);
   return lines;
@@ -46,7 +77,7 @@ std::vector<std::string> MigrationTest::Strip(std::vector<std::string> lines, st
 
 std::vector<std::vector<std::string>> MigrationTest::Rows(const std::string& sql) {
   sim::SimConnection reader(server);
-  reader.Open(kConnectionText);
+  reader.Open(ConnectionText(database));
   return TextRows(reader.Query(sql));
 }
 

@@ -22,7 +22,9 @@ namespace quelor::testing {
 
 using Segment = std::function<void(migration::TenantContext&)>;
 
-class MigrationTest : public ::testing::Test, private migration::Progress {
+class MigrationTest : public ::testing::Test,
+                      private migration::Progress,
+                      private migration::RunControl {
  protected:
   // Loads the previous-release fixture into database QUELOR_A.
   MigrationTest();
@@ -52,9 +54,25 @@ class MigrationTest : public ::testing::Test, private migration::Progress {
   sim::Server server;
   Transcript transcript;
   std::string database = "QUELOR_A";
+  // What the run would answer: the tenant list's current name, the bank code
+  // directory (empty: the one compiled in), whether the copy of the
+  // profit-and-loss lines was asked for.
+  std::string tenant_list_name = "QUELOR_A";
+  std::string bank_code_directory;
+  bool guv_copy_scheduled = false;
 
  private:
   void UpdateProgress() override;
+  // The run around the segments: connection changes, catalogue queries and
+  // captions are recorded ("pconn <name>", "mandant <name>", "c query <text>",
+  // "caption <text>"); the working connection follows MandantChange.
+  void pConn(const std::string& name) override;
+  void MandantChange(const std::string& name) override;
+  db::ResultSet QueryCatalogue(const std::string& text) override;
+  void SetCaption(const std::string& caption) override;
+  const std::string& TenantListName() const override { return tenant_list_name; }
+  void ScheduleGuvKeyCopy() override;
+  std::string_view BankCodeDirectory() const override;
   static std::vector<std::string> Strip(std::vector<std::string> lines, std::size_t prefix);
 
   sim::SimConnection sim_connection_{server};
