@@ -1,15 +1,21 @@
 #include "migration/catalogue.h"
 
 #include "migration/account_templates.h"
+#include "migration/association_chart_tables.h"
 #include "migration/closing_adjustments.h"
 #include "migration/club_settings.h"
 #include "migration/dsa_member_data.h"
+#include "migration/federation_lists_and_reloads.h"
+#include "migration/fixed_assets_and_rights.h"
 #include "migration/help_texts_and_version.h"
 #include "migration/journal_fixes.h"
+#include "migration/number_ranges_and_display.h"
 #include "migration/sepa_log_and_bank_codes.h"
 #include "migration/sepa_mandates.h"
 #include "migration/shortcut_refresh.h"
+#include "migration/signed_amounts_and_dispatch.h"
 #include "migration/sports_bodies.h"
+#include "migration/sports_list_keys.h"
 #include "migration/tax_keys.h"
 #include "migration/transfers_and_bank_accounts.h"
 
@@ -32,11 +38,16 @@ void RunCatalogue(TenantContext& t) {
   ClosingAdjustments(t);
 }
 
-void Update1(TenantContext& /*context*/) {}
-
-void CopyGuvKeyTables(TenantContext& /*context*/) {}
-
-void FinishAllDatabases(TenantContext& /*context*/) {}
+// The second routine, segment after segment; its last step ends the tenant's
+// migration.
+void Update1(TenantContext& t) {
+  SportsListKeysAndDueDates(t);
+  FixedAssetsLetterLayoutAndRights(t);
+  AssociationChartTables(t);
+  FederationListsAndReferenceReloads(t);
+  SignedAmountsDispatchAndSportsFixes(t);
+  NumberRangesDisplayAndLastIndexes(t);
+}
 
 void RefreshShortcuts(platform::Shortcuts& shortcuts, db::StepFeedback& feedback) {
   RefreshShortcutDescriptions(shortcuts, feedback);

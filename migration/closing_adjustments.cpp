@@ -5,7 +5,7 @@ namespace quelor::migration {
 
 using db::Policy;
 
-void ClosingAdjustments(TenantContext& t) {
+void ClosingAdjustmentsBeforeUpdate1(TenantContext& t) {
   // No handler on the two Druck fills: a database without the table has its
   // column reported as added, and the fill then ends the run.
   t.db.AddField("f5bew4sg", "Druck", "char", "(1)", "NULL");
@@ -68,7 +68,10 @@ void ClosingAdjustments(TenantContext& t) {
   t.db.AddField("Rechn", "AssBeitID", "UNIQUEIDENTIFIER", "", "Null");
   t.db.AddField("MgSolln", "AssBeitID", "UNIQUEIDENTIFIER", "", "Null");
   t.db.Exec(Policy::kMessage, "ALTER TABLE MgSolln ALTER COLUMN RgNr VARCHAR (10) NULL");
+}
 
+void ClosingAdjustments(TenantContext& t) {
+  ClosingAdjustmentsBeforeUpdate1(t);
   Update1(t);
 }
 

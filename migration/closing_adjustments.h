@@ -15,4 +15,7 @@ namespace quelor::migration {
 // whatever escapes Update1 end the run.
 void ClosingAdjustments(TenantContext& t);
 
+// The closing adjustments without the hand-over: the state Update1 starts from.
+void ClosingAdjustmentsBeforeUpdate1(TenantContext& t);
+
 }  // namespace quelor::migration

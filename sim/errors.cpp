@@ -113,6 +113,7 @@ constexpr Entry kMessages[] = {
     {2705, 16, "Column names in each table must be unique. Column name '%.*ls' in table '%.*ls' is specified more than once."},
     {2714, 16, "There is already an object named '%.*ls' in the database."},
     {3701, 11, "Cannot %S_MSG the %S_MSG '%.*ls', because it does not exist or you do not have permission."},
+    {15151, 16, "Cannot %S_MSG the %S_MSG '%.*ls', because it does not exist or you do not have permission."},
     {3723, 16,
      "An explicit DROP INDEX is not allowed on index '%.*ls'. It is being used for PRIMARY KEY constraint enforcement."},
     {3725, 16, "The constraint '%.*ls' is being referenced by table '%.*ls', foreign key constraint '%.*ls'."},

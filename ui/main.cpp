@@ -14,6 +14,8 @@
 #include "db/counting_connection.h"
 #include "db/odbc_connection.h"
 #include "db/trace_connection.h"
+#include "migration/reference_commands.h"
+#include "platform/bank_code_directory_file.h"
 #include "platform/executable_directory.h"
 #include "platform/xdg_shortcuts.h"
 #include "sim/catalog/schema.h"
@@ -79,6 +81,21 @@ int main(int argc, char** argv) {
     read_ini = [] { return config::IniFile::Parse(sim::DemoIniText()); };
   }
 
+  // A current bank code directory beside the program replaces the one compiled
+  // in. It is read and checked before anything is changed, so a wrong file
+  // stops the program here instead of in the middle of a tenant.
+  std::string bank_code_directory;
+  try {
+    if (std::optional<std::string> file = platform::ReadBankCodeDirectoryBesideExecutable()) {
+      migration::BankCodeCommands(*file);
+      bank_code_directory = std::move(*file);
+    }
+  } catch (const std::exception& e) {
+    std::cerr << "quelor-update: " << platform::kBankCodeDirectoryFileName << ": " << e.what()
+              << "\n";
+    return 2;
+  }
+
   std::ofstream trace_file;
   if (!options.trace_path.empty()) {
     trace_file.open(options.trace_path, std::ios::binary | std::ios::trunc);
@@ -113,7 +130,7 @@ int main(int argc, char** argv) {
     counting_view = std::make_unique<ui::DialogCountingView>(view);
     return std::make_unique<app::UpdateRun>(app::RunDependencies{
         counted_catalogue, counted_working, *counting_view, read_ini,
-        migration::RunCatalogue, refreshed_shortcuts});
+        migration::RunCatalogue, refreshed_shortcuts, bank_code_directory});
   };
   auto print_summary = [&] {
     std::cout << ui::SummaryLine(static_cast<long>(counted_working.databases().size()),

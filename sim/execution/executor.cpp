@@ -227,7 +227,13 @@ Executor::Flow Executor::Run(const parser::Statement& statement, BatchResult& re
             session_.database = database->name();
             return Flow::kNormal;
           },
-          [&](const parser::NoEffect&) { return Flow::kNormal; },
+          [&](const parser::NoEffect& node) {
+            if (node.on_object && FindTable(*node.on_object) == nullptr &&
+                DatabaseFor(*node.on_object).FindFunction(node.on_object->name) == nullptr) {
+              Raise(15151, {"find", "object", node.on_object->name});
+            }
+            return Flow::kNormal;
+          },
           [&](const parser::Break&) { return Flow::kBreak; },
           [&](const parser::Continue&) { return Flow::kContinue; },
       },

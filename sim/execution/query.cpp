@@ -42,6 +42,85 @@ bool IsSystemName(const parser::ObjectName& name) {
   return kCompatibilityViews.contains(name.name);
 }
 
+// Position of the column `expr` names among `columns`, found the way
+// EvalColumn finds it; -1 when it names none. `count` is how many match.
+int FindColumn(const std::vector<BoundColumn>& columns, const Expr& expr, int& count) {
+  count = 0;
+  if (expr.kind != ExprKind::kColumn) return -1;
+  const std::string& name = expr.parts.back();
+  const std::string qualifier = expr.parts.size() >= 2 ? expr.parts[expr.parts.size() - 2] : std::string();
+  int found = -1;
+  for (std::size_t i = 0; i < columns.size(); ++i) {
+    const BoundColumn& column = columns[i];
+    if (column.hidden || !EqualsIgnoreCase(column.name, name)) continue;
+    if (!qualifier.empty() && !EqualsIgnoreCase(column.qualifier, qualifier)) continue;
+    ++count;
+    found = static_cast<int>(i);
+  }
+  return found;
+}
+
+// Values whose KeyText is equal exactly when "=" finds them equal: text
+// (case and trailing blanks folded alike) or exact numbers. Dates and
+// approximate numbers are left to the pairwise comparison.
+enum class KeyFamily { kNone, kText, kNumber };
+
+KeyFamily FamilyOf(TypeKind kind) {
+  if (IsStringKind(kind)) return KeyFamily::kText;
+  if (IsExactNumeric(kind)) return KeyFamily::kNumber;
+  return KeyFamily::kNone;
+}
+
+// True when every non-NULL value of column `position` is of `family`.
+bool ColumnOfFamily(const Relation& relation, std::size_t position, KeyFamily family) {
+  for (const Row& row : relation.rows) {
+    const Value& value = row[position];
+    if (!value.is_null() && FamilyOf(value.kind()) != family) return false;
+  }
+  return true;
+}
+
+struct EquiJoinKey {
+  std::size_t left;
+  std::size_t right;
+};
+
+// A conjunct "left column = right column" of a join condition, each column
+// named unambiguously and both of one key family, so that matching rows can
+// be found through a hash of the right side instead of trying every pair
+// (catalogue joins of sysobjects and syscolumns have thousands of rows).
+std::optional<EquiJoinKey> FindEquiJoinKey(const Expr& on, const Relation& left, const Relation& right) {
+  std::vector<const Expr*> pending{&on};
+  while (!pending.empty()) {
+    const Expr* expr = pending.back();
+    pending.pop_back();
+    if (expr->kind == ExprKind::kAnd) {
+      pending.push_back(expr->args[0].get());
+      pending.push_back(expr->args[1].get());
+      continue;
+    }
+    if (expr->kind != ExprKind::kCompare || expr->op != "=") continue;
+    for (int side = 0; side < 2; ++side) {
+      const Expr& left_expr = *expr->args[static_cast<std::size_t>(side)];
+      const Expr& right_expr = *expr->args[static_cast<std::size_t>(1 - side)];
+      int left_count = 0, left_elsewhere = 0, right_count = 0, right_elsewhere = 0;
+      int l = FindColumn(left.columns, left_expr, left_count);
+      FindColumn(right.columns, left_expr, left_elsewhere);
+      int r = FindColumn(right.columns, right_expr, right_count);
+      FindColumn(left.columns, right_expr, right_elsewhere);
+      if (left_count != 1 || left_elsewhere != 0 || right_count != 1 || right_elsewhere != 0) continue;
+      const KeyFamily family = FamilyOf(left.columns[static_cast<std::size_t>(l)].type.kind);
+      if (family == KeyFamily::kNone) continue;
+      if (!ColumnOfFamily(left, static_cast<std::size_t>(l), family) ||
+          !ColumnOfFamily(right, static_cast<std::size_t>(r), family)) {
+        continue;
+      }
+      return EquiJoinKey{static_cast<std::size_t>(l), static_cast<std::size_t>(r)};
+    }
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 Relation Executor::RunQuery(const SelectQuery& query, const Scope* outer) {
@@ -301,9 +380,33 @@ Relation Executor::BuildTableRef(const TableRef& ref, const Scope* outer) {
   for (const BoundColumn& column : left.columns) left_nulls.push_back(Value::Null(column.type));
   Row right_nulls;
   for (const BoundColumn& column : right.columns) right_nulls.push_back(Value::Null(column.type));
+  // With an equality of a column of each side, only the right rows of the
+  // same key are tried; the whole condition still decides, so the result and
+  // its order are those of trying every pair.
+  std::optional<EquiJoinKey> key;
+  if (ref.join != parser::JoinType::kCross) key = FindEquiJoinKey(*ref.on, left, right);
+  std::unordered_map<std::string, std::vector<std::size_t>> buckets;
+  if (key) {
+    for (std::size_t r = 0; r < right.rows.size(); ++r) {
+      const Value& value = right.rows[r][key->right];
+      if (!value.is_null()) buckets[KeyText(value)].push_back(r);
+    }
+  }
+  std::vector<std::size_t> every_row;
+  if (!key) {
+    every_row.resize(right.rows.size());
+    for (std::size_t r = 0; r < every_row.size(); ++r) every_row[r] = r;
+  }
+  static const std::vector<std::size_t> kNoRows;
   for (const Row& left_row : left.rows) {
     bool matched = false;
-    for (std::size_t r = 0; r < right.rows.size(); ++r) {
+    const std::vector<std::size_t>* candidates = &every_row;
+    if (key) {
+      const Value& value = left_row[key->left];
+      auto found = value.is_null() ? buckets.end() : buckets.find(KeyText(value));
+      candidates = found == buckets.end() ? &kNoRows : &found->second;
+    }
+    for (std::size_t r : *candidates) {
       Row row = left_row;
       row.insert(row.end(), right.rows[r].begin(), right.rows[r].end());
       if (ref.join != parser::JoinType::kCross) {

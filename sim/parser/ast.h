@@ -279,6 +279,7 @@ struct Use {
 // that matters here.
 struct NoEffect {
   std::string what;
+  std::optional<ObjectName> on_object;  // GRANT/DENY/REVOKE ... ON: must exist
 };
 
 struct Break {};

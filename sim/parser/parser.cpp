@@ -193,9 +193,19 @@ class Parser {
     if (IsWord("GRANT") || IsWord("DENY") || IsWord("REVOKE")) {
       std::string what = Next().text;
       // GRANT <permissions> [ON <object>] TO <principals> [WITH GRANT OPTION]:
-      // accepted without effect.
-      while (!IsWord("TO")) {
+      // without effect, but the object must exist.
+      NoEffect statement{what, std::nullopt};
+      while (!IsWord("TO") && !IsWord("FROM")) {
         if (AtEnd()) SyntaxError();
+        if (AcceptWord("ON")) {
+          if (IsSymbol(":", 1) && IsSymbol(":", 2)) {  // OBJECT::name
+            Next();
+            Next();
+            Next();
+          }
+          statement.on_object = ParseObjectName();
+          continue;
+        }
         Next();
       }
       Next();
@@ -208,12 +218,12 @@ class Parser {
         ExpectWord("OPTION");
       }
       AcceptWord("CASCADE");
-      return Make(NoEffect{what});
+      return Make(std::move(statement));
     }
     if (IsWord("PRINT")) {
       Next();
       ParseExpr();
-      return Make(NoEffect{"PRINT"});
+      return Make(NoEffect{"PRINT", std::nullopt});
     }
     if (IsWord("USE")) {
       Next();
@@ -319,7 +329,7 @@ class Parser {
     if (option.option == "TRANSACTION") {
       // SET TRANSACTION ISOLATION LEVEL ...: no effect on one simulated server.
       while (!AtEnd() && !IsSymbol(";") && !StartsStatement()) Next();
-      return Make(NoEffect{"SET TRANSACTION"});
+      return Make(NoEffect{"SET TRANSACTION", std::nullopt});
     }
     // SET NOCOUNT ON, SET ANSI_NULLS ON, SET QUOTED_IDENTIFIER ON, ... and lists
     // of them: "SET ANSI_NULLS, QUOTED_IDENTIFIER ON".

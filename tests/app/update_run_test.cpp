@@ -74,12 +74,14 @@ TEST_F(UpdateRunTest, MigratesEveryListedTenantInServerOrderAndEndsWithSuccess) 
                          "caption quelor_a/" + kTitle,
                          "w open quelor_a",
                          "step quelor_a",
+                         // The pass over all databases; this server lists none.
+                         "c open Quelor",
+                         "c query SELECT name FROM master.dbo.sysdatabases where UPPER(name) LIKE 'QUELOR%'",
                          "caption " + kTitle,
                          "dialog information Informationen: UPDATE erfolgreich ausgeführt!",
                      }))
       << transcript.Dump();
   EXPECT_EQ(view.gauge(), 0);
-  EXPECT_EQ(Run().current_database(), "quelor_a");
 }
 
 TEST_F(UpdateRunTest, StartsOnlyOnce) {

@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdio>
 #include <fstream>
+#include <regex>
 #include <sstream>
 
 #include "app/update_run.h"
@@ -125,37 +126,67 @@ std::string ReadAll(const std::string& path) {
   return text.str();
 }
 
-TEST(ConsoleProgram, DemoRunsToItsSummaryAndASecondRunChangesNothing) {
-  const std::string state = ::testing::TempDir() + "demo_state_test.json";
-  std::remove(state.c_str());
-  ProgramResult first = RunProgram("--demo --console --state " + state);
-  EXPECT_EQ(first.exit_status, 0) << first.out;
-  EXPECT_NE(first.out.find("information [Informationen]: UPDATE erfolgreich ausgeführt!"),
-            std::string::npos)
-      << first.out;
-  EXPECT_NE(first.out.find("caption: QUELOR_TSV_Musterstadt/"), std::string::npos) << first.out;
-  EXPECT_EQ(first.out.find("caption: QUELORTMP1/"), std::string::npos) << first.out;
-  EXPECT_NE(first.out.find("Summary: 3 databases visited, "), std::string::npos) << first.out;
-  const std::string after_first = ReadAll(state);
-  ASSERT_FALSE(after_first.empty());
-
-  const std::string first_state = state + ".first";
-  std::ofstream(first_state, std::ios::binary) << after_first;
-  ProgramResult second = RunProgram("--demo --console --state " + state);
-  EXPECT_EQ(second.exit_status, 0) << second.out;
-  // The help texts are replaced on every run, so their rows are numbered anew;
-  // nothing else may change.
-  const std::string sim = std::string(QUELOR_SIM_BINARY) + " diff " + first_state + " " + state;
+// What `quelor-sim diff` reports between two snapshots, a line each.
+std::vector<std::string> SnapshotChanges(const std::string& before, const std::string& after) {
+  const std::string sim = std::string(QUELOR_SIM_BINARY) + " diff " + before + " " + after;
   FILE* pipe = popen(sim.c_str(), "r");
-  ASSERT_NE(pipe, nullptr);
+  EXPECT_NE(pipe, nullptr);
+  if (pipe == nullptr) return {};
   std::string changes;
   std::array<char, 4096> buffer;
   std::size_t n;
   while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) changes.append(buffer.data(), n);
   pclose(pipe);
-  std::istringstream lines(changes);
-  for (std::string line; std::getline(lines, line);) {
-    EXPECT_NE(line.find(".tblHelp: rows differ"), std::string::npos) << changes;
+  std::vector<std::string> lines;
+  std::istringstream in(changes);
+  for (std::string line; std::getline(in, line);) {
+    if (!line.empty()) lines.push_back(line);
+  }
+  return lines;
+}
+
+// Runs the demo on `state` and keeps a copy of the result in `copy`.
+ProgramResult RunDemoAndKeep(const std::string& state, const std::string& copy) {
+  ProgramResult r = RunProgram("--demo --console --state " + state);
+  std::ofstream(copy, std::ios::binary) << ReadAll(state);
+  return r;
+}
+
+TEST(ConsoleProgram, DemoRunsToItsSummaryAndLaterRunsChangeOnlyWhatEveryRunReplaces) {
+  const std::string state = ::testing::TempDir() + "demo_state_test.json";
+  std::remove(state.c_str());
+  ProgramResult first = RunDemoAndKeep(state, state + ".1");
+  EXPECT_EQ(first.exit_status, 0) << first.out;
+  EXPECT_NE(first.out.find("information [Informationen]: UPDATE erfolgreich ausgeführt!"),
+            std::string::npos)
+      << first.out;
+  EXPECT_NE(first.out.find("caption: QUELOR_TSV_Musterstadt/"), std::string::npos) << first.out;
+  // The temporary database is not migrated, but the pass over all databases
+  // visits it.
+  EXPECT_EQ(first.out.find("caption: QUELORTMP1/"), std::string::npos) << first.out;
+  EXPECT_NE(first.out.find("SQL Update Datenbank: QUELORTMP1"), std::string::npos) << first.out;
+  EXPECT_NE(first.out.find("Summary: 4 databases visited, "), std::string::npos) << first.out;
+  EXPECT_NE(first.out.find(", 1 dialog shown."), std::string::npos) << first.out;
+
+  ProgramResult second = RunDemoAndKeep(state, state + ".2");
+  EXPECT_EQ(second.exit_status, 0) << second.out;
+  EXPECT_NE(second.out.find(", 1 dialog shown."), std::string::npos) << second.out;
+  // Replaced on every run by design: the help rows (numbered anew), the
+  // account templates (re-created as the script defines them, after the first
+  // run's one-time conversion of their tax-key columns), and the bank codes
+  // (each run completes missing BICs of branch records; those loaded late in
+  // the first run are completed in the second).
+  const std::regex every_run(
+      R"(^[^.]+\.(tblHelp: rows differ|d_blz: rows differ|F5Kont\w+: (schema differs|rows differ))$)");
+  for (const std::string& line : SnapshotChanges(state + ".1", state + ".2")) {
+    EXPECT_TRUE(std::regex_match(line, every_run)) << line;
+  }
+
+  // From the third run on, only the help rows change.
+  ProgramResult third = RunDemoAndKeep(state, state + ".3");
+  EXPECT_EQ(third.exit_status, 0) << third.out;
+  for (const std::string& line : SnapshotChanges(state + ".2", state + ".3")) {
+    EXPECT_NE(line.find(".tblHelp: rows differ"), std::string::npos) << line;
   }
 }
 

@@ -1,6 +1,7 @@
 // Closing adjustments and due dates on the previous-release tenant, after the
 // segments of the first routine that come before them. The hand-over to the
-// second routine is the last step; that routine is tested on its own.
+// second routine is the last step; the tests stop before it, as that routine
+// is tested on its own.
 #include "migration/closing_adjustments.h"
 
 #include <gtest/gtest.h>
@@ -38,7 +39,7 @@ class ClosingAdjustmentsTest : public MigrationTest {
 };
 
 TEST_F(ClosingAdjustmentsTest, FirstRunSendsTheStepsInOrder) {
-  Run({migration::ClosingAdjustments});
+  Run({migration::ClosingAdjustmentsBeforeUpdate1});
 
   const std::vector<std::string> expected = {
       "ALTER TABLE dbo.f5bew4sg ADD Druck  char (1) NULL",
@@ -94,7 +95,7 @@ TEST_F(ClosingAdjustmentsTest, FirstRunSetsFlagsWidensColumnsAndReplacesTheOldBi
     t.db.Exec(Policy::kUnguarded, "UPDATE Adresse SET BIC2='COBADEFF570' WHERE AdrNr=2");
   }});
 
-  Run({migration::ClosingAdjustments});
+  Run({migration::ClosingAdjustmentsBeforeUpdate1});
 
   EXPECT_EQ(Dialogs(), std::vector<std::string>{});
   EXPECT_EQ(Rows("SELECT COUNT(*), MIN(Druck), MAX(Druck) FROM F5bew4sg"),
@@ -142,11 +143,11 @@ TEST_F(ClosingAdjustmentsTest, FirstRunSetsFlagsWidensColumnsAndReplacesTheOldBi
 }
 
 TEST_F(ClosingAdjustmentsTest, SecondRunRepeatsOnlyTheEveryRunStatements) {
-  Run({migration::ClosingAdjustments});
+  Run({migration::ClosingAdjustmentsBeforeUpdate1});
   const std::string after_first = DatabaseSnapshot();
   transcript.lines.clear();
 
-  Run({migration::ClosingAdjustments});
+  Run({migration::ClosingAdjustmentsBeforeUpdate1});
 
   EXPECT_EQ(Executed(), (std::vector<std::string>{kGlaeubigerId, kBicBankCodes, kBicAddresses,
                                                   kSportartenV, kAdrSArt, kRgNr}));
@@ -162,7 +163,7 @@ TEST_F(ClosingAdjustmentsTest, MissingSportsListsShowOneMessageEach) {
     t.db.Exec(Policy::kUnguarded, "DROP TABLE AdrSArt");
   }});
 
-  Run({migration::ClosingAdjustments});
+  Run({migration::ClosingAdjustmentsBeforeUpdate1});
 
   // The wording is the server's; what matters here is one plain message box
   // per missing table, in step order.
@@ -184,7 +185,7 @@ class ClosingAdjustmentsFailureTest : public ClosingAdjustmentsTest,
 
 TEST_P(ClosingAdjustmentsFailureTest, EndsTheRun) {
   Prepare({[](migration::TenantContext& t) { t.db.Exec(Policy::kUnguarded, GetParam()); }});
-  EXPECT_THROW(Run({migration::ClosingAdjustments}), db::Error);
+  EXPECT_THROW(Run({migration::ClosingAdjustmentsBeforeUpdate1}), db::Error);
 }
 
 INSTANTIATE_TEST_SUITE_P(MissingSplitLineTables, ClosingAdjustmentsFailureTest,

@@ -73,6 +73,8 @@ TEST_F(RefusalTest, EachRefusalCarriesTheServersNumberAndText) {
       {"DROP TABLE Fehlt", 3701, "Cannot drop the table 'Fehlt', because it does not exist or you do not have permission."},
       {"DROP FUNCTION dbo.fFehlt", 3701,
        "Cannot drop the function 'dbo.fFehlt', because it does not exist or you do not have permission."},
+      {"GRANT EXECUTE ON dbo.fFehlt TO Public", 15151,
+       "Cannot find the object 'fFehlt', because it does not exist or you do not have permission."},
       {"DROP TABLE Adresse", 3726, "Could not drop object 'dbo.Adresse' because it is referenced by a FOREIGN KEY constraint."},
       {"CREATE INDEX iName ON Adresse (Nr)", 1913,
        "The operation failed because an index or statistics with name 'iName' already exists on table 'dbo.Adresse'."},
@@ -105,6 +107,17 @@ TEST_F(RefusalTest, EachRefusalCarriesTheServersNumberAndText) {
     EXPECT_EQ(ErrorOf(refusal.statement), refusal.text) << refusal.statement;
     EXPECT_EQ(NumberOf(refusal.statement), refusal.number) << refusal.statement;
   }
+}
+
+TEST_F(RefusalTest, GrantsOnExistingObjectsAreAcceptedWithoutEffect) {
+  Run("CREATE FUNCTION dbo.fJahr (@Year INT) RETURNS TABLE AS RETURN (SELECT @Year AS Jahr)");
+  for (const char* grant : {"GRANT EXECUTE ON dbo.fJahr TO Public", "GRANT SELECT ON OBJECT::dbo.fJahr TO public",
+                            "GRANT SELECT, INSERT ON Adresse TO public WITH GRANT OPTION",
+                            "REVOKE SELECT ON dbo.Adresse FROM public", "DENY DELETE ON Adresse TO public",
+                            "GRANT CREATE TABLE TO public"}) {
+    EXPECT_EQ(ErrorOf(grant), "(no error)") << grant;
+  }
+  EXPECT_EQ(NumberOf("REVOKE SELECT ON dbo.Fehlt FROM public"), 15151);
 }
 
 TEST_F(RefusalTest, ARefusedStatementChangesNothing) {
