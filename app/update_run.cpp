@@ -61,7 +61,12 @@ void UpdateRun::RunToEnd() {
   // The system database's migration asks for the copy of its profit-and-loss
   // lines; made here, every tenant has been migrated and has both tables, so
   // none is left with empty lines wherever the system database is listed.
-  if (guv_copy_scheduled_) migration::CopyGuvKeyTables(context);
+  if (guv_copy_scheduled_) {
+    // From the system database, as inside its migration; the last tenant's
+    // connection may have failed.
+    MandantChange(std::string(kSystemDatabase));
+    migration::CopyGuvKeyTables(context);
+  }
   migration::FinishAllDatabases(context);
   if (shortcuts_ != nullptr) migration::RefreshShortcuts(*shortcuts_, *this);
   view_.SetCaption(std::string(kApplicationTitle));
