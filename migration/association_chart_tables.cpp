@@ -1,3 +1,5 @@
+// The profit-and-loss classification of the association chart, its lines,
+// and the empty account and tax-key tables of that chart.
 #include "migration/association_chart_tables.h"
 
 #include <string>
@@ -128,8 +130,6 @@ constexpr Line kLines[] = {
     {"II", "E", 2, "Nicht abziehbare Ausgaben", "A"},
 };
 
-std::string Quoted(std::string_view text) { return "'" + std::string(text) + "'"; }
-
 // Columns of F5SKR49 in table order: names sharing type and size, the size as
 // written between the parentheses ("" for none).
 struct ColumnGroup {
@@ -258,8 +258,8 @@ void AssociationChartTables(TenantContext& t) {
     }
     for (const Section& s : kSections) {
       t.db.ExecLines(Policy::kWarning, {"INSERT INTO GuVKennz49 (RimNr, Kennz, Bezeichnung)",
-                                        "VALUES (" + Quoted(s.rim_nr) + "," + Quoted(s.kennz) +
-                                            "," + Quoted(s.bezeichnung) + ")"});
+                                        "VALUES (" + db::QuoteLiteral(s.rim_nr) + "," + db::QuoteLiteral(s.kennz) +
+                                            "," + db::QuoteLiteral(s.bezeichnung) + ")"});
     }
   }
 
@@ -302,8 +302,8 @@ void AssociationChartTables(TenantContext& t) {
       t.db.ExecLines(
           Policy::kWarning,
           {"INSERT INTO GuVKennz49D (RimNr, Kennz, Nr, Bezeichnung, EA)",
-           "VALUES (" + Quoted(l.rim_nr) + "," + Quoted(l.kennz) + "," + std::to_string(l.nr) +
-               "," + Quoted(l.bezeichnung) + "," + Quoted(l.ea) + ")"});
+           "VALUES (" + db::QuoteLiteral(l.rim_nr) + "," + db::QuoteLiteral(l.kennz) + "," + std::to_string(l.nr) +
+               "," + db::QuoteLiteral(l.bezeichnung) + "," + db::QuoteLiteral(l.ea) + ")"});
     }
   }
 

@@ -71,8 +71,8 @@ const char* const kSectionValues[] = {
     "VALUES ('VII','D','Sonstige Geschäftsbetriebe 2 - Kontenklasse 8 Ausgaben/Aufwendungen')",
 };
 
-// Lines 24 and 25 carry II A: written as II B 1 and 2 they would collide with
-// the first two lines.
+// The two II A lines after VII A 19: written as II B 1 and 2 they would
+// collide with the first two lines.
 const char* const kLineValues[] = {
     "VALUES ('II','B',1,'Schenkungen','E')",
     "VALUES ('II','B',2,'Erbschaften/Vermächtnisse','E')",
