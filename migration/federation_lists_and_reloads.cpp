@@ -16,7 +16,8 @@ namespace {
 // A reload deletes the rows of its table and sends the data-load command as
 // one command text. A command without statements is never sent, and the rows
 // it would replace are kept: a reload without data must not leave its table
-// empty.
+// empty. For the whole federation list that skips the rebuild of its running
+// number too, which needs the emptied table.
 bool HasStatements(std::string_view command) {
   return command.find_first_not_of(" \t\r\n") != std::string_view::npos;
 }

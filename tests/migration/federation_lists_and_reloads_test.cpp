@@ -144,7 +144,7 @@ std::vector<Expected> FirstRunStatements() {
       {"ALTER TABLE [dbo].[fachverbaende] ADD CONSTRAINT [PK_fachverbaende] PRIMARY KEY "
        "CLUSTERED ([KZ],[NUMMER],[LfdNr]) ON [PRIMARY]"});
   const std::array<std::string, 3> bank_codes =
-      migration::BankCodeCommands(migration::EmbeddedBankCodeDirectory());
+      migration::BankCodeCommands(SampleBankCodeDirectory());
   s.push_back({Lines({"DELETE FROM D_blz"})});
   for (const std::string& command : bank_codes) s.push_back({command, true});
   return s;
@@ -206,7 +206,7 @@ TEST_F(FederationListsTest, FirstRunLoadsEveryListAndKeysVerbSportArt) {
   // other bodies, the new federation list replaces the whole table.
   const std::string federations = migration::FachverbaendeNeuCommand();
   const std::array<std::string, 3> bank_codes =
-      migration::BankCodeCommands(migration::EmbeddedBankCodeDirectory());
+      migration::BankCodeCommands(SampleBankCodeDirectory());
   struct Load {
     std::string table;
     std::size_t rows;
@@ -297,7 +297,7 @@ void PrintTo(const MarkerCase& c, std::ostream* os) { *os << c.table << "." << c
 
 std::vector<std::string> BankCodeLoads() {
   const std::array<std::string, 3> commands =
-      migration::BankCodeCommands(migration::EmbeddedBankCodeDirectory());
+      migration::BankCodeCommands(SampleBankCodeDirectory());
   return {commands.begin(), commands.end()};
 }
 
@@ -399,7 +399,7 @@ TEST_F(FederationListsTest, UnreadableBankCodeDirectoryLeavesTheReloadToCome) {
   Run({FederationListsAndReferenceReloads});
   EXPECT_EQ(ColumnShape("PASSDB", "DOSB4"), (Table{{"bit", "NULL", "YES"}}));
   const std::array<std::string, 3> bank_codes =
-      migration::BankCodeCommands(migration::EmbeddedBankCodeDirectory());
+      migration::BankCodeCommands(migration::EmbeddedBankCodeDirectory());  // whole
   EXPECT_EQ(Count("D_blz"), std::to_string(Inserts(bank_codes[0]) + Inserts(bank_codes[1]) +
                                            Inserts(bank_codes[2])));
   EXPECT_EQ(Dialogs(), std::vector<std::string>{});

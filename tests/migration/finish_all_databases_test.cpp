@@ -396,7 +396,8 @@ TEST_P(GuvCopyInWholeRunTest, EveryTenantEndsWithTheSystemLinesAndNoWarning) {
                       [](migration::TenantContext& t) {
                         migration::RunCatalogue(t);
                         if (t.current_database == "Quelor") GiveTheSystemDatabaseItsOwnLines(t);
-                      }});
+                      },
+                      nullptr, SampleBankCodeDirectory()});
   EXPECT_EQ(run.Start(), app::RunOutcome::kFinished) << transcript.Dump();
 
   // No warning about the line tables, wherever the system database stands.

@@ -20,6 +20,17 @@ std::string ConnectionText(const std::string& database) {
 
 }  // namespace
 
+std::string SampleBankCodeDirectory() {
+  // Sorted by bank code, so the sample holds whole codes with their branches.
+  const std::string_view directory = migration::EmbeddedBankCodeDirectory();
+  std::size_t end = 0;
+  for (int record = 0; record < 60 && end < directory.size(); ++record) {
+    end = directory.find('\n', end);
+    end = end == std::string_view::npos ? directory.size() : end + 1;
+  }
+  return std::string(directory.substr(0, end));
+}
+
 MigrationTest::MigrationTest() {
   server.AddLogin("quelor", "demo");
   sim::LoadScript(server, database, resources::kPreviousReleaseTenantScript);
