@@ -35,4 +35,11 @@ std::string DoubleSingleQuotes(std::string_view s) {
   return out;
 }
 
+bool IsBlank(std::string_view s) {
+  for (char c : s) {
+    if (static_cast<unsigned char>(c) > 0x20) return false;
+  }
+  return true;
+}
+
 }  // namespace quelor::config

@@ -15,6 +15,12 @@ bool EqualsIgnoreAsciiCase(std::string_view a, std::string_view b);
 // `s` without the spaces at either end.
 std::string TrimSpaces(std::string_view s);
 
+// True when `s` holds no visible character (nothing above the blank). Such a
+// script or load is never sent: the server would run an empty batch and change
+// nothing, while a driver refuses an empty command text with a failure that
+// says nothing about the database.
+bool IsBlank(std::string_view s);
+
 // `s` with every single quote doubled, as a T-SQL string literal needs it.
 std::string DoubleSingleQuotes(std::string_view s);
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "config/text_util.h"
 #include "migration/reference_commands.h"
 
 namespace quelor::migration {
@@ -18,9 +19,7 @@ namespace {
 // it would replace are kept: a reload without data must not leave its table
 // empty. For the whole federation list that skips the rebuild of its running
 // number too, which needs the emptied table.
-bool HasStatements(std::string_view command) {
-  return command.find_first_not_of(" \t\r\n") != std::string_view::npos;
-}
+bool HasStatements(std::string_view command) { return !config::IsBlank(command); }
 
 }  // namespace
 

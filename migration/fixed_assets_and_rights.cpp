@@ -4,27 +4,15 @@
 #include <string>
 #include <string_view>
 
+#include "config/text_util.h"
 #include "migration/reference_commands.h"
 
 // Statement texts stay on one line each, as the server receives them.
 // clang-format off
 
 namespace quelor::migration {
-namespace {
 
 using db::Policy;
-
-// A load without a single visible character is not sent: the server would
-// run it as an empty batch and change nothing, while a driver refuses an
-// empty command text with a failure that says nothing about the database.
-bool BlankText(std::string_view text) {
-  for (char c : text) {
-    if (static_cast<unsigned char>(c) > 0x20) return false;
-  }
-  return true;
-}
-
-}  // namespace
 
 void FixedAssetsLetterLayoutAndRights(TenantContext& t) {
   FixedAssetsWithDepreciationTable(t, AnlageTypCommand());
@@ -160,7 +148,7 @@ void FixedAssetsWithDepreciationTable(TenantContext& t, std::string_view anlage_
   t.db.AddField("Einst", "Anlage3", "char", "(1)", "NULL");
   if (t.db.ColumnAddedFlag()) {
     t.db.ExecLines(Policy::kWarning, {"DELETE FROM AnlageTabelle"});
-    if (!BlankText(anlage_typ)) {
+    if (!config::IsBlank(anlage_typ)) {
       t.db.Exec(Policy::kWarning, std::string(anlage_typ));
     }
   }

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "config/text_util.h"
 #include "db/script_splitter.h"
 
 namespace quelor::resources {
@@ -16,18 +17,8 @@ extern const std::string_view kMemoBLZ1;
 // clang-format off
 
 namespace quelor::migration {
-namespace {
 
 using db::Policy;
-
-bool BlankText(std::string_view text) {
-  for (char c : text) {
-    if (static_cast<unsigned char>(c) > 0x20) return false;
-  }
-  return true;
-}
-
-}  // namespace
 
 void SepaLogOnlineBankingAndBankCodes(TenantContext& t) {
   if (t.db.TableMissing("SEPA_Protokol")) {
@@ -118,7 +109,7 @@ void SepaLogOnlineBankingAndBankCodes(TenantContext& t) {
                                       "([BLZ],[ID]) ON [PRIMARY]"});
     // MemoBLZ1 ships empty in this release; a text placed there is run as
     // one batch.
-    if (!BlankText(resources::kMemoBLZ1)) {
+    if (!config::IsBlank(resources::kMemoBLZ1)) {
       t.db.Exec(Policy::kWarning, db::SingleBatchText(resources::kMemoBLZ1));
     }
   }

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "config/text_util.h"
 #include "db/script_splitter.h"
 #include "migration/reference_commands.h"
 
@@ -15,21 +16,8 @@ extern const std::string_view kMemoFDat;
 // clang-format off
 
 namespace quelor::migration {
-namespace {
 
 using db::Policy;
-
-// A script without a single visible character is not sent: the server would
-// run it as an empty batch and change nothing, while a driver refuses an
-// empty command text with a failure that says nothing about the database.
-bool BlankText(std::string_view text) {
-  for (char c : text) {
-    if (static_cast<unsigned char>(c) > 0x20) return false;
-  }
-  return true;
-}
-
-}  // namespace
 
 void SportsListKeysAndDueDates(TenantContext& t) {
   SportsListKeysWithScript(t, MemoSport2014Script());
@@ -74,7 +62,7 @@ void SportsListKeysWithScript(TenantContext& t, std::string_view memo_sport_2014
     t.db.AddField("Sportarten", "LfdNr", "INT", "", "NULL");
     t.db.AddField("fachverbaende", "LfdNr", "INT", "", "NOT NULL");
     // A failing script leaves the rows it inserted; the rebuild goes on.
-    if (!BlankText(memo_sport_2014)) {
+    if (!config::IsBlank(memo_sport_2014)) {
       t.db.Exec(Policy::kMessage, db::SingleBatchText(memo_sport_2014));
     }
     t.db.Exec(Policy::kUnguarded, "ALTER TABLE dbo.Sportarten DROP COLUMN LfdNr");
