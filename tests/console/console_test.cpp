@@ -7,7 +7,6 @@
 #include <array>
 #include <cstdio>
 #include <fstream>
-#include <regex>
 #include <sstream>
 
 #include "app/update_run.h"
@@ -145,6 +144,18 @@ std::vector<std::string> SnapshotChanges(const std::string& before, const std::s
   return lines;
 }
 
+// A change `quelor-sim diff` reports ("<db>.<table>: rows differ") that a
+// second run makes by design.
+bool ReplacedOnEveryRun(const std::string& line) {
+  const std::string change = line.substr(line.find('.') + 1);
+  if (change == "tblHelp: rows differ" || change == "d_blz: rows differ") return true;
+  const bool template_table = change.rfind("F5Kont", 0) == 0;
+  const auto ends_with = [&](std::string_view end) {
+    return change.size() >= end.size() && change.compare(change.size() - end.size(), end.size(), end) == 0;
+  };
+  return template_table && (ends_with(": schema differs") || ends_with(": rows differ"));
+}
+
 // Runs the demo on `state` and keeps a copy of the result in `copy`.
 ProgramResult RunDemoAndKeep(const std::string& state, const std::string& copy) {
   ProgramResult r = RunProgram("--demo --console --state " + state);
@@ -176,10 +187,8 @@ TEST(ConsoleProgram, DemoRunsToItsSummaryAndLaterRunsChangeOnlyWhatEveryRunRepla
   // run's one-time conversion of their tax-key columns), and the bank codes
   // (each run completes missing BICs of branch records; those loaded late in
   // the first run are completed in the second).
-  const std::regex every_run(
-      R"(^[^.]+\.(tblHelp: rows differ|d_blz: rows differ|F5Kont\w+: (schema differs|rows differ))$)");
   for (const std::string& line : SnapshotChanges(state + ".1", state + ".2")) {
-    EXPECT_TRUE(std::regex_match(line, every_run)) << line;
+    EXPECT_TRUE(ReplacedOnEveryRun(line)) << line;
   }
 
   // From the third run on, only the help rows change.
