@@ -327,6 +327,7 @@ void Executor::RunInsert(const parser::Insert& insert) {
     for (Table::UniqueKey& key : keys) key.keys.insert(Table::KeyOf(row, key.positions));
     table.rows.push_back(std::move(row));
   }
+  rows_affected_ = static_cast<std::int64_t>(new_rows.size());
   table.RowsAppended();
   if (highest_explicit && identity_position >= 0) {
     Identity& identity = *table.columns[static_cast<std::size_t>(identity_position)].identity;
@@ -454,6 +455,7 @@ void Executor::RunUpdate(const parser::Update& update) {
     }
   }
   for (auto& [index, row] : updated) table.rows[index] = std::move(row);
+  rows_affected_ = static_cast<std::int64_t>(updated.size());
   if (keys_touched) table.InvalidateKeys();
   else table.RowsAppended();
 }
@@ -521,6 +523,7 @@ void Executor::RunDelete(const parser::Delete& deletion) {
     if (!remove[i]) kept.push_back(std::move(table.rows[i]));
   }
   table.rows = std::move(kept);
+  rows_affected_ = static_cast<std::int64_t>(indices.size());
   table.InvalidateKeys();
 }
 

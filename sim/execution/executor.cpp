@@ -135,6 +135,20 @@ void Executor::CheckBinding(const std::vector<parser::StatementPtr>& statements)
   for (const auto& statement : statements) check(*statement);
 }
 
+void Executor::RecordRowCount(BatchResult& result) const {
+  if (call_depth_ == 0) {
+    result.outcomes.push_back({BatchResult::Outcome::Kind::kRowCount, 0, rows_affected_, !session_.nocount});
+  }
+}
+
+void RecordError(BatchResult& result, const SqlError& error) {
+  result.errors.push_back(error.message());
+  for (const Message& follow_up : error.follow_ups()) result.errors.push_back(follow_up);
+  for (std::size_t i = result.errors.size() - 1 - error.follow_ups().size(); i < result.errors.size(); ++i) {
+    result.outcomes.push_back({BatchResult::Outcome::Kind::kError, i, 0, false});
+  }
+}
+
 void Executor::RunStatements(const std::vector<parser::StatementPtr>& statements, BatchResult& result) {
   for (const auto& statement : statements) {
     Flow flow = RunGuarded(*statement, result);
@@ -148,8 +162,7 @@ Executor::Flow Executor::RunGuarded(const parser::Statement& statement, BatchRes
   } catch (const SqlError& error) {
     if (error.scope() == ErrorScope::kBatch) throw;
     // The statement ends; the batch goes on with the next statement.
-    result.errors.push_back(error.message());
-    for (const Message& follow_up : error.follow_ups()) result.errors.push_back(follow_up);
+    RecordError(result, error);
     return Flow::kNormal;
   }
 }
@@ -164,14 +177,33 @@ Executor::Flow Executor::Run(const parser::Statement& statement, BatchResult& re
           [&](const parser::DropIndex& node) { RunDropIndex(node); return Flow::kNormal; },
           [&](const parser::CreateFunction& node) { RunCreateFunction(node); return Flow::kNormal; },
           [&](const parser::DropFunction& node) { RunDropFunction(node); return Flow::kNormal; },
-          [&](const parser::Insert& node) { RunInsert(node); return Flow::kNormal; },
-          [&](const parser::Update& node) { RunUpdate(node); return Flow::kNormal; },
-          [&](const parser::Delete& node) { RunDelete(node); return Flow::kNormal; },
+          [&](const parser::Insert& node) {
+            rows_affected_ = 0;
+            RunInsert(node);
+            RecordRowCount(result);
+            return Flow::kNormal;
+          },
+          [&](const parser::Update& node) {
+            rows_affected_ = 0;
+            RunUpdate(node);
+            RecordRowCount(result);
+            return Flow::kNormal;
+          },
+          [&](const parser::Delete& node) {
+            rows_affected_ = 0;
+            RunDelete(node);
+            RecordRowCount(result);
+            return Flow::kNormal;
+          },
           [&](const parser::Select& node) {
             Relation relation = RunQuery(*node.query, nullptr);
             bool assigns = false;
             for (const parser::SelectItem& item : node.query->items) assigns = assigns || !item.variable.empty();
-            if (!assigns && call_depth_ == 0) result.result_sets.push_back(std::move(relation));
+            if (!assigns && call_depth_ == 0) {
+              result.result_sets.push_back(std::move(relation));
+              result.outcomes.push_back(
+                  {BatchResult::Outcome::Kind::kResultSet, result.result_sets.size() - 1, 0, !session_.nocount});
+            }
             return Flow::kNormal;
           },
           [&](const parser::SetOption& node) { RunSetOption(node); return Flow::kNormal; },
@@ -281,6 +313,10 @@ void Executor::RunSetOption(const parser::SetOption& option) {
     session_.ansi_warnings = option.on;
     return;
   }
+  if (name == "NOCOUNT") {
+    session_.nocount = option.on;
+    return;
+  }
   if (name == "DATEFIRST" || name == "LOCK_TIMEOUT" || name == "DEADLOCK_PRIORITY" || name == "TEXTSIZE") return;
   static const CaseInsensitiveMap<bool> kAccepted = {
       // option -> the value the simulation implements; the other one is refused.
@@ -313,8 +349,7 @@ BatchResult RunBatch(Session& session, const std::string& text) {
     executor.RunStatements(statements, result);
   } catch (const SqlError& error) {
     // A batch-ending error: what ran before it stays done.
-    result.errors.push_back(error.message());
-    for (const Message& follow_up : error.follow_ups()) result.errors.push_back(follow_up);
+    execution::RecordError(result, error);
   }
   return result;
 }

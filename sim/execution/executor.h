@@ -22,6 +22,17 @@ namespace quelor::sim {
 struct BatchResult {
   std::vector<Relation> result_sets;
   std::vector<Message> errors;
+  // What a client receives, in the order it arose: a result set (index into
+  // result_sets), the number of rows a data change touched, or an error
+  // message (index into errors).
+  struct Outcome {
+    enum class Kind { kResultSet, kRowCount, kError };
+    Kind kind = Kind::kResultSet;
+    std::size_t index = 0;
+    std::int64_t rows = 0;
+    bool counted = true;  // false under SET NOCOUNT ON
+  };
+  std::vector<Outcome> outcomes;
 };
 
 // Runs `text` as one batch on `session`. Syntax errors stop the batch before
@@ -35,6 +46,9 @@ struct Variable {
   SqlType type;
   Value value;
 };
+
+// Adds a statement's error and its follow-up messages to `result`.
+void RecordError(BatchResult& result, const SqlError& error);
 
 // Evaluation context of an expression: the current row of a relation, the
 // scope of an enclosing query (correlated subqueries), and in grouped
@@ -69,6 +83,8 @@ class Executor {
 
   Flow Run(const parser::Statement& statement, BatchResult& result);
   Flow RunGuarded(const parser::Statement& statement, BatchResult& result);
+  // Notes the rows the last data change touched, for the client.
+  void RecordRowCount(BatchResult& result) const;
 
   // ---- names ----
   Database& CurrentDatabase() const;
@@ -148,6 +164,8 @@ class Executor {
   std::unordered_map<std::string, ColumnLookup> lookups_;
 
   Session& session_;
+  // Rows touched by the last INSERT, UPDATE or DELETE.
+  std::int64_t rows_affected_ = 0;
   std::vector<CaseInsensitiveMap<Variable>> frames_;
   std::optional<Value> return_value_;
   int call_depth_ = 0;

@@ -21,6 +21,8 @@ struct Session {
   // SET ANSI_WARNINGS OFF lets text that is too long for its column be cut
   // silently instead of refused (2628).
   bool ansi_warnings = true;
+  // SET NOCOUNT ON: statements still end, but the client is sent no counts.
+  bool nocount = false;
 
   struct IdentityInsert {
     std::string database;

@@ -1,0 +1,209 @@
+#include "tds/client_session.h"
+
+#include <algorithm>
+
+#include "sim/errors.h"
+#include "sim/execution/executor.h"
+#include "tds/login7.h"
+#include "tds/prelogin.h"
+#include "tds/result_encoding.h"
+#include "tds/rpc_request.h"
+#include "tds/tokens.h"
+#include "tds/utf16.h"
+
+namespace quelor::tds {
+
+namespace {
+
+// The real server sends login and database errors in state 1.
+constexpr int kState = 1;
+
+void WriteSimMessage(WireWriter& out, const sim::Message& message) {
+  WriteMessage(out, message.number, kState, message.severity, message.text);
+}
+
+void WriteDatabaseChange(WireWriter& out, const std::string& database, const std::string& old_database) {
+  WriteEnvChangeText(out, kEnvDatabase, database, old_database);
+  WriteMessage(out, 5701, 2, 0, "Changed database context to '" + database + "'.");
+}
+
+}  // namespace
+
+Reply ClientSession::Frame(const WireWriter& tokens, bool close) const {
+  return Reply{FramePackets(PacketType::kTabularResult, tokens.bytes(), packet_size_, spid_), close};
+}
+
+Reply ClientSession::Handle(const Message& message) {
+  switch (static_cast<PacketType>(message.type)) {
+    case PacketType::kPrelogin:
+      if (logged_in_) return Refuse("a pre-login message after the login");
+      return Prelogin(message);
+    case PacketType::kLogin7:
+      if (logged_in_) return Refuse("a second login on one connection");
+      return Login(message);
+    case PacketType::kSqlBatch:
+      if (!logged_in_) throw ProtocolError("a batch before the login");
+      return SqlBatch(message);
+    case PacketType::kAttention: {
+      // Batches run to their end before the next message is read, so there
+      // is nothing left to cancel: only the acknowledgement is due.
+      WireWriter out;
+      WriteDone(out, kDoneAttention);
+      return Frame(out);
+    }
+    case PacketType::kRpc:
+      if (!logged_in_) throw ProtocolError("a remote procedure call before the login");
+      return Rpc(message);
+    case PacketType::kTransactionManager:
+      if (!logged_in_) throw ProtocolError("a transaction request before the login");
+      return Refuse("transaction manager requests");
+    default:
+      if (!logged_in_) throw ProtocolError("a message of type " + std::to_string(message.type) + " before the login");
+      return Refuse("TDS messages of type " + std::to_string(message.type));
+  }
+}
+
+Reply ClientSession::Prelogin(const Message& message) {
+  PreloginRequest request = ParsePrelogin(message.payload);
+  Reply reply{FramePackets(PacketType::kTabularResult, PreloginResponse(), packet_size_, spid_), false};
+  // A client that insists on encryption gets the answer and then the end of
+  // the connection, as it expects when the server cannot encrypt.
+  reply.close = request.encryption == kEncryptRequired;
+  return reply;
+}
+
+Reply ClientSession::Login(const Message& message) {
+  const Login7 login = ParseLogin7(message.payload);
+  WireWriter out;
+  const auto fail = [&](const std::optional<sim::Message>& first) {
+    if (first) WriteSimMessage(out, *first);
+    WriteSimMessage(out, sim::MakeMessage(18456, {login.user_name}));
+    WriteDone(out, kDoneError);
+    return Frame(out, true);
+  };
+  std::string database = login.database.empty() ? "master" : login.database;
+  {
+    std::lock_guard lock(server_mutex_);
+    if (login.integrated_security || !server_.CheckLogin(login.user_name, login.password)) return fail(std::nullopt);
+    const sim::Database* found = server_.FindDatabase(database);
+    if (found == nullptr) return fail(sim::MakeMessage(4060, {database}));
+    database = found->name();
+  }
+  session_ = sim::Session{};
+  session_.server = &server_;
+  session_.database = database;
+
+  if (login.packet_size >= kMinimumPacketSize && login.packet_size <= kMaximumPacketSize) packet_size_ = login.packet_size;
+  const std::uint32_t version = std::min(login.tds_version, kTds74);
+  WriteDatabaseChange(out, database, "master");
+  WriteEnvChangeCollation(out);
+  WriteEnvChangeText(out, kEnvLanguage, session_.language, "");
+  WriteMessage(out, 5703, 1, 0, "Changed language setting to " + session_.language + ".");
+  WriteLoginAck(out, version);
+  WriteEnvChangeText(out, kEnvPacketSize, std::to_string(packet_size_), std::to_string(packet_size_));
+  WriteDone(out, kDoneFinal);
+  logged_in_ = true;
+  return Frame(out);
+}
+
+Reply ClientSession::SqlBatch(const Message& message) {
+  WireReader reader(message.payload);
+  // ALL_HEADERS (transaction descriptor, outstanding requests) comes first;
+  // its first field is its own length.
+  if (message.payload.size() >= 4) {
+    const std::uint32_t headers = reader.U32Le();
+    if (headers >= 4 && headers <= message.payload.size()) {
+      reader.Seek(headers);
+    } else {
+      reader.Seek(0);
+    }
+  }
+  const std::size_t start = reader.position();
+  return Run(Utf8FromUtf16Le(message.payload.data() + start, message.payload.size() - start), false);
+}
+
+Reply ClientSession::Rpc(const Message& message) {
+  std::string text;
+  try {
+    text = ExecuteSqlBatch(ParseRpc(message.payload));
+  } catch (const Unsupported& unsupported) {
+    return Refuse(unsupported.what());
+  }
+  return Run(text, true);
+}
+
+Reply ClientSession::Run(const std::string& text, bool in_procedure) {
+  const std::string database_before = session_.database;
+  sim::BatchResult result;
+  try {
+    std::lock_guard lock(server_mutex_);
+    result = sim::RunBatch(session_, text);
+  } catch (const std::exception& error) {
+    result = sim::BatchResult{};
+    result.errors.push_back(sim::Message{50000, 16, error.what()});
+  }
+
+  WireWriter out;
+  if (session_.database != database_before) WriteDatabaseChange(out, session_.database, database_before);
+  // Results, row counts and errors in the order they arose; each closes
+  // with a DONE, and only the last DONE of a batch lacks the "more" bit.
+  std::uint16_t done_status = 0;
+  std::uint64_t done_rows = 0;
+  bool have_done = false;
+  const DoneToken statement_done = in_procedure ? kDoneInProcToken : kDoneToken;
+  const auto flush = [&](bool more) {
+    if (have_done) WriteDone(out, static_cast<std::uint16_t>(done_status | (more ? kDoneMore : 0)), done_rows, statement_done);
+    have_done = false;
+  };
+  using Kind = sim::BatchResult::Outcome::Kind;
+  for (const sim::BatchResult::Outcome& outcome : result.outcomes) {
+    flush(true);
+    done_rows = 0;
+    if (outcome.kind == Kind::kError && outcome.index < result.errors.size()) {
+      const sim::Message& error = result.errors[outcome.index];
+      WriteSimMessage(out, error);
+      done_status = error.severity > 10 ? kDoneError : kDoneFinal;
+    } else if (outcome.kind == Kind::kResultSet && outcome.index < result.result_sets.size()) {
+      done_rows = WriteResultSet(out, result.result_sets[outcome.index]);
+      done_status = outcome.counted ? kDoneCount : kDoneFinal;
+    } else if (outcome.kind == Kind::kRowCount) {
+      done_rows = outcome.counted ? static_cast<std::uint64_t>(outcome.rows) : 0;
+      done_status = outcome.counted ? kDoneCount : kDoneFinal;
+    } else {
+      continue;
+    }
+    have_done = true;
+  }
+  // Messages of a failure outside the executor (the catch above).
+  if (result.outcomes.empty()) {
+    for (const sim::Message& error : result.errors) {
+      flush(true);
+      WriteSimMessage(out, error);
+      done_status = kDoneError;
+      done_rows = 0;
+      have_done = true;
+    }
+  }
+  if (in_procedure) {
+    flush(true);
+    WriteReturnStatus(out, 0);
+    WriteDone(out, result.errors.empty() ? kDoneFinal : kDoneError, 0, kDoneProcToken);
+    return Frame(out);
+  }
+  if (!have_done) {
+    done_status = kDoneFinal;
+    done_rows = 0;
+    have_done = true;
+  }
+  flush(false);
+  return Frame(out);
+}
+
+Reply ClientSession::Refuse(const std::string& what) {
+  WireWriter out;
+  WriteSimMessage(out, sim::MakeMessage(50000, {what}));
+  WriteDone(out, kDoneError);
+  return Frame(out);
+}
+
+}  // namespace quelor::tds

@@ -1,0 +1,53 @@
+// One client of the wire server: pre-login, login against the simulated
+// server's logins and databases, then SQL batches run on a session of its
+// own. Independent of sockets: it takes whole messages and returns the
+// packets to send, so the protocol can be tested without a network.
+#pragma once
+
+#include <cstdint>
+#include <mutex>
+#include <string>
+
+#include "sim/catalog/schema.h"
+#include "sim/execution/session.h"
+#include "tds/packet.h"
+
+namespace quelor::tds {
+
+struct Reply {
+  Bytes packets;       // framed, ready to send
+  bool close = false;  // end the connection after sending
+};
+
+class ClientSession {
+ public:
+  // `server_mutex` guards `server`, which other clients share.
+  ClientSession(sim::Server& server, std::mutex& server_mutex, std::uint16_t spid)
+      : server_(server), server_mutex_(server_mutex), spid_(spid) {}
+
+  // Throws ProtocolError for a message that breaks the protocol.
+  Reply Handle(const Message& message);
+
+  bool logged_in() const { return logged_in_; }
+  const sim::Session& session() const { return session_; }
+
+ private:
+  Reply Prelogin(const Message& message);
+  Reply Login(const Message& message);
+  Reply SqlBatch(const Message& message);
+  Reply Rpc(const Message& message);
+  // Runs `text` on the session and answers with its results and errors;
+  // inside a procedure call when `in_procedure`.
+  Reply Run(const std::string& text, bool in_procedure);
+  Reply Refuse(const std::string& what);
+  Reply Frame(const WireWriter& tokens, bool close = false) const;
+
+  sim::Server& server_;
+  std::mutex& server_mutex_;
+  std::uint16_t spid_;
+  sim::Session session_;
+  bool logged_in_ = false;
+  std::size_t packet_size_ = kDefaultPacketSize;
+};
+
+}  // namespace quelor::tds

@@ -1,0 +1,42 @@
+// The wire server's socket side: listens on 127.0.0.1 only and gives each
+// client its own thread and ClientSession. A client that disconnects or
+// breaks the protocol ends only its own thread.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <mutex>
+
+#include "sim/catalog/schema.h"
+
+namespace quelor::tds {
+
+class Listener {
+ public:
+  Listener(sim::Server& server, std::mutex& server_mutex) : server_(server), server_mutex_(server_mutex) {}
+  Listener(const Listener&) = delete;
+  Listener& operator=(const Listener&) = delete;
+  ~Listener();
+
+  // Binds 127.0.0.1:`port` (0 picks a free port) and returns the port.
+  // Throws std::runtime_error naming the failing call.
+  int Listen(int port);
+
+  // Accepts clients until Stop() is called; returns then.
+  void Serve();
+  // Safe from another thread: the blocked accept returns.
+  void Stop();
+
+ private:
+  sim::Server& server_;
+  std::mutex& server_mutex_;
+  int fd_ = -1;
+  std::atomic<bool> stopping_{false};
+  std::atomic<std::uint16_t> next_spid_{51};
+};
+
+// Runs the protocol on the connected socket `fd` until the client leaves;
+// closes `fd`.
+void ServeClient(int fd, sim::Server& server, std::mutex& server_mutex, std::uint16_t spid);
+
+}  // namespace quelor::tds

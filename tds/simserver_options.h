@@ -1,0 +1,27 @@
+// Command line of quelor-simserver:
+//   --port N              the loopback port; 0 (the default) picks a free one
+//   --state FILE          the snapshot loaded at start (the demo server when the
+//                         file does not exist) and saved on SIGTERM, SIGINT
+//                         and SIGUSR1
+//   --login user:password a login the server accepts; repeatable. Without
+//                         one, the demo login.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace quelor::tds {
+
+struct SimServerOptions {
+  int port = 0;
+  std::string state_file;
+  std::vector<std::pair<std::string, std::string>> logins;
+};
+
+// The options of `arguments` (without the program name), or the text of the
+// first fault.
+std::pair<std::optional<SimServerOptions>, std::string> ParseSimServerOptions(const std::vector<std::string>& arguments);
+
+}  // namespace quelor::tds
