@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <stdexcept>
 #include <string>
@@ -51,13 +52,19 @@ bool SendAll(int fd, const Bytes& bytes) {
 
 }  // namespace
 
-void ServeClient(int fd, sim::Server& server, std::mutex& server_mutex, std::uint16_t spid) {
-  ClientSession session(server, server_mutex, spid);
+void ServeClient(int fd, ServerShared& shared, std::uint16_t spid) {
+  ClientSession session(shared.server, shared.server_mutex, spid);
+  shared.requests.CountConnection();
   const ReadExactly read = [fd](std::uint8_t* into, std::size_t size) { return ReceiveExactly(fd, into, size); };
   try {
     while (true) {
       std::optional<Message> message = ReadMessage(read, 0xFFFF);
       if (!message) break;
+      if (session.logged_in() && (message->type == static_cast<std::uint8_t>(PacketType::kSqlBatch) ||
+                                  message->type == static_cast<std::uint8_t>(PacketType::kRpc))) {
+        const std::uint64_t count = shared.requests.CountRequest(session.session().database);
+        if (shared.go_away_after != 0 && count >= shared.go_away_after) std::_Exit(3);
+      }
       Reply reply = session.Handle(*message);
       if (!SendAll(fd, reply.packets) || reply.close) break;
     }
@@ -98,7 +105,7 @@ void Listener::Serve() {
     const int on = 1;
     // Requests and answers are small and strictly alternate: no delaying.
     ::setsockopt(client, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
-    std::thread(ServeClient, client, std::ref(server_), std::ref(server_mutex_), next_spid_++).detach();
+    std::thread(ServeClient, client, std::ref(shared_), next_spid_++).detach();
   }
 }
 

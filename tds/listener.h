@@ -8,12 +8,24 @@
 #include <mutex>
 
 #include "sim/catalog/schema.h"
+#include "tds/request_counter.h"
 
 namespace quelor::tds {
 
+// What every client thread shares besides the server.
+struct ServerShared {
+  sim::Server& server;
+  std::mutex& server_mutex;  // guards `server`
+  RequestCounter requests;
+  // Testing a lost server: when this many requests have arrived, the process
+  // ends at once, unsaved and without answering, as a server that goes down
+  // does. 0 never.
+  std::uint64_t go_away_after = 0;
+};
+
 class Listener {
  public:
-  Listener(sim::Server& server, std::mutex& server_mutex) : server_(server), server_mutex_(server_mutex) {}
+  explicit Listener(ServerShared& shared) : shared_(shared) {}
   Listener(const Listener&) = delete;
   Listener& operator=(const Listener&) = delete;
   ~Listener();
@@ -28,8 +40,7 @@ class Listener {
   void Stop();
 
  private:
-  sim::Server& server_;
-  std::mutex& server_mutex_;
+  ServerShared& shared_;
   int fd_ = -1;
   std::atomic<bool> stopping_{false};
   std::atomic<std::uint16_t> next_spid_{51};
@@ -37,6 +48,6 @@ class Listener {
 
 // Runs the protocol on the connected socket `fd` until the client leaves;
 // closes `fd`.
-void ServeClient(int fd, sim::Server& server, std::mutex& server_mutex, std::uint16_t spid);
+void ServeClient(int fd, ServerShared& shared, std::uint16_t spid);
 
 }  // namespace quelor::tds

@@ -6,6 +6,7 @@
 #include <signal.h>
 
 #include <filesystem>
+#include <fstream>
 #include <iostream>
 #include <mutex>
 #include <thread>
@@ -36,7 +37,8 @@ int main(int argc, char** argv) {
   auto [options, fault] = tds::ParseSimServerOptions(std::vector<std::string>(argv + 1, argv + argc));
   if (!options) {
     std::cerr << "quelor-simserver: " << fault << "\n"
-              << "usage: quelor-simserver [--port N] [--state FILE] [--login user:password]...\n";
+              << "usage: quelor-simserver [--port N] [--state FILE] [--login user:password]... [--stats FILE]"
+                 " [--go-away-after N]\n";
     return 2;
   }
 
@@ -63,7 +65,8 @@ int main(int argc, char** argv) {
   if (options->logins.empty()) server.AddLogin(std::string(sim::kDemoUser), std::string(sim::kDemoPassword));
   for (const auto& [user, password] : options->logins) server.AddLogin(user, password);
 
-  tds::Listener listener(server, mutex);
+  tds::ServerShared shared{server, mutex, {}, options->go_away_after};
+  tds::Listener listener(shared);
   int port = 0;
   try {
     port = listener.Listen(options->port);
@@ -77,6 +80,7 @@ int main(int argc, char** argv) {
       int signal = 0;
       if (sigwait(&signals, &signal) != 0) continue;
       Save(server, mutex, options->state_file);
+      if (!options->stats_file.empty()) std::ofstream(options->stats_file) << shared.requests.Report();
       if (signal != SIGUSR1) {
         // Saved under the lock: no batch is half done. Client threads may
         // still be blocked in reads, so the process ends here.

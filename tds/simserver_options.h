@@ -5,8 +5,13 @@
 //                         and SIGUSR1
 //   --login user:password a login the server accepts; repeatable. Without
 //                         one, the demo login.
+//   --stats FILE          connections and requests per database, written
+//                         when the server ends
+//   --go-away-after N     for tests of a lost server: ends the process,
+//                         unsaved and unanswered, at the Nth request
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <utility>
@@ -18,6 +23,8 @@ struct SimServerOptions {
   int port = 0;
   std::string state_file;
   std::vector<std::pair<std::string, std::string>> logins;
+  std::string stats_file;
+  std::uint64_t go_away_after = 0;
 };
 
 // The options of `arguments` (without the program name), or the text of the

@@ -8,7 +8,11 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
 
+#include "sim/catalog/schema.h"
+#include "sim/demo_server.h"
+#include "sim/snapshot.h"
 #include "simserver_process.h"
 
 namespace quelor::tds {
@@ -29,18 +33,29 @@ class SimServerUpdate : public ::testing::Test {
   }
   ~SimServerUpdate() override { fs::remove_all(dir_); }
 
-  // Runs the update over the wire against the server kept in `state`;
-  // returns the exit status and leaves the console text in `output`.
-  int RunOverTheWire(const fs::path& state, const std::string& password, std::string& output) {
-    SimServerProcess server({"--state", state.string()});
-    if (server.port() == 0) return -1;
+  struct WireRun {
+    int client_exit = -1;
+    int server_exit = -1;
+    std::string output;  // the console text
+  };
+
+  // Runs the update over the wire against the server kept in `state`.
+  WireRun RunOverTheWire(const fs::path& state, const std::string& password,
+                         const std::vector<std::string>& server_arguments = {}) {
+    WireRun run;
+    std::vector<std::string> arguments = {"--state", state.string()};
+    arguments.insert(arguments.end(), server_arguments.begin(), server_arguments.end());
+    SimServerProcess server(arguments);
+    if (server.port() == 0) return run;
     const fs::path ini = dir_ / "SysDBAdo.INI";
     std::ofstream(ini) << "[Datenbank]\r\nProvider=SQLOLEDB.1\r\nUser ID=quelor\r\nPassword=" << password
                        << "\r\nData Source=127.0.0.1," << server.port() << "\r\n";
-    output = RunWithInput(std::string(QUELOR_UPDATE_BINARY) + " --console --ini " + ini.string() + "; echo \"exit $?\"", "");
-    EXPECT_EQ(server.Stop(SIGTERM), 0) << "the server saves its state and ends";
-    const std::size_t at = output.rfind("exit ");
-    return at == std::string::npos ? -1 : std::stoi(output.substr(at + 5));
+    run.output =
+        RunWithInput(std::string(QUELOR_UPDATE_BINARY) + " --console --ini " + ini.string() + "; echo \"exit $?\"", "");
+    run.server_exit = server.Stop(SIGTERM);
+    const std::size_t at = run.output.rfind("exit ");
+    if (at != std::string::npos) run.client_exit = std::stoi(run.output.substr(at + 5));
+    return run;
   }
 
   int RunInProcess(const fs::path& state, std::string& output) {
@@ -57,9 +72,11 @@ TEST_F(SimServerUpdate, CompleteDemoUpdateOverTheWireEqualsTheInProcessRun) {
   const fs::path wire = dir_ / "wire.json";
   const fs::path in_process = dir_ / "in_process.json";
   for (const char* round : {"first run", "second run"}) {
-    std::string wire_output;
+    const WireRun over_the_wire = RunOverTheWire(wire, "demo");
+    const std::string& wire_output = over_the_wire.output;
     std::string in_process_output;
-    ASSERT_EQ(RunOverTheWire(wire, "demo", wire_output), 0) << round << "\n" << wire_output;
+    ASSERT_EQ(over_the_wire.client_exit, 0) << round << "\n" << wire_output;
+    EXPECT_EQ(over_the_wire.server_exit, 0) << "the server saves its state and ends";
     ASSERT_EQ(RunInProcess(in_process, in_process_output), 0) << round << "\n" << in_process_output;
     EXPECT_NE(wire_output.find("information [Informationen]: UPDATE erfolgreich ausgeführt!"), std::string::npos)
         << round << "\n" << wire_output;
@@ -71,13 +88,44 @@ TEST_F(SimServerUpdate, CompleteDemoUpdateOverTheWireEqualsTheInProcessRun) {
 }
 
 TEST_F(SimServerUpdate, AWrongPasswordShowsTheServersLoginFailureAndStops) {
-  std::string output;
-  EXPECT_EQ(RunOverTheWire(dir_ / "wire.json", "falsch", output), 1) << output;
+  const WireRun run = RunOverTheWire(dir_ / "wire.json", "falsch");
+  const std::string& output = run.output;
+  EXPECT_EQ(run.client_exit, 1) << output;
   EXPECT_NE(output.find("error [Fehler]: False parameters for database connection.\\nUnable to connect to database "
                         "'Quelor'.\\n\\nLogin failed for user 'quelor'."),
             std::string::npos)
       << output;
   EXPECT_NE(output.find("Summary: 0 databases visited, 0 statements sent"), std::string::npos) << output;
+}
+
+TEST_F(SimServerUpdate, AMissingSystemDatabaseShowsTheServersTextAndStops) {
+  sim::Server server;
+  sim::BuildDemoServer(server);
+  server.DropDatabase("Quelor");
+  const fs::path state = dir_ / "without_system_database.json";
+  sim::SaveSnapshot(server, state.string());
+  const WireRun run = RunOverTheWire(state, "demo");
+  EXPECT_EQ(run.client_exit, 1) << run.output;
+  EXPECT_NE(run.output.find("error [Fehler]: False parameters for database connection.\\nUnable to connect to database "
+                            "'Quelor'.\\n\\nLogin failed for user 'quelor'.\\nCannot open database \"Quelor\" "
+                            "requested by the login. The login failed."),
+            std::string::npos)
+      << run.output;
+  EXPECT_NE(run.output.find("Summary: 0 databases visited, 0 statements sent"), std::string::npos) << run.output;
+}
+
+// The server ends in the middle of the first tenant's migration, unsaved, as
+// a machine that goes down: the run stops with the stop box, reports no
+// success and ends with exit status 1.
+TEST_F(SimServerUpdate, AServerThatGoesAwayMidTenantStopsTheRun) {
+  const WireRun run = RunOverTheWire(dir_ / "wire.json", "demo", {"--go-away-after", "3500"});
+  EXPECT_EQ(run.server_exit, 3) << "the server went away";
+  EXPECT_EQ(run.client_exit, 1) << run.output;
+  EXPECT_NE(run.output.find("caption: QUELOR_TSV_Musterstadt/"), std::string::npos) << run.output;
+  EXPECT_NE(run.output.find("stop [Quelor vereinsverwaltung premium - SQL Update]: Communication link failure.\n"),
+            std::string::npos)
+      << run.output;
+  EXPECT_EQ(run.output.find("erfolgreich"), std::string::npos) << run.output;
 }
 
 }  // namespace
