@@ -21,6 +21,12 @@ std::string JoinCrLf(std::initializer_list<std::string_view> lines) {
   return text;
 }
 
+std::string JoinCrLf(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& line : lines) text.append(line).append("\r\n");
+  return text;
+}
+
 std::string QuoteLiteral(std::string_view text) {
   return "'" + DoubleSingleQuotes(text) + "'";
 }

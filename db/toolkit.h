@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <string>
+#include <vector>
 #include <string_view>
 
 #include "db/connection.h"
@@ -127,5 +128,6 @@ std::string QuoteLiteral(std::string_view text);
 // Joins lines the way a statement given as lines is sent: every line, the
 // last included, followed by CR LF.
 std::string JoinCrLf(std::initializer_list<std::string_view> lines);
+std::string JoinCrLf(const std::vector<std::string>& lines);
 
 }  // namespace quelor::db

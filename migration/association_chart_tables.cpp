@@ -214,12 +214,6 @@ std::vector<std::string> F5Skr49CreateLines() {
 }
 
 // Lines joined as a statement given as lines is sent: CR LF after each.
-std::string JoinLines(const std::vector<std::string>& lines) {
-  std::string text;
-  for (const std::string& line : lines) text.append(line).append("\r\n");
-  return text;
-}
-
 }  // namespace
 
 void AssociationChartTables(TenantContext& t) {
@@ -308,7 +302,7 @@ void AssociationChartTables(TenantContext& t) {
   }
 
   if (t.db.TableMissing("F5SKR49")) {
-    t.db.Exec(Policy::kWarning, JoinLines(F5Skr49CreateLines()));
+    t.db.Exec(Policy::kWarning, db::JoinCrLf(F5Skr49CreateLines()));
     t.db.ExecLines(Policy::kWarning, {
                                          "ALTER TABLE [dbo].[F5SKR49]  ADD CONSTRAINT "
                                          "[PK_F5SKR49] PRIMARY KEY CLUSTERED (",
