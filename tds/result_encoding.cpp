@@ -102,16 +102,17 @@ WireColumn Describe(const sim::BoundColumn& column, std::size_t index, const std
   WireColumn wire;
   wire.type = column.type;
   const TypeKind kind = column.type.kind;
-  if (sim::IsIntegerKind(kind)) {
+  // bit counts among the integer kinds, but clients read a boolean only from BITN.
+  if (kind == TypeKind::kBit) {
+    wire.encoding = Encoding::kBit;
+    wire.size = 1;
+  } else if (sim::IsIntegerKind(kind)) {
     wire.encoding = Encoding::kInt;
     wire.size = IntegerSize(kind);
     for (const sim::Row& row : rows) {
       std::optional<Value> value = Bring(FieldAt(row, index), column.type, IntegerFamily);
       if (value && !FitsIntegerSize(value->integer(), wire.size)) wire.size = 8;
     }
-  } else if (kind == TypeKind::kBit) {
-    wire.encoding = Encoding::kBit;
-    wire.size = 1;
   } else if (kind == TypeKind::kDecimal) {
     wire.encoding = Encoding::kDecimal;
     wire.precision = column.type.precision > 0 ? std::min(column.type.precision, 38) : 38;

@@ -1,4 +1,5 @@
-// Packet framing, pre-login and LOGIN7 parsing on hand-built bytes.
+// Packet framing, pre-login and LOGIN7 parsing on hand-built bytes, and the
+// wire types of result columns.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -6,9 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "sim/types.h"
+#include "sim/value.h"
 #include "tds/login7.h"
 #include "tds/packet.h"
 #include "tds/prelogin.h"
+#include "tds/result_encoding.h"
 #include "tds/utf16.h"
 
 namespace quelor::tds {
@@ -146,6 +150,36 @@ TEST(TdsPrelogin, TheAnswerRefusesEncryptionAndMars) {
   const PreloginRequest read_back = ParsePrelogin(answer);
   EXPECT_EQ(read_back.encryption, kEncryptNotSupported);
   EXPECT_EQ(read_back.mars, 0x00);
+}
+
+TEST(TdsResultEncoding, IntegerKindsAndBitTravelAsTheirOwnWireTypes) {
+  // Clients pick the JS/ODBC type from the type info: a bit sent as INTN comes
+  // back as the number 1 instead of true.
+  struct Case {
+    sim::TypeKind kind;
+    std::int64_t number;
+    Bytes type_info;
+    Bytes field;
+  };
+  const Case cases[] = {
+      {sim::TypeKind::kBit, 1, {0x68, 1}, {1, 1}},
+      {sim::TypeKind::kTinyInt, 200, {0x26, 1}, {1, 200}},
+      {sim::TypeKind::kSmallInt, -2, {0x26, 2}, {2, 0xFE, 0xFF}},
+      {sim::TypeKind::kInt, 7, {0x26, 4}, {4, 7, 0, 0, 0}},
+      {sim::TypeKind::kBigInt, 1, {0x26, 8}, {8, 1, 0, 0, 0, 0, 0, 0, 0}},
+  };
+  for (const Case& c : cases) {
+    sim::Relation relation;
+    relation.columns.push_back(sim::BoundColumn{"", "", "c", sim::SqlType::Of(c.kind)});
+    relation.rows.push_back({sim::Value::Integer(c.number, c.kind)});
+    WireWriter out;
+    EXPECT_EQ(WriteResultSet(out, relation), 1u);
+    Bytes expected = {0x81, 1, 0, 0, 0, 0, 0, 0x01, 0x00};  // one nullable column
+    expected.insert(expected.end(), c.type_info.begin(), c.type_info.end());
+    expected.insert(expected.end(), {1, 'c', 0, 0xD1});
+    expected.insert(expected.end(), c.field.begin(), c.field.end());
+    EXPECT_EQ(out.bytes(), expected) << sim::TypeName(sim::SqlType::Of(c.kind));
+  }
 }
 
 }  // namespace
