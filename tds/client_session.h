@@ -5,12 +5,14 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <mutex>
 #include <string>
 
 #include "sim/catalog/schema.h"
 #include "sim/execution/session.h"
 #include "tds/packet.h"
+#include "tds/rpc_request.h"
 
 namespace quelor::tds {
 
@@ -36,9 +38,13 @@ class ClientSession {
   Reply Login(const Message& message);
   Reply SqlBatch(const Message& message);
   Reply Rpc(const Message& message);
-  // Runs `text` on the session and answers with its results and errors;
-  // inside a procedure call when `in_procedure`.
-  Reply Run(const std::string& text, bool in_procedure);
+  // Answers one call of an RPC message; its DONEPROC has the "more" bit
+  // unless it is the `last`.
+  void Call(WireWriter& out, const RpcRequest& call, bool last);
+  // Runs `text` on the session and writes its results and errors. Inside a
+  // procedure call every statement ends with DONEINPROC and "more", as the
+  // call's own DONEPROC follows. Returns whether an error arose.
+  bool Run(WireWriter& out, const std::string& text, bool in_procedure);
   Reply Refuse(const std::string& what);
   Reply Frame(const WireWriter& tokens, bool close = false) const;
 
@@ -48,6 +54,9 @@ class ClientSession {
   sim::Session session_;
   bool logged_in_ = false;
   std::size_t packet_size_ = kDefaultPacketSize;
+  // Statements of sp_prepare and sp_prepexec by handle, for this client only.
+  std::map<std::int32_t, PreparedStatement> prepared_;
+  std::int32_t next_handle_ = 1;
 };
 
 }  // namespace quelor::tds

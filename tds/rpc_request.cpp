@@ -3,9 +3,13 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <cstdlib>
 #include <cstring>
+#include <utility>
 
+#include "sim/case_insensitive_map.h"
 #include "sim/date_time.h"
+#include "sim/types.h"
 #include "sim/value.h"
 #include "tds/utf16.h"
 
@@ -15,11 +19,24 @@ namespace {
 
 // The special procedures a client may call by number.
 const char* SpecialProcedure(std::uint16_t id) {
-  static const char* kNames[] = {nullptr,       "sp_cursor",  "sp_cursoropen",  "sp_cursorprepare", "sp_cursorexecute",
-                                 "sp_cursorprepexec", "sp_cursorunprepare", "sp_cursorfetch", "sp_cursoroption",
-                                 "sp_cursorclose", "sp_executesql", "sp_prepare", "sp_execute", "sp_prepexec",
-                                 "sp_prepexecrpc", "sp_unprepare"};
-  return id < std::size(kNames) && kNames[id] != nullptr ? kNames[id] : "an unknown special procedure";
+  static const char* kNames[] = {nullptr,
+                                 "sp_cursor",
+                                 "sp_cursoropen",
+                                 "sp_cursorprepare",
+                                 "sp_cursorexecute",
+                                 "sp_cursorprepexec",
+                                 "sp_cursorunprepare",
+                                 "sp_cursorfetch",
+                                 "sp_cursoroption",
+                                 "sp_cursorclose",
+                                 "sp_executesql",
+                                 "sp_prepare",
+                                 "sp_execute",
+                                 "sp_prepexec",
+                                 "sp_prepexecrpc",
+                                 "sp_unprepare"};
+  return id < std::size(kNames) && kNames[id] != nullptr ? kNames[id]
+                                                         : "an unknown special procedure";
 }
 
 std::string Quoted(const std::string& text, bool unicode) {
@@ -33,9 +50,10 @@ std::string Quoted(const std::string& text, bool unicode) {
 
 // Single-byte text in the server's code page (Windows-1252) as UTF-8.
 std::string Utf8FromCp1252(const Bytes& bytes) {
-  static const char16_t kHigh[32] = {0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-                                     0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD, 0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-                                     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
+  static const char16_t kHigh[32] = {
+      0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+      0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD, 0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+      0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
   Bytes units;
   for (std::uint8_t byte : bytes) {
     const char16_t unit = byte >= 0x80 && byte < 0xA0 ? kHigh[byte - 0x80] : byte;
@@ -48,7 +66,8 @@ std::string Utf8FromCp1252(const Bytes& bytes) {
 std::int64_t SignedLe(const Bytes& bytes) {
   std::uint64_t value = 0;
   for (std::size_t i = bytes.size(); i-- > 0;) value = (value << 8) | bytes[i];
-  if (!bytes.empty() && bytes.size() < 8 && (bytes.back() & 0x80)) value |= ~std::uint64_t{0} << (8 * bytes.size());
+  if (!bytes.empty() && bytes.size() < 8 && (bytes.back() & 0x80))
+    value |= ~std::uint64_t{0} << (8 * bytes.size());
   return static_cast<std::int64_t>(value);
 }
 
@@ -60,12 +79,14 @@ std::uint64_t UnsignedLe(const Bytes& bytes) {
 
 std::string FloatLiteral(double number) {
   char buffer[64];
-  auto result = std::to_chars(buffer, buffer + sizeof buffer, number, std::chars_format::scientific);
+  auto result =
+      std::to_chars(buffer, buffer + sizeof buffer, number, std::chars_format::scientific);
   return std::string(buffer, result.ptr);
 }
 
 std::string DateTimeLiteral(std::int64_t days, std::int64_t millis) {
-  const std::string text = sim::FormatDateTime(days * 86'400'000 + millis, sim::TypeKind::kDateTime);
+  const std::string text =
+      sim::FormatDateTime(days * 86'400'000 + millis, sim::TypeKind::kDateTime);
   // "yyyy-mm-ddThh:mm:ss.mmm" reads the same under every date format.
   return "'" + text.substr(0, 10) + "T" + text.substr(11) + "'";
 }
@@ -105,7 +126,69 @@ std::optional<Bytes> ReadPlp(WireReader& reader) {
   }
 }
 
-enum class Family { kNull, kInteger, kBit, kFloat, kMoney, kDateTime, kDecimal, kGuid, kUnicode, kSingleByte, kBinary };
+// `value` (not negative) with leading zeros to `width` digits.
+std::string Digits(std::int64_t value, int width) {
+  std::string text = std::to_string(value);
+  if (text.size() < static_cast<std::size_t>(width))
+    text.insert(0, static_cast<std::size_t>(width) - text.size(), '0');
+  return text;
+}
+
+// Year, month and day of `days` since 0001-01-01 in the proleptic Gregorian
+// calendar, which is how DATE and DATETIME2 count.
+std::string DateText(std::int64_t days) {
+  const std::int64_t z = days + 306;  // from 0000-03-01
+  const std::int64_t era = z / 146097;
+  const std::int64_t day_of_era = z - era * 146097;
+  const std::int64_t year_of_era =
+      (day_of_era - day_of_era / 1460 + day_of_era / 36524 - day_of_era / 146096) / 365;
+  const std::int64_t day_of_year =
+      day_of_era - (365 * year_of_era + year_of_era / 4 - year_of_era / 100);
+  const std::int64_t shifted_month = (5 * day_of_year + 2) / 153;
+  const std::int64_t day = day_of_year - (153 * shifted_month + 2) / 5 + 1;
+  const std::int64_t month = shifted_month < 10 ? shifted_month + 3 : shifted_month - 9;
+  const std::int64_t year = year_of_era + era * 400 + (month <= 2 ? 1 : 0);
+  return Digits(year, 4) + "-" + Digits(month, 2) + "-" + Digits(day, 2);
+}
+
+std::int64_t PowerOfTen(int exponent) {
+  std::int64_t value = 1;
+  while (exponent-- > 0) value *= 10;
+  return value;
+}
+
+// "13:45:10.1234567": `units` of 10^-scale seconds since midnight, with
+// exactly `scale` fractional digits as time(scale) prints them.
+std::string TimeText(std::int64_t units, int scale) {
+  const std::int64_t per_second = PowerOfTen(scale);
+  const std::int64_t seconds = units / per_second;
+  std::string text = Digits(seconds / 3600, 2) + ":" + Digits(seconds / 60 % 60, 2) + ":" +
+                     Digits(seconds % 60, 2);
+  if (scale > 0) text += "." + Digits(units % per_second, scale);
+  return text;
+}
+
+// TIME, DATETIME2 and DATETIMEOFFSET store the time of day in 3 to 5 bytes,
+// by scale.
+std::size_t TimeSize(int scale) { return scale <= 2 ? 3 : scale <= 4 ? 4 : 5; }
+
+enum class Family {
+  kNull,
+  kInteger,
+  kBit,
+  kFloat,
+  kMoney,
+  kDateTime,
+  kDate,
+  kTime,
+  kDateTime2,
+  kDateTimeOffset,
+  kDecimal,
+  kGuid,
+  kUnicode,
+  kSingleByte,
+  kBinary
+};
 
 struct ParameterType {
   Family family = Family::kNull;
@@ -123,41 +206,87 @@ ParameterType ReadTypeInfo(WireReader& reader) {
     return type;
   };
   switch (token) {
-    case 0x1F: return fixed(Family::kNull, 0);
-    case 0x30: return fixed(Family::kInteger, 1);
-    case 0x32: return fixed(Family::kBit, 1);
-    case 0x34: return fixed(Family::kInteger, 2);
-    case 0x38: return fixed(Family::kInteger, 4);
-    case 0x7F: return fixed(Family::kInteger, 8);
-    case 0x3B: return fixed(Family::kFloat, 4);
-    case 0x3E: return fixed(Family::kFloat, 8);
-    case 0x3C: return fixed(Family::kMoney, 8);
-    case 0x7A: return fixed(Family::kMoney, 4);
-    case 0x3D: return fixed(Family::kDateTime, 8);
-    case 0x3A: return fixed(Family::kDateTime, 4);
-    case 0x26: case 0x68: case 0x6D: case 0x6E: case 0x6F: case 0x24:
-      type.family = token == 0x26 ? Family::kInteger : token == 0x68 ? Family::kBit : token == 0x6D ? Family::kFloat
-                  : token == 0x6E ? Family::kMoney : token == 0x6F ? Family::kDateTime : Family::kGuid;
+    case 0x1F:
+      return fixed(Family::kNull, 0);
+    case 0x30:
+      return fixed(Family::kInteger, 1);
+    case 0x32:
+      return fixed(Family::kBit, 1);
+    case 0x34:
+      return fixed(Family::kInteger, 2);
+    case 0x38:
+      return fixed(Family::kInteger, 4);
+    case 0x7F:
+      return fixed(Family::kInteger, 8);
+    case 0x3B:
+      return fixed(Family::kFloat, 4);
+    case 0x3E:
+      return fixed(Family::kFloat, 8);
+    case 0x3C:
+      return fixed(Family::kMoney, 8);
+    case 0x7A:
+      return fixed(Family::kMoney, 4);
+    case 0x3D:
+      return fixed(Family::kDateTime, 8);
+    case 0x3A:
+      return fixed(Family::kDateTime, 4);
+    case 0x26:
+    case 0x68:
+    case 0x6D:
+    case 0x6E:
+    case 0x6F:
+    case 0x24:
+      type.family = token == 0x26   ? Family::kInteger
+                    : token == 0x68 ? Family::kBit
+                    : token == 0x6D ? Family::kFloat
+                    : token == 0x6E ? Family::kMoney
+                    : token == 0x6F ? Family::kDateTime
+                                    : Family::kGuid;
       type.length = ParameterType::Length::kByte;
       reader.U8();
       return type;
-    case 0x6A: case 0x6C:
+    case 0x28:
+    case 0x29:
+    case 0x2A:
+    case 0x2B:
+      type.family = token == 0x28   ? Family::kDate
+                    : token == 0x29 ? Family::kTime
+                    : token == 0x2A ? Family::kDateTime2
+                                    : Family::kDateTimeOffset;
+      type.length = ParameterType::Length::kByte;
+      if (token != 0x28) {
+        type.scale = reader.U8();
+        if (type.scale > 7) throw ProtocolError("a time scale above 7");
+      }
+      return type;
+    case 0x6A:
+    case 0x6C:
       type.family = Family::kDecimal;
       type.length = ParameterType::Length::kByte;
       reader.U8();
       reader.U8();
       type.scale = reader.U8();
       return type;
-    case 0xA5: case 0xAD: case 0xA7: case 0xAF: case 0xE7: case 0xEF: {
-      type.family = token == 0xE7 || token == 0xEF ? Family::kUnicode : token == 0xA7 || token == 0xAF ? Family::kSingleByte
-                                                                                               : Family::kBinary;
+    case 0xA5:
+    case 0xAD:
+    case 0xA7:
+    case 0xAF:
+    case 0xE7:
+    case 0xEF: {
+      type.family = token == 0xE7 || token == 0xEF   ? Family::kUnicode
+                    : token == 0xA7 || token == 0xAF ? Family::kSingleByte
+                                                     : Family::kBinary;
       const std::uint16_t max = reader.U16Le();
       type.length = max == 0xFFFF ? ParameterType::Length::kPlp : ParameterType::Length::kUShort;
       if (type.family != Family::kBinary) reader.Skip(5);  // collation
       return type;
     }
-    case 0x23: case 0x63: case 0x22:
-      type.family = token == 0x63 ? Family::kUnicode : token == 0x23 ? Family::kSingleByte : Family::kBinary;
+    case 0x23:
+    case 0x63:
+    case 0x22:
+      type.family = token == 0x63   ? Family::kUnicode
+                    : token == 0x23 ? Family::kSingleByte
+                                    : Family::kBinary;
       type.length = ParameterType::Length::kLong;
       reader.U32Le();
       if (token != 0x22) reader.Skip(5);
@@ -170,7 +299,8 @@ ParameterType ReadTypeInfo(WireReader& reader) {
 // The value's bytes; nullopt for NULL.
 std::optional<Bytes> ReadValue(WireReader& reader, const ParameterType& type) {
   switch (type.length) {
-    case ParameterType::Length::kFixed: return reader.Take(type.fixed_size);
+    case ParameterType::Length::kFixed:
+      return reader.Take(type.fixed_size);
     case ParameterType::Length::kByte: {
       const std::uint8_t size = reader.U8();
       if (size == 0) return std::nullopt;
@@ -186,12 +316,14 @@ std::optional<Bytes> ReadValue(WireReader& reader, const ParameterType& type) {
       if (size == 0xFFFFFFFF) return std::nullopt;
       return reader.Take(size);
     }
-    case ParameterType::Length::kPlp: return ReadPlp(reader);
+    case ParameterType::Length::kPlp:
+      return ReadPlp(reader);
   }
   return std::nullopt;
 }
 
-void Describe(RpcParameter& parameter, const ParameterType& type, const std::optional<Bytes>& value) {
+void Describe(RpcParameter& parameter, const ParameterType& type,
+              const std::optional<Bytes>& value) {
   if (!value || type.family == Family::kNull) {
     parameter.literal = "NULL";
     return;
@@ -201,10 +333,12 @@ void Describe(RpcParameter& parameter, const ParameterType& type, const std::opt
     if (!ok) throw ProtocolError("a parameter value of the wrong length");
   };
   switch (type.family) {
-    case Family::kNull: break;
+    case Family::kNull:
+      break;
     case Family::kInteger:
       require(bytes.size() == 1 || bytes.size() == 2 || bytes.size() == 4 || bytes.size() == 8);
-      parameter.literal = std::to_string(bytes.size() == 1 ? static_cast<std::int64_t>(bytes[0]) : SignedLe(bytes));
+      parameter.literal =
+          std::to_string(bytes.size() == 1 ? static_cast<std::int64_t>(bytes[0]) : SignedLe(bytes));
       break;
     case Family::kBit:
       require(bytes.size() == 1);
@@ -230,22 +364,63 @@ void Describe(RpcParameter& parameter, const ParameterType& type, const std::opt
       // MONEY is the high 32 bits first, then the low 32 bits.
       const std::int64_t units =
           bytes.size() == 4 ? SignedLe(bytes)
-                            : static_cast<std::int64_t>((UnsignedLe(Bytes(bytes.begin(), bytes.begin() + 4)) << 32) |
-                                                        UnsignedLe(Bytes(bytes.begin() + 4, bytes.end())));
-      parameter.literal = ScaledLiteral(units < 0, units < 0 ? -static_cast<sim::Int128>(units) : units, 4);
+                            : static_cast<std::int64_t>(
+                                  (UnsignedLe(Bytes(bytes.begin(), bytes.begin() + 4)) << 32) |
+                                  UnsignedLe(Bytes(bytes.begin() + 4, bytes.end())));
+      parameter.literal =
+          ScaledLiteral(units < 0, units < 0 ? -static_cast<sim::Int128>(units) : units, 4);
       break;
     }
     case Family::kDateTime:
       require(bytes.size() == 4 || bytes.size() == 8);
       if (bytes.size() == 4) {
-        parameter.literal = DateTimeLiteral(static_cast<std::int64_t>(UnsignedLe(Bytes(bytes.begin(), bytes.begin() + 2))),
-                                            static_cast<std::int64_t>(UnsignedLe(Bytes(bytes.begin() + 2, bytes.end()))) * 60'000);
+        parameter.literal = DateTimeLiteral(
+            static_cast<std::int64_t>(UnsignedLe(Bytes(bytes.begin(), bytes.begin() + 2))),
+            static_cast<std::int64_t>(UnsignedLe(Bytes(bytes.begin() + 2, bytes.end()))) * 60'000);
       } else {
         const std::int64_t days = SignedLe(Bytes(bytes.begin(), bytes.begin() + 4));
-        const std::int64_t ticks = static_cast<std::int64_t>(UnsignedLe(Bytes(bytes.begin() + 4, bytes.end())));
+        const std::int64_t ticks =
+            static_cast<std::int64_t>(UnsignedLe(Bytes(bytes.begin() + 4, bytes.end())));
         parameter.literal = DateTimeLiteral(days, (ticks * 1000 + 150) / 300);
       }
       break;
+    case Family::kDate:
+      require(bytes.size() == 3);
+      parameter.literal = "'" + DateText(static_cast<std::int64_t>(UnsignedLe(bytes))) + "'";
+      break;
+    case Family::kTime:
+    case Family::kDateTime2:
+    case Family::kDateTimeOffset: {
+      const std::size_t time_size = TimeSize(type.scale);
+      const std::size_t date_size = type.family == Family::kTime ? 0 : 3;
+      const std::size_t offset_size = type.family == Family::kDateTimeOffset ? 2 : 0;
+      require(bytes.size() == time_size + date_size + offset_size);
+      const std::int64_t per_day = 86'400 * PowerOfTen(type.scale);
+      std::int64_t units =
+          static_cast<std::int64_t>(UnsignedLe(Bytes(bytes.begin(), bytes.begin() + time_size)));
+      require(units < per_day);
+      if (type.family == Family::kTime) {
+        parameter.literal = "'" + TimeText(units, type.scale) + "'";
+        break;
+      }
+      const auto date_at = bytes.begin() + static_cast<std::ptrdiff_t>(time_size);
+      std::int64_t days = static_cast<std::int64_t>(UnsignedLe(Bytes(date_at, date_at + 3)));
+      std::string offset;
+      if (type.family == Family::kDateTimeOffset) {
+        // Date and time travel in UTC; the literal shows the local time with
+        // its offset, as the client gave it.
+        const std::int64_t minutes = SignedLe(Bytes(date_at + 3, bytes.end()));
+        require(minutes >= -14 * 60 && minutes <= 14 * 60);
+        const std::int64_t local = days * per_day + units + minutes * 60 * PowerOfTen(type.scale);
+        require(local >= 0);
+        days = local / per_day;
+        units = local % per_day;
+        offset = (minutes < 0 ? "-" : "+") + Digits(std::abs(minutes) / 60, 2) + ":" +
+                 Digits(std::abs(minutes) % 60, 2);
+      }
+      parameter.literal = "'" + DateText(days) + "T" + TimeText(units, type.scale) + offset + "'";
+      break;
+    }
     case Family::kDecimal: {
       require(bytes.size() >= 2 && bytes.size() <= 17);
       sim::Int128 magnitude = 0;
@@ -260,8 +435,8 @@ void Describe(RpcParameter& parameter, const ParameterType& type, const std::opt
       std::reverse(ordered.begin() + 4, ordered.begin() + 6);
       std::reverse(ordered.begin() + 6, ordered.begin() + 8);
       std::string hex = HexLiteral(ordered).substr(2);
-      parameter.literal = "'" + hex.substr(0, 8) + "-" + hex.substr(8, 4) + "-" + hex.substr(12, 4) + "-" + hex.substr(16, 4) +
-                          "-" + hex.substr(20) + "'";
+      parameter.literal = "'" + hex.substr(0, 8) + "-" + hex.substr(8, 4) + "-" +
+                          hex.substr(12, 4) + "-" + hex.substr(16, 4) + "-" + hex.substr(20) + "'";
       break;
     }
     case Family::kUnicode:
@@ -299,10 +474,12 @@ std::vector<std::string> SplitDeclarations(const std::string& text) {
 }
 
 bool EndsWithOutput(std::string declaration) {
-  while (!declaration.empty() && std::isspace(static_cast<unsigned char>(declaration.back()))) declaration.pop_back();
+  while (!declaration.empty() && std::isspace(static_cast<unsigned char>(declaration.back())))
+    declaration.pop_back();
   for (const char* word : {"OUTPUT", "OUT"}) {
     const std::size_t size = std::strlen(word);
-    if (declaration.size() > size && sim::Like(declaration.substr(declaration.size() - size), word) &&
+    if (declaration.size() > size &&
+        sim::Like(declaration.substr(declaration.size() - size), word) &&
         std::isspace(static_cast<unsigned char>(declaration[declaration.size() - size - 1]))) {
       return true;
     }
@@ -310,14 +487,56 @@ bool EndsWithOutput(std::string declaration) {
   return false;
 }
 
-}  // namespace
+// The name of a procedure without the schema, database and ";1" that a
+// client may add: "master.sys.sp_prepare;1" -> "sp_prepare".
+std::string BareName(std::string name) {
+  if (const std::size_t semicolon = name.rfind(';'); semicolon != std::string::npos)
+    name.resize(semicolon);
+  if (const std::size_t dot = name.rfind('.'); dot != std::string::npos) name.erase(0, dot + 1);
+  return name;
+}
 
-RpcRequest ParseRpc(const Bytes& payload) {
-  WireReader reader(payload);
-  if (payload.size() >= 4) {
-    const std::uint32_t headers = reader.U32Le();
-    reader.Seek(headers >= 4 && headers <= payload.size() ? headers : 0);
+// A declaration's type as the simulated engine knows it. time, datetime2
+// and datetimeoffset are not among its types: such a parameter is declared
+// as datetime, which holds the value to the 1/300 second (the offset of a
+// datetimeoffset is dropped, as CAST to datetime does).
+std::pair<std::string, std::string> ForEngine(const std::string& declaration,
+                                              const std::string& literal) {
+  std::size_t at = declaration.find_first_not_of(" \t\r\n");
+  at = declaration.find_first_of(" \t\r\n", at == std::string::npos ? 0 : at);
+  const std::size_t type_at =
+      at == std::string::npos ? std::string::npos : declaration.find_first_not_of(" \t\r\n", at);
+  if (type_at == std::string::npos) return {declaration, literal};
+  std::size_t type_end = type_at;
+  while (type_end < declaration.size() &&
+         (std::isalnum(static_cast<unsigned char>(declaration[type_end])) ||
+          declaration[type_end] == '_')) {
+    ++type_end;
   }
+  const std::string type = declaration.substr(type_at, type_end - type_at);
+  const bool unknown_to_engine = !sim::TypeFromName(type);
+  const bool offset = sim::EqualsIgnoreCase(type, "datetimeoffset");
+  if (!unknown_to_engine || !(offset || sim::EqualsIgnoreCase(type, "datetime2") ||
+                              sim::EqualsIgnoreCase(type, "time"))) {
+    return {declaration, literal};
+  }
+  std::size_t rest = declaration.find_first_not_of(" \t", type_end);
+  if (rest != std::string::npos && declaration[rest] == '(') {
+    const std::size_t close = declaration.find(')', rest);
+    rest = close == std::string::npos ? declaration.size() : close + 1;
+  } else {
+    rest = type_end;
+  }
+  std::string value = literal;
+  // '2013-02-20T13:45:10.1234567+01:00' -> '2013-02-20T13:45:10.1234567'
+  if (offset && value.size() > 8 &&
+      (value[value.size() - 7] == '+' || value[value.size() - 7] == '-')) {
+    value.erase(value.size() - 7, 6);
+  }
+  return {declaration.substr(0, type_at) + "datetime" + declaration.substr(rest), value};
+}
+
+RpcRequest ReadCall(WireReader& reader, const Bytes& payload) {
   RpcRequest request;
   const std::uint16_t name_length = reader.U16Le();
   if (name_length == 0xFFFF) {
@@ -328,9 +547,9 @@ RpcRequest ParseRpc(const Bytes& payload) {
   }
   reader.U16Le();  // option flags
   while (reader.remaining() > 0) {
-    const std::size_t at = reader.position();
-    const std::uint8_t next = payload[at];
-    if (next == 0xFF || next == 0xFE || next == 0x80) throw Unsupported("several calls in one request");
+    const std::uint8_t next = payload[reader.position()];
+    if (next == 0xFF || next == 0x80) break;  // the next call
+    if (next == 0xFE) throw Unsupported("calls marked not to run");
     RpcParameter parameter;
     Bytes name = reader.Take(static_cast<std::size_t>(reader.U8()) * 2);
     parameter.name = Utf8FromUtf16Le(name.data(), name.size());
@@ -342,29 +561,84 @@ RpcRequest ParseRpc(const Bytes& payload) {
   return request;
 }
 
-std::string ExecuteSqlBatch(const RpcRequest& request) {
-  if (!sim::Like(request.procedure, "sp_executesql") && !sim::Like(request.procedure, "sys.sp_executesql") &&
-      !sim::Like(request.procedure, "sp_executesql;1")) {
-    throw Unsupported("the procedure " + request.procedure);
+}  // namespace
+
+std::vector<RpcRequest> ParseRpcCalls(const Bytes& payload) {
+  WireReader reader(payload);
+  if (payload.size() >= 4) {
+    const std::uint32_t headers = reader.U32Le();
+    reader.Seek(headers >= 4 && headers <= payload.size() ? headers : 0);
   }
+  std::vector<RpcRequest> calls;
+  do {
+    calls.push_back(ReadCall(reader, payload));
+    // The separator is 0xFF since TDS 7.2 and 0x80 before; one at the very
+    // end announces no further call.
+    if (reader.remaining() > 0) reader.U8();
+  } while (reader.remaining() > 0);
+  return calls;
+}
+
+RpcRequest ParseRpc(const Bytes& payload) { return ParseRpcCalls(payload).front(); }
+
+Procedure ProcedureOf(const RpcRequest& request) {
+  const std::string name = BareName(request.procedure);
+  if (sim::EqualsIgnoreCase(name, "sp_executesql")) return Procedure::kExecuteSql;
+  if (sim::EqualsIgnoreCase(name, "sp_prepare")) return Procedure::kPrepare;
+  if (sim::EqualsIgnoreCase(name, "sp_execute")) return Procedure::kExecute;
+  if (sim::EqualsIgnoreCase(name, "sp_prepexec")) return Procedure::kPrepExec;
+  if (sim::EqualsIgnoreCase(name, "sp_unprepare")) return Procedure::kUnprepare;
+  return Procedure::kOther;
+}
+
+std::string DeclaredBatch(const std::string& statement,
+                          const std::optional<std::string>& declarations,
+                          std::span<const RpcParameter> values, const std::string& procedure) {
+  const std::vector<std::string> declared =
+      declarations ? SplitDeclarations(*declarations) : std::vector<std::string>{};
+  if (declared.size() != values.size()) {
+    throw Unsupported(procedure + " with " + std::to_string(declared.size()) +
+                      " declared parameters and " + std::to_string(values.size()) + " values");
+  }
+  if (values.empty()) return statement;
+  std::string batch = "DECLARE ";
+  for (std::size_t i = 0; i < values.size(); ++i) {
+    if (values[i].output || EndsWithOutput(declared[i])) throw Unsupported("OUTPUT parameters");
+    const auto [declaration, literal] = ForEngine(declared[i], values[i].literal);
+    batch += (i == 0 ? "" : ", ") + declaration + " = " + literal;
+  }
+  return batch + "\n" + statement;
+}
+
+std::string ExecuteSqlBatch(const RpcRequest& request) {
+  if (ProcedureOf(request) != Procedure::kExecuteSql)
+    throw Unsupported("the procedure " + request.procedure);
   if (request.parameters.empty() || !request.parameters[0].text) {
     throw Unsupported("sp_executesql without a statement text");
   }
   const std::string& statement = *request.parameters[0].text;
   if (request.parameters.size() == 1) return statement;
-  if (!request.parameters[1].text) throw Unsupported("sp_executesql without parameter declarations");
-  const std::vector<std::string> declarations = SplitDeclarations(*request.parameters[1].text);
-  const std::size_t values = request.parameters.size() - 2;
-  if (declarations.size() != values) {
-    throw Unsupported("sp_executesql with " + std::to_string(declarations.size()) + " declared parameters and " +
-                      std::to_string(values) + " values");
-  }
-  std::string batch = "DECLARE ";
-  for (std::size_t i = 0; i < values; ++i) {
-    if (request.parameters[i + 2].output || EndsWithOutput(declarations[i])) throw Unsupported("OUTPUT parameters");
-    batch += (i == 0 ? "" : ", ") + declarations[i] + " = " + request.parameters[i + 2].literal;
-  }
-  return batch + "\n" + statement;
+  if (!request.parameters[1].text)
+    throw Unsupported("sp_executesql without parameter declarations");
+  return DeclaredBatch(statement, request.parameters[1].text,
+                       std::span(request.parameters).subspan(2), "sp_executesql");
+}
+
+PreparedStatement PreparedFrom(const RpcRequest& request) {
+  const std::string name = BareName(request.procedure);
+  if (request.parameters.size() < 3 || !request.parameters[2].text)
+    throw Unsupported(name + " without a statement text");
+  return PreparedStatement{request.parameters[1].text, *request.parameters[2].text};
+}
+
+std::optional<std::int32_t> HandleOf(const RpcRequest& request) {
+  if (request.parameters.empty()) return std::nullopt;
+  const std::string& literal = request.parameters[0].literal;
+  std::int32_t handle = 0;
+  const auto [end, error] =
+      std::from_chars(literal.data(), literal.data() + literal.size(), handle);
+  if (error != std::errc{} || end != literal.data() + literal.size()) return std::nullopt;
+  return handle;
 }
 
 }  // namespace quelor::tds
