@@ -11,6 +11,7 @@
 
 #include "app/update_run.h"
 #include "support/scripted_connection.h"
+#include "support/second_run_changes.h"
 
 namespace quelor::ui {
 namespace {
@@ -144,18 +145,6 @@ std::vector<std::string> SnapshotChanges(const std::string& before, const std::s
   return lines;
 }
 
-// A change `quelor-sim diff` reports ("<db>.<table>: rows differ") that a
-// second run makes by design.
-bool ReplacedOnEveryRun(const std::string& line) {
-  const std::string change = line.substr(line.find('.') + 1);
-  if (change == "tblHelp: rows differ" || change == "d_blz: rows differ") return true;
-  const bool template_table = change.rfind("F5Kont", 0) == 0;
-  const auto ends_with = [&](std::string_view end) {
-    return change.size() >= end.size() && change.compare(change.size() - end.size(), end.size(), end) == 0;
-  };
-  return template_table && (ends_with(": schema differs") || ends_with(": rows differ"));
-}
-
 // Runs the demo on `state` and keeps a copy of the result in `copy`.
 ProgramResult RunDemoAndKeep(const std::string& state, const std::string& copy) {
   ProgramResult r = RunProgram("--demo --console --state " + state);
@@ -182,13 +171,8 @@ TEST(ConsoleProgram, DemoRunsToItsSummaryAndLaterRunsChangeOnlyWhatEveryRunRepla
   ProgramResult second = RunDemoAndKeep(state, state + ".2");
   EXPECT_EQ(second.exit_status, 0) << second.out;
   EXPECT_NE(second.out.find(", 1 dialog shown."), std::string::npos) << second.out;
-  // Replaced on every run by design: the help rows (numbered anew), the
-  // account templates (re-created as the script defines them, after the first
-  // run's one-time conversion of their tax-key columns), and the bank codes
-  // (each run completes missing BICs of branch records; those loaded late in
-  // the first run are completed in the second).
   for (const std::string& line : SnapshotChanges(state + ".1", state + ".2")) {
-    EXPECT_TRUE(ReplacedOnEveryRun(line)) << line;
+    EXPECT_TRUE(test::ReplacedOnEveryRun(line)) << line;
   }
 
   // From the third run on, only the help rows change.
