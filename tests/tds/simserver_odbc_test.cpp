@@ -14,10 +14,11 @@
 namespace quelor::tds {
 namespace {
 
-std::string ConnectionText(int port, const std::string& database, const std::string& password = "demo") {
+std::string ConnectionText(int port, const std::string& database, const std::string& password = "demo",
+                           const std::string& user = "quelor") {
   config::ConnectionSettings settings;
   settings.provider = "SQLOLEDB.1";
-  settings.user_id = "quelor";
+  settings.user_id = user;
   settings.password = password;
   settings.data_source = "127.0.0.1," + std::to_string(port);
   return config::WorkingConnectionText(settings, database);
@@ -124,6 +125,27 @@ TEST(SimServerOdbc, LoginFailuresAreTheServersTexts) {
   EXPECT_EQ(FailureOf([&] { connection->Open(ConnectionText(server.port(), "Nirgends")); }),
             "Login failed for user 'quelor'.\nCannot open database \"Nirgends\" requested by the login. The login "
             "failed.\nUnable to connect to data source");
+}
+
+// Passwords with the characters the connection text treats specially, and
+// text beyond ASCII, reach the server as they stand in the INI file.
+TEST(SimServerOdbc, PasswordsWithSeparatorsAndUmlautsLogIn) {
+  const std::vector<std::pair<std::string, std::string>> logins = {
+      {"semikolon", "Grüße;1=€"}, {"klammer", "a}b{c"}, {"leer", " x y "}, {"gleich", "=;;="}};
+  std::vector<std::string> arguments;
+  for (const auto& [user, password] : logins) {
+    arguments.push_back("--login");
+    arguments.push_back(user + ":" + password);
+  }
+  SimServerProcess server(arguments);
+  ASSERT_NE(server.port(), 0);
+  for (const auto& [user, password] : logins) {
+    auto connection = db::MakeOdbcConnection();
+    EXPECT_EQ(FailureOf([&] { connection->Open(ConnectionText(server.port(), "QUELORTMP1", password, user)); }),
+              "(no error)")
+        << user;
+    EXPECT_TRUE(connection->IsOpen()) << user;
+  }
 }
 
 }  // namespace
