@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <cmath>
 #include <cstdlib>
 #include <cstring>
 #include <utility>
@@ -134,9 +135,21 @@ std::string Digits(std::int64_t value, int width) {
   return text;
 }
 
-// Year, month and day of `days` since 0001-01-01 in the proleptic Gregorian
-// calendar, which is how DATE and DATETIME2 count.
-std::string DateText(std::int64_t days) {
+// 9999-12-31 in days since 0001-01-01.
+constexpr std::int64_t kLastDay = 3'652'058;
+
+// 10^38: a decimal has at most 38 digits.
+const sim::Int128 kDecimalLimit = [] {
+  sim::Int128 limit = 1;
+  for (int i = 0; i < 38; ++i) limit *= 10;
+  return limit;
+}();
+
+// Year, month and day of `days` (0 to kLastDay) since 0001-01-01 in the
+// proleptic Gregorian calendar, which is how DATE and DATETIME2 count,
+// joined by `separator`. Without a separator ("yyyymmdd") the text reads the
+// same under every date format; with "-", only followed by a time after "T".
+std::string DateText(std::int64_t days, const std::string& separator) {
   const std::int64_t z = days + 306;  // from 0000-03-01
   const std::int64_t era = z / 146097;
   const std::int64_t day_of_era = z - era * 146097;
@@ -148,7 +161,7 @@ std::string DateText(std::int64_t days) {
   const std::int64_t day = day_of_year - (153 * shifted_month + 2) / 5 + 1;
   const std::int64_t month = shifted_month < 10 ? shifted_month + 3 : shifted_month - 9;
   const std::int64_t year = year_of_era + era * 400 + (month <= 2 ? 1 : 0);
-  return Digits(year, 4) + "-" + Digits(month, 2) + "-" + Digits(day, 2);
+  return Digits(year, 4) + separator + Digits(month, 2) + separator + Digits(day, 2);
 }
 
 std::int64_t PowerOfTen(int exponent) {
@@ -356,6 +369,7 @@ void Describe(RpcParameter& parameter, const ParameterType& type,
         std::uint64_t raw = UnsignedLe(bytes);
         std::memcpy(&number, &raw, sizeof number);
       }
+      if (!std::isfinite(number)) throw ProtocolError("a float parameter that is not a number");
       parameter.literal = FloatLiteral(number);
       break;
     }
@@ -374,19 +388,25 @@ void Describe(RpcParameter& parameter, const ParameterType& type,
     case Family::kDateTime:
       require(bytes.size() == 4 || bytes.size() == 8);
       if (bytes.size() == 4) {
+        const std::int64_t minutes =
+            static_cast<std::int64_t>(UnsignedLe(Bytes(bytes.begin() + 2, bytes.end())));
+        require(minutes < 24 * 60);
         parameter.literal = DateTimeLiteral(
             static_cast<std::int64_t>(UnsignedLe(Bytes(bytes.begin(), bytes.begin() + 2))),
-            static_cast<std::int64_t>(UnsignedLe(Bytes(bytes.begin() + 2, bytes.end()))) * 60'000);
+            minutes * 60'000);
       } else {
+        // Days since 1900-01-01, from 1753-01-01 to 9999-12-31; ticks of
+        // 1/300 second within the day.
         const std::int64_t days = SignedLe(Bytes(bytes.begin(), bytes.begin() + 4));
         const std::int64_t ticks =
             static_cast<std::int64_t>(UnsignedLe(Bytes(bytes.begin() + 4, bytes.end())));
+        require(days >= -53'690 && days <= 2'958'463 && ticks < 300 * 86'400);
         parameter.literal = DateTimeLiteral(days, (ticks * 1000 + 150) / 300);
       }
       break;
     case Family::kDate:
-      require(bytes.size() == 3);
-      parameter.literal = "'" + DateText(static_cast<std::int64_t>(UnsignedLe(bytes))) + "'";
+      require(bytes.size() == 3 && static_cast<std::int64_t>(UnsignedLe(bytes)) <= kLastDay);
+      parameter.literal = "'" + DateText(static_cast<std::int64_t>(UnsignedLe(bytes)), "") + "'";
       break;
     case Family::kTime:
     case Family::kDateTime2:
@@ -405,6 +425,7 @@ void Describe(RpcParameter& parameter, const ParameterType& type,
       }
       const auto date_at = bytes.begin() + static_cast<std::ptrdiff_t>(time_size);
       std::int64_t days = static_cast<std::int64_t>(UnsignedLe(Bytes(date_at, date_at + 3)));
+      require(days <= kLastDay);
       std::string offset;
       if (type.family == Family::kDateTimeOffset) {
         // Date and time travel in UTC; the literal shows the local time with
@@ -412,19 +433,22 @@ void Describe(RpcParameter& parameter, const ParameterType& type,
         const std::int64_t minutes = SignedLe(Bytes(date_at + 3, bytes.end()));
         require(minutes >= -14 * 60 && minutes <= 14 * 60);
         const std::int64_t local = days * per_day + units + minutes * 60 * PowerOfTen(type.scale);
-        require(local >= 0);
+        require(local >= 0 && local / per_day <= kLastDay);
         days = local / per_day;
         units = local % per_day;
         offset = (minutes < 0 ? "-" : "+") + Digits(std::abs(minutes) / 60, 2) + ":" +
                  Digits(std::abs(minutes) % 60, 2);
       }
-      parameter.literal = "'" + DateText(days) + "T" + TimeText(units, type.scale) + offset + "'";
+      parameter.literal =
+          "'" + DateText(days, "-") + "T" + TimeText(units, type.scale) + offset + "'";
       break;
     }
     case Family::kDecimal: {
       require(bytes.size() >= 2 && bytes.size() <= 17);
       sim::Int128 magnitude = 0;
       for (std::size_t i = bytes.size(); i-- > 1;) magnitude = (magnitude << 8) | bytes[i];
+      // At most 38 digits; 16 bytes could hold more, or turn the sign.
+      require(magnitude >= 0 && magnitude < kDecimalLimit);
       parameter.literal = ScaledLiteral(bytes[0] == 0, magnitude, type.scale);
       break;
     }
@@ -548,7 +572,9 @@ RpcRequest ReadCall(WireReader& reader, const Bytes& payload) {
   reader.U16Le();  // option flags
   while (reader.remaining() > 0) {
     const std::uint8_t next = payload[reader.position()];
-    if (next == 0xFF || next == 0x80) break;  // the next call
+    // The next call. Before TDS 7.2 the separator was 0x80, which in 7.4 is
+    // the length of a parameter name of 128 characters.
+    if (next == 0xFF) break;
     if (next == 0xFE) throw Unsupported("calls marked not to run");
     RpcParameter parameter;
     Bytes name = reader.Take(static_cast<std::size_t>(reader.U8()) * 2);
@@ -572,8 +598,7 @@ std::vector<RpcRequest> ParseRpcCalls(const Bytes& payload) {
   std::vector<RpcRequest> calls;
   do {
     calls.push_back(ReadCall(reader, payload));
-    // The separator is 0xFF since TDS 7.2 and 0x80 before; one at the very
-    // end announces no further call.
+    // The separator 0xFF at the very end announces no further call.
     if (reader.remaining() > 0) reader.U8();
   } while (reader.remaining() > 0);
   return calls;

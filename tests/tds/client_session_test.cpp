@@ -279,7 +279,7 @@ TEST_F(ClientSessionTest, SeveralCallsInOneMessageAnswerInOrder) {
                           .NextCall(2)  // refused, the next call runs all the same
                           .NextCall("sp_executesql")
                           .Text("@stmt", "SELECT Nichts FROM Nirgends")
-                          .NextCall(10, 0x80)
+                          .NextCall(10)
                           .Text("@stmt", "SELECT @P1 AS zwei")
                           .Text("@params", "@P1 int")
                           .Int("@P1", 2)

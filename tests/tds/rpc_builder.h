@@ -17,8 +17,7 @@ class RpcBuilder {
   // A call of the special procedure `id`, sp_executesql by default.
   explicit RpcBuilder(std::uint16_t id = 10) : bytes_(kHeaders) { Procedure(id); }
   explicit RpcBuilder(const std::string& procedure) : bytes_(kHeaders) { Procedure(procedure); }
-  // Ends the call with `separator` (0xFF, or 0x80 before TDS 7.2) and
-  // starts the next.
+  // Ends the call with `separator` and starts the next.
   template <typename Name>
   RpcBuilder& NextCall(const Name& procedure, std::uint8_t separator = 0xFF) {
     bytes_.push_back(separator);

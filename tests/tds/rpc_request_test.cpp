@@ -98,9 +98,10 @@ TEST(TdsRpc, DateTimeAndMoneyLiterals) {
     const char* for_engine;  // the DECLARE item
   };
   const std::vector<Case> cases = {
-      {"date", {0x28, 3, 0xC6, 0x36, 0x0B}, "'2013-02-20'", "@P1 date = '2013-02-20'"},
-      {"date", {0x28, 3, 0, 0, 0}, "'0001-01-01'", "@P1 date = '0001-01-01'"},
-      {"date", {0x28, 3, 0xDA, 0xB9, 0x37}, "'9999-12-31'", "@P1 date = '9999-12-31'"},
+      // Without separators, as no date format reorders it.
+      {"date", {0x28, 3, 0xC6, 0x36, 0x0B}, "'20130220'", "@P1 date = '20130220'"},
+      {"date", {0x28, 3, 0, 0, 0}, "'00010101'", "@P1 date = '00010101'"},
+      {"date", {0x28, 3, 0xDA, 0xB9, 0x37}, "'99991231'", "@P1 date = '99991231'"},
       {"date", {0x28, 0}, "NULL", "@P1 date = NULL"},
       {"time(7)",
        {0x29, 7, 5, 0x87, 0x4D, 0x55, 0x46, 0x73},
@@ -147,9 +148,25 @@ TEST(TdsRpc, DateTimeAndMoneyLiterals) {
     EXPECT_EQ(ExecuteSqlBatch(request), std::string("DECLARE ") + test.for_engine + "\nSELECT @P1")
         << test.declared;
   }
-  // A scale above 7, and a value longer than its scale allows, break the protocol.
-  for (const Bytes& malformed :
-       {Bytes{0x2A, 8, 0}, Bytes{0x29, 2, 4, 0, 0, 0, 0}, Bytes{0x28, 2, 0, 0}}) {
+  // A scale above 7, a value longer than its scale allows, and values no
+  // client can send break the protocol.
+  const Bytes decimal_2_127 = {0x6C, 17, 38, 0, 17, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x80};
+  const Bytes decimal_10_38 = {0x6C, 17, 38, 0,    17,   1,    0,    0,    0,    0,    0x40,
+                               0x22, 0x8A, 0x09, 0x7A, 0xC4, 0x86, 0x5A, 0xA8, 0x4C, 0x3B, 0x4B};
+  for (const Bytes& malformed : {
+           Bytes{0x2A, 8, 0},
+           Bytes{0x29, 2, 4, 0, 0, 0, 0},
+           Bytes{0x28, 2, 0, 0},
+           Bytes{0x28, 3, 0xDB, 0xB9, 0x37},                               // date after 9999-12-31
+           Bytes{0x2A, 0, 6, 0, 0, 0, 0xDB, 0xB9, 0x37},                   // datetime2 likewise
+           Bytes{0x2B, 7, 10, 0, 0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0, 0},      // day 16777215 at scale 7
+           Bytes{0x6F, 8, 8, 0x80, 0x24, 0x2D, 0x00, 0, 0, 0, 0},          // datetime after 9999-12-31
+           Bytes{0x6F, 8, 8, 0, 0, 0, 0, 0x00, 0x82, 0x8B, 0x01},          // 300 * 86400 ticks
+           Bytes{0x6F, 4, 4, 0, 0, 0xA0, 0x05},                            // smalldatetime minute 1440
+           Bytes{0x6D, 8, 8, 0, 0, 0, 0, 0, 0, 0xF8, 0x7F},                // float NaN
+           decimal_2_127,                                                  // turns the sign
+           decimal_10_38,                                                  // 39 digits
+       }) {
     EXPECT_THROW(ParseRpc(RpcBuilder()
                               .Text("@stmt", "SELECT @P1")
                               .Text("@params", "@P1 date")
@@ -208,21 +225,26 @@ TEST(TdsRpc, PreparedStatementsKeepTheirTextAndHandle) {
 }
 
 TEST(TdsRpc, SeveralCallsInOneMessage) {
-  for (const std::uint8_t separator : {std::uint8_t{0xFF}, std::uint8_t{0x80}}) {
-    const std::vector<RpcRequest> calls = ParseRpcCalls(RpcBuilder(12)
-                                                            .Int("", 1)
-                                                            .Int("", 5)
-                                                            .NextCall("sp_executesql", separator)
-                                                            .Text("@stmt", "SELECT 2")
-                                                            .NextCall(15, separator)
-                                                            .Int("", 1)
-                                                            .bytes());
-    ASSERT_EQ(calls.size(), 3u);
-    EXPECT_EQ(ProcedureOf(calls[0]), Procedure::kExecute);
-    EXPECT_EQ(calls[0].parameters.size(), 2u);
-    EXPECT_EQ(ExecuteSqlBatch(calls[1]), "SELECT 2");
-    EXPECT_EQ(ProcedureOf(calls[2]), Procedure::kUnprepare);
-  }
+  const std::vector<RpcRequest> calls = ParseRpcCalls(RpcBuilder(12)
+                                                          .Int("", 1)
+                                                          .Int("", 5)
+                                                          .NextCall("sp_executesql")
+                                                          .Text("@stmt", "SELECT 2")
+                                                          .NextCall(15)
+                                                          .Int("", 1)
+                                                          .bytes());
+  ASSERT_EQ(calls.size(), 3u);
+  EXPECT_EQ(ProcedureOf(calls[0]), Procedure::kExecute);
+  EXPECT_EQ(calls[0].parameters.size(), 2u);
+  EXPECT_EQ(ExecuteSqlBatch(calls[1]), "SELECT 2");
+  EXPECT_EQ(ProcedureOf(calls[2]), Procedure::kUnprepare);
+  // A parameter name of 128 characters begins with the byte that separated
+  // calls before TDS 7.2: it is a parameter, not a further call.
+  const std::string long_name = "@" + std::string(127, 'p');
+  const std::vector<RpcRequest> one = ParseRpcCalls(RpcBuilder(12).Int("", 1).Int(long_name, 5).bytes());
+  ASSERT_EQ(one.size(), 1u);
+  ASSERT_EQ(one[0].parameters.size(), 2u);
+  EXPECT_EQ(one[0].parameters[1].name, long_name);
   // A separator at the end announces nothing more; one with no call after
   // it but a stray byte is malformed.
   Bytes trailing = RpcBuilder().Text("@stmt", "SELECT 1").bytes();

@@ -23,7 +23,7 @@ trap 'kill -TERM "$server" 2>/dev/null && wait "$server" 2>/dev/null || true' EX
 trap 'exit 143' TERM INT
 
 port=
-for _ in $(seq 100); do
+for _ in $(seq 300); do  # up to 30 s: a sanitizer build starts slowly
   port=$(sed -n 's/^listening on 127\.0\.0\.1:\([0-9]*\)$/\1/p' "$server_out")
   [ -n "$port" ] && break
   kill -0 "$server" 2>/dev/null || break
