@@ -1,6 +1,7 @@
 #include "bench/child_process.h"
 
 #include <fcntl.h>
+#include <poll.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/time.h>
@@ -95,9 +96,12 @@ ServerChild::ServerChild(const std::vector<std::string>& argv, const std::string
     ::close(out[0]);
     return;
   }
+  // A server that hangs before it is ready must not hang the benchmark: 30 s
+  // is far beyond what loading the largest state takes.
   std::string line;
+  pollfd ready{out[0], POLLIN, 0};
   char c;
-  while (::read(out[0], &c, 1) == 1 && c != '\n') line.push_back(c);
+  while (::poll(&ready, 1, 30'000) == 1 && ::read(out[0], &c, 1) == 1 && c != '\n') line.push_back(c);
   // The server writes nothing more to standard output; its errors go to ours.
   ::close(out[0]);
   if (line.rfind(ready_prefix, 0) == 0) {
