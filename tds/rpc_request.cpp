@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <chrono>
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
@@ -150,18 +151,12 @@ const sim::Int128 kDecimalLimit = [] {
 // joined by `separator`. Without a separator ("yyyymmdd") the text reads the
 // same under every date format; with "-", only followed by a time after "T".
 std::string DateText(std::int64_t days, const std::string& separator) {
-  const std::int64_t z = days + 306;  // from 0000-03-01
-  const std::int64_t era = z / 146097;
-  const std::int64_t day_of_era = z - era * 146097;
-  const std::int64_t year_of_era =
-      (day_of_era - day_of_era / 1460 + day_of_era / 36524 - day_of_era / 146096) / 365;
-  const std::int64_t day_of_year =
-      day_of_era - (365 * year_of_era + year_of_era / 4 - year_of_era / 100);
-  const std::int64_t shifted_month = (5 * day_of_year + 2) / 153;
-  const std::int64_t day = day_of_year - (153 * shifted_month + 2) / 5 + 1;
-  const std::int64_t month = shifted_month < 10 ? shifted_month + 3 : shifted_month - 9;
-  const std::int64_t year = year_of_era + era * 400 + (month <= 2 ? 1 : 0);
-  return Digits(year, 4) + separator + Digits(month, 2) + separator + Digits(day, 2);
+  // 0001-01-01 is 719162 days before the system clock's 1970-01-01.
+  const std::chrono::year_month_day date{
+      std::chrono::sys_days{std::chrono::days{days - 719'162}}};
+  return Digits(static_cast<int>(date.year()), 4) + separator +
+         Digits(static_cast<unsigned>(date.month()), 2) + separator +
+         Digits(static_cast<unsigned>(date.day()), 2);
 }
 
 std::int64_t PowerOfTen(int exponent) {
