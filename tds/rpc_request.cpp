@@ -213,6 +213,19 @@ ParameterType ReadTypeInfo(WireReader& reader) {
     type.fixed_size = size;
     return type;
   };
+  const auto byte_length = [&](Family family) {
+    type.family = family;
+    type.length = ParameterType::Length::kByte;
+    reader.U8();
+    return type;
+  };
+  const auto scaled = [&](Family family) {
+    type.family = family;
+    type.length = ParameterType::Length::kByte;
+    type.scale = reader.U8();
+    if (type.scale > 7) throw ProtocolError("a time scale above 7");
+    return type;
+  };
   switch (token) {
     case 0x1F:
       return fixed(Family::kNull, 0);
@@ -238,35 +251,30 @@ ParameterType ReadTypeInfo(WireReader& reader) {
       return fixed(Family::kDateTime, 8);
     case 0x3A:
       return fixed(Family::kDateTime, 4);
+    // Nullable types: a byte with the maximum length, and for the time types
+    // their scale instead.
     case 0x26:
+      return byte_length(Family::kInteger);
     case 0x68:
+      return byte_length(Family::kBit);
     case 0x6D:
+      return byte_length(Family::kFloat);
     case 0x6E:
+      return byte_length(Family::kMoney);
     case 0x6F:
+      return byte_length(Family::kDateTime);
     case 0x24:
-      type.family = token == 0x26   ? Family::kInteger
-                    : token == 0x68 ? Family::kBit
-                    : token == 0x6D ? Family::kFloat
-                    : token == 0x6E ? Family::kMoney
-                    : token == 0x6F ? Family::kDateTime
-                                    : Family::kGuid;
-      type.length = ParameterType::Length::kByte;
-      reader.U8();
-      return type;
+      return byte_length(Family::kGuid);
     case 0x28:
-    case 0x29:
-    case 0x2A:
-    case 0x2B:
-      type.family = token == 0x28   ? Family::kDate
-                    : token == 0x29 ? Family::kTime
-                    : token == 0x2A ? Family::kDateTime2
-                                    : Family::kDateTimeOffset;
+      type.family = Family::kDate;
       type.length = ParameterType::Length::kByte;
-      if (token != 0x28) {
-        type.scale = reader.U8();
-        if (type.scale > 7) throw ProtocolError("a time scale above 7");
-      }
       return type;
+    case 0x29:
+      return scaled(Family::kTime);
+    case 0x2A:
+      return scaled(Family::kDateTime2);
+    case 0x2B:
+      return scaled(Family::kDateTimeOffset);
     case 0x6A:
     case 0x6C:
       type.family = Family::kDecimal;

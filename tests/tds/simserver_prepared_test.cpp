@@ -11,23 +11,18 @@
 
 #include "config/connection_settings.h"
 #include "db/odbc_connection_string.h"
+#include "db/odbc_diagnostics.h"
 #include "db/odbc_text.h"
 #include "simserver_process.h"
 
 namespace quelor::tds {
 namespace {
 
+// The driver's diagnostics of the last call on `handle`, a line each.
 std::string Diagnostics(SQLSMALLINT type, SQLHANDLE handle) {
   std::string text;
-  SQLCHAR state[6];
-  SQLCHAR message[1024];
-  SQLINTEGER native = 0;
-  SQLSMALLINT length = 0;
-  for (SQLSMALLINT record = 1; SQLGetDiagRecA(type, handle, record, state, &native, message,
-                                              sizeof message, &length) == SQL_SUCCESS;
-       ++record) {
-    text +=
-        std::string(reinterpret_cast<char*>(state)) + " " + reinterpret_cast<char*>(message) + "\n";
+  for (const db::DiagRecord& record : db::ReadDiagnostics(type, handle)) {
+    text += record.sql_state + " " + record.text + "\n";
   }
   return text;
 }
