@@ -18,6 +18,10 @@ class Error : public std::runtime_error {
   int native_error() const { return native_error_; }
   // The five-character ODBC state, or empty.
   const std::string& sql_state() const { return sql_state_; }
+  // True when the link to the server is gone (ODBC state class 08, such as
+  // 08S01 "Communication link failure"): nothing more can be sent, so the
+  // run stops whatever the failing step's policy.
+  bool connection_lost() const { return sql_state_.rfind("08", 0) == 0; }
 
  private:
   int native_error_;

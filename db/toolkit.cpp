@@ -32,17 +32,24 @@ std::string QuoteLiteral(std::string_view text) {
 }
 
 void Toolkit::Handle(Policy policy, const Error& e) {
+  // A lost server answers nothing more: going on would only fill the screen
+  // with one box per remaining step.
+  if (e.connection_lost()) throw;
   switch (policy) {
     case Policy::kIgnored:
-      return;
+      break;
     case Policy::kWarning:
     case Policy::kError:
     case Policy::kMessage:
       feedback_.ShowFailure(policy, e.what());
-      return;
+      break;
     case Policy::kUnguarded:
       throw;
   }
+  // Inside a one-time group the run may go on only if the server kept the
+  // group's transaction: had it rolled the group back, the rest of the group
+  // would reach the database without its beginning.
+  if (working_.InTransaction() && !working_.TransactionSurvived()) throw;
 }
 
 void Toolkit::Exec(Policy policy, const std::string& text) {

@@ -14,9 +14,10 @@
 #include <cstdint>
 #include <initializer_list>
 #include <string>
-#include <vector>
 #include <string_view>
+#include <vector>
 
+#include "db/all_or_nothing.h"
 #include "db/connection.h"
 #include "db/error.h"
 #include "db/policy.h"
@@ -30,6 +31,8 @@ class Toolkit {
   // database it was last pointed at, kept up to date by the run control.
   Toolkit(Connection& working, const std::string& current_database, StepFeedback& feedback)
       : working_(working), current_database_(current_database), feedback_(feedback) {}
+  Toolkit(const Toolkit&) = delete;
+  Toolkit& operator=(const Toolkit&) = delete;
 
   bool ColumnAddedFlag() const { return column_added_flag_; }
 
@@ -108,6 +111,21 @@ class Toolkit {
     }
   }
 
+  // Runs `group` as one-time work that reaches the database whole or not at
+  // all (see db/all_or_nothing.h): committed when `group` returns, rolled
+  // back when a failure leaves it.
+  template <typename Group>
+  void AllOrNothing(Group&& group) {
+    working_.OpenGroup();
+    try {
+      group();
+    } catch (...) {
+      working_.AbandonGroup();
+      throw;
+    }
+    working_.CommitGroup();
+  }
+
   Connection& working() { return working_; }
   StepFeedback& feedback() { return feedback_; }
 
@@ -115,7 +133,7 @@ class Toolkit {
   void Handle(Policy policy, const Error& e);
   ResultSet ColumnProbe(std::string_view table, std::string_view column);
 
-  Connection& working_;
+  GroupingConnection working_;
   const std::string& current_database_;
   StepFeedback& feedback_;
   bool column_added_flag_ = false;

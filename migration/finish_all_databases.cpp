@@ -28,18 +28,21 @@ void FinishAllDatabases(TenantContext& t) {
     t.run.SetCaption("Quelor vereinsverwaltung - SQL Update Datenbank: " + name);
     t.run.MandantChange(name);
     // UpdS is created first: a conversion that fails half-way is not tried
-    // again.
+    // again. The marker and the conversion reach the database together, so
+    // a run stopped in between leaves the whole conversion to the next run.
     if (t.db.TableMissing("UpdS")) {
-      t.db.ExecLines(Policy::kIgnored,
-                     {"CREATE TABLE dbo.UpdS (", "ID INT IDENTITY (1,1) NOT NULL)"});
-      // The tax key is part of the key of F5Dat: the key is dropped around
-      // the conversion and added again.
-      t.db.ExecLines(Policy::kIgnored, {"ALTER TABLE F5Dat DROP CONSTRAINT PK_F5DAT"});
-      t.db.ExecLines(Policy::kIgnored,
-                     {"ALTER TABLE F5Dat ALTER COLUMN STEUERSCHL NUMERIC (19,2) NOT NULL"});
-      t.db.ExecLines(Policy::kIgnored, {"ALTER TABLE F5Dat ADD CONSTRAINT PK_F5DAT PRIMARY KEY "
-                                        "CLUSTERED (STEUERSCHL, LFDNR) ON [PRIMARY]"});
-      WidenTaxKeyColumns(t);
+      t.db.AllOrNothing([&] {
+        t.db.ExecLines(Policy::kIgnored,
+                       {"CREATE TABLE dbo.UpdS (", "ID INT IDENTITY (1,1) NOT NULL)"});
+        // The tax key is part of the key of F5Dat: the key is dropped around
+        // the conversion and added again.
+        t.db.ExecLines(Policy::kIgnored, {"ALTER TABLE F5Dat DROP CONSTRAINT PK_F5DAT"});
+        t.db.ExecLines(Policy::kIgnored,
+                       {"ALTER TABLE F5Dat ALTER COLUMN STEUERSCHL NUMERIC (19,2) NOT NULL"});
+        t.db.ExecLines(Policy::kIgnored, {"ALTER TABLE F5Dat ADD CONSTRAINT PK_F5DAT PRIMARY KEY "
+                                          "CLUSTERED (STEUERSCHL, LFDNR) ON [PRIMARY]"});
+        WidenTaxKeyColumns(t);
+      });
     }
   }
 }
@@ -73,22 +76,30 @@ void CopyGuvKeyTables(TenantContext& t) {
       "where UPPER(name) LIKE 'QUELOR%'\n"
       "AND UPPER(name) <> 'QUELOR'\n"
       "AND UPPER(SUBSTRING(name,7,3))<>'TMP'\n");
-  for (std::size_t row = 0; row < tenants.RecordCount(); ++row) {
-    // A tenant name may hold blanks or other characters that end a plain
-    // name; in brackets it stays one name.
-    const std::string tenant = BracketedName(tenants.AsText(row, "name"));
-    // The tenant's lines are replaced completely by those of the system
-    // database.
-    t.db.ExecLines(Policy::kWarning, {"DELETE FROM " + tenant + ".dbo.GuVKennzD"});
-    t.db.ExecLines(Policy::kWarning,
-                   {"INSERT INTO " + tenant + ".dbo.GuVKennzD (RimNr, Kennz, Nr, Bezeichnung, EA)",
-                    "SELECT RimNr, Kennz, Nr, Bezeichnung, EA FROM Quelor.dbo.GuVKennzD"});
-    t.db.ExecLines(Policy::kWarning, {"DELETE FROM " + tenant + ".dbo.GuVKennz49D"});
-    t.db.ExecLines(
-        Policy::kWarning,
-        {"INSERT INTO " + tenant + ".dbo.GuVKennz49D (RimNr, Kennz, Nr, Bezeichnung, EA)",
-         "SELECT RimNr, Kennz, Nr, Bezeichnung, EA FROM Quelor.dbo.GuVKennz49D"});
-  }
+  // All tenants get their lines, and the mark that the copy is owed goes,
+  // together: a run stopped in the middle leaves the whole copy owed.
+  t.db.AllOrNothing([&] {
+    for (std::size_t row = 0; row < tenants.RecordCount(); ++row) {
+      // A tenant name may hold blanks or other characters that end a plain
+      // name; in brackets it stays one name.
+      const std::string tenant = BracketedName(tenants.AsText(row, "name"));
+      // The tenant's lines are replaced completely by those of the system
+      // database.
+      t.db.ExecLines(Policy::kWarning, {"DELETE FROM " + tenant + ".dbo.GuVKennzD"});
+      t.db.ExecLines(
+          Policy::kWarning,
+          {"INSERT INTO " + tenant + ".dbo.GuVKennzD (RimNr, Kennz, Nr, Bezeichnung, EA)",
+           "SELECT RimNr, Kennz, Nr, Bezeichnung, EA FROM Quelor.dbo.GuVKennzD"});
+      t.db.ExecLines(Policy::kWarning, {"DELETE FROM " + tenant + ".dbo.GuVKennz49D"});
+      t.db.ExecLines(
+          Policy::kWarning,
+          {"INSERT INTO " + tenant + ".dbo.GuVKennz49D (RimNr, Kennz, Nr, Bezeichnung, EA)",
+           "SELECT RimNr, Kennz, Nr, Bezeichnung, EA FROM Quelor.dbo.GuVKennz49D"});
+    }
+    if (!t.db.TableMissing(kGuvCopyOwedMark)) {
+      t.db.Exec(Policy::kUnguarded, "DROP TABLE dbo." + std::string(kGuvCopyOwedMark));
+    }
+  });
 }
 
 }  // namespace quelor::migration

@@ -11,6 +11,12 @@
 
 namespace quelor::migration {
 
+// The mark in the system database that the copy of its profit-and-loss lines
+// to the tenants is owed: made with the birthday function, dropped with the
+// copy.
+inline constexpr char kGuvCopyOwedMark[] = "UpdGuVKopie";
+inline constexpr char kGuvCopyOwedMarkText[] = "CREATE TABLE dbo.UpdGuVKopie (ID INT NULL)";
+
 // Converts every column of the working connection's database named
 // STEUERSCHL or containing "StSchl" to numeric (19,2), keeping its
 // nullability. A column in a key or index is refused by the server and stays

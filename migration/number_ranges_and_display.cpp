@@ -6,6 +6,7 @@
 
 #include "config/text_util.h"
 #include "migration/birthday_function.h"
+#include "migration/finish_all_databases.h"
 
 namespace quelor::migration {
 namespace {
@@ -46,30 +47,40 @@ void NumberRangesDisplayAndLastIndexes(TenantContext& t) {
                           " and IsNull(Betreung,'')<>'WEIBLICH')"}) +
                 " )");
 
-  t.db.AddField("Einst", "SkinForButtons", "varchar", "(50)", "NULL");
-  if (t.db.ColumnAddedFlag()) {
-    t.db.Exec(Policy::kUnguarded, "UPDATE Einst SET SkinForButtons='McSkin'");
-  }
-  t.db.AddField("Einst", "PanelColor", "int", "", "NULL");
-  if (t.db.ColumnAddedFlag()) {
-    t.db.Exec(Policy::kUnguarded, "UPDATE Einst SET PanelColor=16770229");  // FFE4B5
-  }
-  t.db.AddField("Adresse", "Briefempfanger", "char", "(1)", "NULL");
-  t.db.AddField("PASS", "CODE", "char", "(1)", "Null");
-  if (t.db.ColumnAddedFlag()) {
-    t.db.Exec(Policy::kUnguarded, "UPDATE PASS SET CODE='N'");
-    t.db.Exec(Policy::kUnguarded, "ALTER TABLE PASS ALTER COLUMN Passwort VARCHAR (50)");
-  }
-  t.db.AddField("MgUeberwVorl", "Datum", "datetime", "", "Null");
-  if (t.db.ColumnAddedFlag()) {
-    // The invoice texts are widened once, with the new column as marker.
-    for (int n = 1; n <= 10; ++n) {
-      t.db.Exec(Policy::kUnguarded,
-                "ALTER TABLE RECHN ALTER COLUMN Text1_" + std::to_string(n) + " VARCHAR (120)");
-      t.db.Exec(Policy::kUnguarded,
-                "ALTER TABLE RECHN ALTER COLUMN Text2_" + std::to_string(n) + " VARCHAR (120)");
+  // Each marker column reaches the database together with its one-time
+  // fill, so a run stopped in between makes the fill on the next run.
+  t.db.AllOrNothing([&] {
+    t.db.AddField("Einst", "SkinForButtons", "varchar", "(50)", "NULL");
+    if (t.db.ColumnAddedFlag()) {
+      t.db.Exec(Policy::kUnguarded, "UPDATE Einst SET SkinForButtons='McSkin'");
     }
-  }
+  });
+  t.db.AllOrNothing([&] {
+    t.db.AddField("Einst", "PanelColor", "int", "", "NULL");
+    if (t.db.ColumnAddedFlag()) {
+      t.db.Exec(Policy::kUnguarded, "UPDATE Einst SET PanelColor=16770229");  // FFE4B5
+    }
+  });
+  t.db.AddField("Adresse", "Briefempfanger", "char", "(1)", "NULL");
+  t.db.AllOrNothing([&] {
+    t.db.AddField("PASS", "CODE", "char", "(1)", "Null");
+    if (t.db.ColumnAddedFlag()) {
+      t.db.Exec(Policy::kUnguarded, "UPDATE PASS SET CODE='N'");
+      t.db.Exec(Policy::kUnguarded, "ALTER TABLE PASS ALTER COLUMN Passwort VARCHAR (50)");
+    }
+  });
+  t.db.AllOrNothing([&] {
+    t.db.AddField("MgUeberwVorl", "Datum", "datetime", "", "Null");
+    if (t.db.ColumnAddedFlag()) {
+      // The invoice texts are widened once, with the new column as marker.
+      for (int n = 1; n <= 10; ++n) {
+        t.db.Exec(Policy::kUnguarded,
+                  "ALTER TABLE RECHN ALTER COLUMN Text1_" + std::to_string(n) + " VARCHAR (120)");
+        t.db.Exec(Policy::kUnguarded,
+                  "ALTER TABLE RECHN ALTER COLUMN Text2_" + std::to_string(n) + " VARCHAR (120)");
+      }
+    }
+  });
   t.db.Exec(Policy::kUnguarded, "ALTER TABLE Adresse ALTER COLUMN Anrede2 VARCHAR (80)");
   // Two blanks before "800" and the line end belong to the text.
   t.db.Exec(Policy::kUnguarded,
@@ -99,28 +110,34 @@ void NumberRangesDisplayAndLastIndexes(TenantContext& t) {
   t.db.AddField("mandstam", "BZBescheidVom2", "datetime", "", "NULL");
   t.db.AddField("adresse", "BriefanredeS", "varchar", "(255)", "NULL");
 
-  t.db.AddField("Einst", "PanelColorKlein", "int", "", "NULL");
-  if (t.db.ColumnAddedFlag()) {
-    t.db.Exec(Policy::kUnguarded, "UPDATE Einst SET PanelColorKlein=16777215");  // white
-  }
-  t.db.AddField("EINST", "SKR49Jahr", "int", "", "NULL");
-  if (t.db.ColumnAddedFlag()) {
-    t.db.Exec(Policy::kUnguarded, "UPDATE Einst SET SKR49Jahr=0");
-    // The journal amounts are rounded up to whole cents once more with the
-    // new chart year.
-    t.db.Exec(
-        Policy::kUnguarded,
-        "update f5bew4s set soll=ROUND(CEILING(Soll*100),0)/100,haben=ROUND(CEILING(Haben*100),"
-        "0)/100");
-    t.db.Exec(Policy::kUnguarded,
-              "update f5bew4sg set soll=ROUND(CEILING(Soll*100),0)/100,haben=ROUND(CEILING(Haben*"
-              "100),0)/100");
-  }
+  t.db.AllOrNothing([&] {
+    t.db.AddField("Einst", "PanelColorKlein", "int", "", "NULL");
+    if (t.db.ColumnAddedFlag()) {
+      t.db.Exec(Policy::kUnguarded, "UPDATE Einst SET PanelColorKlein=16777215");  // white
+    }
+  });
+  t.db.AllOrNothing([&] {
+    t.db.AddField("EINST", "SKR49Jahr", "int", "", "NULL");
+    if (t.db.ColumnAddedFlag()) {
+      t.db.Exec(Policy::kUnguarded, "UPDATE Einst SET SKR49Jahr=0");
+      // The journal amounts are rounded up to whole cents once more with the
+      // new chart year.
+      t.db.Exec(
+          Policy::kUnguarded,
+          "update f5bew4s set soll=ROUND(CEILING(Soll*100),0)/100,haben=ROUND(CEILING(Haben*100),"
+          "0)/100");
+      t.db.Exec(Policy::kUnguarded,
+                "update f5bew4sg set soll=ROUND(CEILING(Soll*100),0)/100,haben=ROUND(CEILING(Haben*"
+                "100),0)/100");
+    }
+  });
   // Normally already added, and filled, by the sports-list keys segment.
-  t.db.AddField("EINST", "SEPAVersion", "varchar", "(25)", "Null");
-  if (t.db.ColumnAddedFlag()) {
-    t.db.Exec(Policy::kUnguarded, "UPDATE EINST SET SEPAVersion='2.6'");
-  }
+  t.db.AllOrNothing([&] {
+    t.db.AddField("EINST", "SEPAVersion", "varchar", "(25)", "Null");
+    if (t.db.ColumnAddedFlag()) {
+      t.db.Exec(Policy::kUnguarded, "UPDATE EINST SET SEPAVersion='2.6'");
+    }
+  });
 
   t.db.AddField("mandstam", "Forderung", "varchar", "(150)", "NULL");
   t.db.AddField("mandstam", "Satzung", "varchar", "(150)", "NULL");
@@ -138,31 +155,43 @@ void NumberRangesDisplayAndLastIndexes(TenantContext& t) {
   t.db.AlterStringField("F5bew4", "TEXT", "Varchar", "(120)", "Null", "140");
   t.db.AlterStringField("F5bew4Tmp", "TEXT", "Varchar", "(120)", "Null", "140");
 
+  // The first run that brings the function to the system database copies
+  // its profit-and-loss lines to the tenants; the run makes the copy once
+  // every tenant has been migrated and has the tables. Until the copy is
+  // made, the mark table in the system database says that it is owed, so a
+  // run stopped before it leaves the copy to the next run.
+  const bool system_database = IsSystemDatabaseName(t.run.TenantListName());
   // Lines end with a bare line feed here.
   if (t.db.Select("SELECT * FROM Information_schema.Routines\n"
                   "WHERE Specific_schema = 'dbo'\n"
                   "AND specific_name = 'fnDays2NextBirthday'\n"
                   "AND Routine_Type = 'FUNCTION'\n")
           .Empty()) {
-    t.db.Exec(Policy::kWarning, Days2NextBirthdayText());
-    // The first run that brings the function to the system database copies
-    // its profit-and-loss lines to the tenants; the run makes the copy once
-    // every tenant has been migrated and has the tables.
-    if (IsSystemDatabaseName(t.run.TenantListName())) t.run.ScheduleGuvKeyCopy();
+    t.db.AllOrNothing([&] {
+      t.db.Exec(Policy::kWarning, Days2NextBirthdayText());
+      if (system_database) t.db.Exec(Policy::kUnguarded, kGuvCopyOwedMarkText);
+    });
+    if (system_database) t.run.ScheduleGuvKeyCopy();
+  } else if (system_database && !t.db.TableMissing(kGuvCopyOwedMark)) {
+    t.run.ScheduleGuvKeyCopy();
   }
 
   // Bookkeeping period and entry of imported bank turnovers.
   t.db.AddField("MgKontoUms", "FibuJahr", "smallint", "", "NULL");
   t.db.AddField("MgKontoUms", "FibuMonat", "smallint", "", "NULL");
   t.db.AddField("MgKontoUms", "FibuInterneNr", "int", "", "NULL");
-  t.db.AddField("MgUeberw", "LfdNrSammelU", "int", "", "NULL");
-  if (t.db.ColumnAddedFlag()) {
-    t.db.Exec(Policy::kUnguarded, "UPDATE MgUeberw SET LfdNrSammelU=LfdNr");
-  }
-  t.db.AddField("MgUeberw", "Art", "char", "(1)", "NULL");
-  if (t.db.ColumnAddedFlag()) {
-    t.db.Exec(Policy::kUnguarded, "UPDATE MgUeberw SET Art='E'");
-  }
+  t.db.AllOrNothing([&] {
+    t.db.AddField("MgUeberw", "LfdNrSammelU", "int", "", "NULL");
+    if (t.db.ColumnAddedFlag()) {
+      t.db.Exec(Policy::kUnguarded, "UPDATE MgUeberw SET LfdNrSammelU=LfdNr");
+    }
+  });
+  t.db.AllOrNothing([&] {
+    t.db.AddField("MgUeberw", "Art", "char", "(1)", "NULL");
+    if (t.db.ColumnAddedFlag()) {
+      t.db.Exec(Policy::kUnguarded, "UPDATE MgUeberw SET Art='E'");
+    }
+  });
 
   t.db.AddIndex("Adresse", "imandatsrefenz", "mandatsrefenz");
   t.db.AddIndex("MgSolln", "iMgSolln1", "AdrNr", "Jahr", "Monat", "Offen");

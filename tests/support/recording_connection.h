@@ -1,7 +1,8 @@
 // A decorator that writes every call on a real connection (usually the
 // simulated server's) into the transcript: "<name> execute <text>",
 // "<name> query <text>", "<name> insert <table>", and "<name> failed <text>"
-// after a call that failed.
+// after a call that failed. The statements that bracket a one-time group
+// (db/all_or_nothing.h) are written as "<name> transaction <text>".
 #pragma once
 
 #include "db/connection.h"
