@@ -15,8 +15,8 @@ void ScriptedConnection::Answer(std::string fragment, db::ResultSet result) {
   answers_.emplace_back(std::move(fragment), std::move(result));
 }
 
-void ScriptedConnection::Fail(std::string fragment, std::string text) {
-  failures_.emplace_back(std::move(fragment), std::move(text));
+void ScriptedConnection::Fail(std::string fragment, std::string text, std::string sql_state) {
+  failures_.emplace_back(std::move(fragment), db::Error(text, 0, std::move(sql_state)));
 }
 
 void ScriptedConnection::FailOpen(std::string database, std::string text) {
@@ -35,8 +35,8 @@ void ScriptedConnection::Open(const std::string& connection_text) {
 void ScriptedConnection::Close() { open_ = false; }
 
 void ScriptedConnection::MaybeFail(const std::string& text) {
-  for (const auto& [fragment, message] : failures_) {
-    if (text.find(fragment) != std::string::npos) throw db::Error(message);
+  for (const auto& [fragment, error] : failures_) {
+    if (text.find(fragment) != std::string::npos) throw error;
   }
 }
 

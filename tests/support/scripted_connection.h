@@ -25,8 +25,9 @@ class ScriptedConnection : public db::Connection {
   // Queries whose text contains `fragment` return `result`; the rule added
   // last wins.
   void Answer(std::string fragment, db::ResultSet result);
-  // Statements and queries whose text contains `fragment` fail with `text`.
-  void Fail(std::string fragment, std::string text);
+  // Statements and queries whose text contains `fragment` fail with `text`
+  // (and the ODBC state `sql_state`, such as "08S01" for a lost link).
+  void Fail(std::string fragment, std::string text, std::string sql_state = {});
   // Opening a connection to `database` fails with `text`.
   void FailOpen(std::string database, std::string text);
 
@@ -47,11 +48,12 @@ class ScriptedConnection : public db::Connection {
   bool open_ = false;
   std::string database_;
   std::vector<std::pair<std::string, db::ResultSet>> answers_;
-  std::vector<std::pair<std::string, std::string>> failures_;
+  std::vector<std::pair<std::string, db::Error>> failures_;
   std::map<std::string, std::string> open_failures_;
 };
 
 // A result set with one column and the given rows (nullopt for NULL).
-db::ResultSet Column(const std::string& name, const std::vector<std::optional<std::string>>& values);
+db::ResultSet Column(const std::string& name,
+                     const std::vector<std::optional<std::string>>& values);
 
 }  // namespace quelor::testing
