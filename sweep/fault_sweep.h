@@ -59,7 +59,8 @@ struct Verdict {
   RunRecord resumed;
   // Tables or databases in which the resumed state differs from both the
   // state after one and after two uninterrupted runs ("QUELOR_A.Adresse:
-  // rows differ"); compared only when the faulted run stopped.
+  // rows differ"); compared only when the faulted run stopped, and for a
+  // refusal only when the refused statement itself stopped it.
   std::vector<std::string> differences;
   // What broke a rule, empty when the point passed.
   std::vector<std::string> problems;
