@@ -358,8 +358,11 @@ TEST_F(ClientSessionTest, TransactionChangesAreAnnouncedAndEndWithTheClient) {
   const auto envchange = [&](std::uint8_t type) {
     Bytes token = {0xE3, 0x0B, 0x00, type};
     const Bytes empty = {0x00};
-    Bytes value = {0x08};
-    value.insert(value.end(), descriptor.begin(), descriptor.end());
+    const Bytes value = [&] {
+      Bytes bytes = {0x08};
+      bytes.insert(bytes.end(), descriptor.begin(), descriptor.end());
+      return bytes;
+    }();
     for (const Bytes* part : type == 8 ? std::vector{&value, &empty} : std::vector{&empty, &value})
       token.insert(token.end(), part->begin(), part->end());
     return token;
