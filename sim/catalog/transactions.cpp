@@ -15,7 +15,8 @@ namespace {
 // in their places, created ones left out. Objects that other sessions added
 // meanwhile stay, after the others.
 template <class T>
-std::vector<const T*> CommittedOrder(const std::vector<const T*>& current, const ObjectJournal<T>& journal) {
+std::vector<const T*> CommittedOrder(const std::vector<const T*>& current,
+                                     const ObjectJournal<T>& journal) {
   if (!journal.started) return current;
   std::unordered_set<const T*> present(current.begin(), current.end());
   std::unordered_set<const T*> ordered(journal.order.begin(), journal.order.end());
@@ -63,11 +64,13 @@ void FixUpRestoredTables(ObjectJournal<Table>& journal) {
   for (auto& [original, copy] : journal.saved) {
     int position = copy->IdentityColumn();
     if (position >= 0) {
-      int reached_at = original->ColumnIndex(copy->columns[static_cast<std::size_t>(position)].name);
+      int reached_at =
+          original->ColumnIndex(copy->columns[static_cast<std::size_t>(position)].name);
       if (reached_at >= 0) {
         const Column& reached = original->columns[static_cast<std::size_t>(reached_at)];
         if (reached.identity && reached.identity->current) {
-          copy->columns[static_cast<std::size_t>(position)].identity->current = reached.identity->current;
+          copy->columns[static_cast<std::size_t>(position)].identity->current =
+              reached.identity->current;
         }
       }
     }
@@ -83,7 +86,8 @@ void StartJournal(ObjectJournal<T>& journal, const std::vector<std::unique_ptr<T
 }
 
 template <class T>
-void SaveFirst(ObjectJournal<T>& journal, const std::vector<std::unique_ptr<T>>& live, const T& object) {
+void SaveFirst(ObjectJournal<T>& journal, const std::vector<std::unique_ptr<T>>& live,
+               const T& object) {
   StartJournal(journal, live);
   if (journal.created.contains(&object) || journal.saved.contains(&object)) return;
   // Created by another session after the journal started: it goes back last.
@@ -135,17 +139,21 @@ void Transactions::WithCommittedState(const std::function<void()>& action) {
   std::map<Database*, std::pair<std::vector<const Table*>, std::vector<const Function*>>> views;
   for (const auto& [session, transaction] : open_) {
     for (const auto& [database, journal] : transaction.journals) {
-      auto [view, added] = views.try_emplace(database, Pointers(database->tables_), Pointers(database->functions_));
+      auto [view, added] =
+          views.try_emplace(database, Pointers(database->tables_), Pointers(database->functions_));
       view->second.first = CommittedOrder(view->second.first, journal.tables);
       view->second.second = CommittedOrder(view->second.second, journal.functions);
     }
   }
-  std::map<Database*, std::pair<std::vector<std::unique_ptr<Table>>, std::vector<std::unique_ptr<Function>>>> aside;
+  std::map<Database*,
+           std::pair<std::vector<std::unique_ptr<Table>>, std::vector<std::unique_ptr<Function>>>>
+      aside;
   for (auto& [database, view] : views) {
     std::vector<std::unique_ptr<Table>> tables;
     for (const Table* table : view.first) tables.push_back(std::make_unique<Table>(*table));
     std::vector<std::unique_ptr<Function>> functions;
-    for (const Function* function : view.second) functions.push_back(std::make_unique<Function>(*function));
+    for (const Function* function : view.second)
+      functions.push_back(std::make_unique<Function>(*function));
     aside[database] = {std::exchange(database->tables_, std::move(tables)),
                        std::exchange(database->functions_, std::move(functions))};
     database->Reindex();
@@ -183,6 +191,8 @@ void Transactions::Created(std::uint64_t session, Database& database, Table& tab
   DatabaseJournal* journal = JournalFor(session, database);
   if (journal == nullptr) return;
   StartJournal(journal->tables, database.tables_);
+  // It is in the database already: the journal may have started just now.
+  std::erase(journal->tables.order, &table);
   journal->tables.created.insert(&table);
   journal->schema_changed = true;
 }
@@ -211,11 +221,13 @@ void Transactions::Created(std::uint64_t session, Database& database, Function& 
   DatabaseJournal* journal = JournalFor(session, database);
   if (journal == nullptr) return;
   StartJournal(journal->functions, database.functions_);
+  std::erase(journal->functions.order, &function);
   journal->functions.created.insert(&function);
   journal->schema_changed = true;
 }
 
-void Transactions::DropFunction(std::uint64_t session, Database& database, std::string_view function_name) {
+void Transactions::DropFunction(std::uint64_t session, Database& database,
+                                std::string_view function_name) {
   Function* function = database.FindFunction(function_name);
   if (function == nullptr) return;
   DatabaseJournal* journal = JournalFor(session, database);
@@ -228,13 +240,15 @@ void Transactions::DropFunction(std::uint64_t session, Database& database, std::
   journal->functions.dropped.push_back(database.ReleaseFunction(function_name));
 }
 
-void Transactions::CheckAccess(std::uint64_t session, const Database& database, const Table& table) const {
+void Transactions::CheckAccess(std::uint64_t session, const Database& database,
+                               const Table& table) const {
   for (const auto& [owner, transaction] : open_) {
     if (owner == session) continue;
     auto journal = transaction.journals.find(const_cast<Database*>(&database));
     if (journal != transaction.journals.end() && journal->second.tables.Changed(&table)) {
-      RaiseUnsupported("dbo." + table.name + " in " + database.name() +
-                       " is changed by another session's open transaction; the real server would wait for it");
+      RaiseUnsupported(
+          "dbo." + table.name + " in " + database.name() +
+          " is changed by another session's open transaction; the real server would wait for it");
     }
   }
 }
@@ -244,8 +258,9 @@ void Transactions::CheckCatalogAccess(std::uint64_t session, const Database& dat
     if (owner == session) continue;
     auto journal = transaction.journals.find(const_cast<Database*>(&database));
     if (journal != transaction.journals.end() && journal->second.schema_changed) {
-      RaiseUnsupported("the catalogue of " + database.name() +
-                       " is changed by another session's open transaction; the real server would wait for it");
+      RaiseUnsupported(
+          "the catalogue of " + database.name() +
+          " is changed by another session's open transaction; the real server would wait for it");
     }
   }
 }
