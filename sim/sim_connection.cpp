@@ -109,8 +109,14 @@ std::string Bracketed(const std::string& name) {
 
 std::optional<std::string> FieldText(const Value& value) { return value.ToText(); }
 
-void SimConnection::Open(const std::string& connection_text) {
+void SimConnection::EndSession() {
+  if (session_.id != 0) server_.app_locks().ReleaseSession(session_.id);
+  session_.id = 0;
   open_ = false;
+}
+
+void SimConnection::Open(const std::string& connection_text) {
+  EndSession();
   ConnectionItems items = ParseConnectionText(connection_text);
   if (!items.provider.empty() && !IsSqlServerProvider(items.provider)) {
     throw db::Error("The provider '" + items.provider +
@@ -136,6 +142,7 @@ void SimConnection::Open(const std::string& connection_text) {
   session_ = Session{};
   session_.server = &server_;
   session_.database = database->name();
+  session_.id = server_.NextSessionId();
   open_ = true;
 }
 

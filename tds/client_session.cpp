@@ -33,6 +33,12 @@ void WriteDatabaseChange(WireWriter& out, const std::string& database,
 
 }  // namespace
 
+ClientSession::~ClientSession() {
+  if (session_.id == 0) return;
+  std::lock_guard lock(server_mutex_);
+  server_.app_locks().ReleaseSession(session_.id);
+}
+
 Reply ClientSession::Frame(const WireWriter& tokens, bool close) const {
   return Reply{FramePackets(PacketType::kTabularResult, tokens.bytes(), packet_size_, spid_),
                close};
@@ -101,6 +107,10 @@ Reply ClientSession::Login(const Message& message) {
   session_ = sim::Session{};
   session_.server = &server_;
   session_.database = database;
+  {
+    std::lock_guard lock(server_mutex_);
+    session_.id = server_.NextSessionId();
+  }
 
   if (login.packet_size >= kMinimumPacketSize && login.packet_size <= kMaximumPacketSize)
     packet_size_ = login.packet_size;

@@ -26,6 +26,10 @@ class ClientSession {
   // `server_mutex` guards `server`, which other clients share.
   ClientSession(sim::Server& server, std::mutex& server_mutex, std::uint16_t spid)
       : server_(server), server_mutex_(server_mutex), spid_(spid) {}
+  ClientSession(const ClientSession&) = delete;
+  ClientSession& operator=(const ClientSession&) = delete;
+  // The client is gone (also without a word): its application locks go.
+  ~ClientSession();
 
   // Throws ProtocolError for a message that breaks the protocol.
   Reply Handle(const Message& message);

@@ -11,6 +11,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "sim/app_locks.h"
 #include "sim/case_insensitive_map.h"
 #include "sim/value.h"
 
@@ -192,12 +193,20 @@ class Server {
 
   std::int64_t NextObjectId() { return next_object_id_ += 16; }
 
+  // A number for a new session (connection), never 0 and never given twice.
+  std::uint64_t NextSessionId() { return ++last_session_id_; }
+  // The application locks the sessions hold; not part of a snapshot, as
+  // sessions do not outlive the server.
+  AppLockTable& app_locks() { return app_locks_; }
+
  private:
   std::vector<std::unique_ptr<Database>> databases_;
   CaseInsensitiveMap<Database*> database_index_;
   std::vector<std::pair<std::string, std::string>> logins_;
   bool integrated_security_ = true;
   std::int64_t next_object_id_ = 245575909;
+  std::uint64_t last_session_id_ = 0;
+  AppLockTable app_locks_;
 };
 
 }  // namespace quelor::sim

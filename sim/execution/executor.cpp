@@ -266,6 +266,7 @@ Executor::Flow Executor::Run(const parser::Statement& statement, BatchResult& re
             }
             return Flow::kNormal;
           },
+          [&](const parser::Execute& node) { RunExecute(node); return Flow::kNormal; },
           [&](const parser::Break&) { return Flow::kBreak; },
           [&](const parser::Continue&) { return Flow::kContinue; },
       },

@@ -2,6 +2,7 @@
 // format and language, and the one table whose IDENTITY_INSERT is ON.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -14,6 +15,9 @@ class Server;
 
 struct Session {
   Server* server = nullptr;
+  // Names the session to the server's application locks; 0 until one is
+  // given (at the login, or at the first lock).
+  std::uint64_t id = 0;
   std::string database = "master";
   // An English login reads numeric dates month first.
   DateFormat date_format = DateFormat::kMdy;
