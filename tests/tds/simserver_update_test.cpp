@@ -194,7 +194,8 @@ TEST_F(SimServerUpdate, OfTwoRunsStartedAtOnceOnlyOneMigrates) {
 // a machine that goes down: the run stops with the stop box, reports no
 // success and ends with exit status 1.
 TEST_F(SimServerUpdate, AServerThatGoesAwayMidTenantStopsTheRun) {
-  const WireRun run = RunOverTheWire(dir_ / "wire.json", "demo", {"--go-away-after", "3500"});
+  // Request 3501: the run lock's statement is one of the requests before it.
+  const WireRun run = RunOverTheWire(dir_ / "wire.json", "demo", {"--go-away-after", "3501"});
   EXPECT_EQ(run.server_exit, 3) << "the server went away";
   EXPECT_EQ(run.client_exit, 1) << run.output;
   EXPECT_NE(run.output.find("caption: QUELOR_TSV_Musterstadt/"), std::string::npos) << run.output;
