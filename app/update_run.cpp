@@ -28,6 +28,7 @@ UpdateRun::UpdateRun(RunDependencies deps)
       read_ini_(std::move(deps.read_ini)),
       catalogue_steps_(std::move(deps.catalogue_steps)),
       shortcuts_(deps.shortcuts),
+      lock_(deps.lock),
       bank_code_directory_(std::move(deps.bank_code_directory)),
       gauge_(deps.view),
       toolkit_(working_, current_database_, *this) {}
@@ -38,19 +39,73 @@ RunOutcome UpdateRun::Start() {
   view_.SetCaption(std::string(kApplicationTitle));
   try {
     RunToEnd();
-    outcome_ = RunOutcome::kFinished;
   } catch (const std::exception& e) {
+    // The next run need not wait while the stop box is open.
+    ReleaseRunLock();
     // The stop box must not sit under a busy cursor left by the failed step.
     view_.SetBusyCursor(false);
     view_.ShowDialog(DialogKind::kStop, std::string(kApplicationTitle), StopBoxText(e.what()));
   }
+  ReleaseRunLock();
   return outcome_;
+}
+
+int ExitStatusOf(RunOutcome outcome) {
+  switch (outcome) {
+    case RunOutcome::kFinished:
+      return 0;
+    case RunOutcome::kServerBusy:
+      return 3;
+    default:
+      return 1;
+  }
+}
+
+bool UpdateRun::TakeRunLock() {
+  if (lock_ == nullptr) return true;
+  try {
+    lock_->Close();
+    lock_->Open(config::CatalogueConnectionText(settings_, kSystemDatabase));
+  } catch (const std::exception&) {
+    return true;
+  }
+  switch (app::TakeRunLock(*lock_)) {
+    case RunLockResult::kHeld:
+      lock_held_ = true;
+      return true;
+    case RunLockResult::kTaken:
+      return false;
+    case RunLockResult::kRefused:
+      return true;
+  }
+  return true;
+}
+
+void UpdateRun::ReleaseRunLock() {
+  if (lock_ == nullptr || !lock_->IsOpen()) return;
+  if (lock_held_) {
+    lock_held_ = false;
+    try {
+      lock_->Execute(std::string(kRunLockReleaseStatement));
+    } catch (const std::exception&) {
+      // Closing the session below gives the lock back all the same.
+    }
+  }
+  lock_->Close();
 }
 
 void UpdateRun::RunToEnd() {
   view_.ProcessMessages();
   pConn(std::string(kSystemDatabase));
   const db::ResultSet tenants = catalogue_.Query(std::string(kTenantListQuery));
+  // Nothing has been changed so far; from here on only one run per server.
+  if (!TakeRunLock()) {
+    ReleaseRunLock();
+    outcome_ = RunOutcome::kServerBusy;
+    view_.ShowDialog(DialogKind::kStop, std::string(kApplicationTitle),
+                     std::string(kRunLockTakenText));
+    return;
+  }
   for (std::size_t row = 0; row < tenants.RecordCount(); ++row) {
     tenant_list_name_ = tenants.AsText(row, "name");
     view_.SetCaption(tenant_list_name_ + "/" + std::string(kApplicationTitle));
@@ -72,6 +127,7 @@ void UpdateRun::RunToEnd() {
   view_.SetCaption(std::string(kApplicationTitle));
   view_.ShowDialog(DialogKind::kInformation, "Informationen", std::string(kSuccessText));
   gauge_.Set(0);
+  outcome_ = RunOutcome::kFinished;
 }
 
 void UpdateRun::Connect(db::ReopeningConnection& connection, const std::string& name,
@@ -109,9 +165,7 @@ void UpdateRun::MigrateTenant() {
   gauge_.Set(0);
 }
 
-db::ResultSet UpdateRun::QueryCatalogue(const std::string& text) {
-  return catalogue_.Query(text);
-}
+db::ResultSet UpdateRun::QueryCatalogue(const std::string& text) { return catalogue_.Query(text); }
 
 void UpdateRun::SetCaption(const std::string& caption) { view_.SetCaption(caption); }
 

@@ -13,6 +13,7 @@
 #include <string>
 
 #include "app/gauge.h"
+#include "app/run_lock.h"
 #include "app/run_view.h"
 #include "config/connection_settings.h"
 #include "db/connection.h"
@@ -38,9 +39,14 @@ inline constexpr std::string_view kSuccessText = "UPDATE erfolgreich ausgeführt
 
 enum class RunOutcome {
   kNotStarted,
-  kFinished,  // the success dialog was confirmed; the window closes
-  kStopped,   // a failure ended the run; the window stays open
+  kFinished,    // the success dialog was confirmed; the window closes
+  kStopped,     // a failure ended the run; the window stays open
+  kServerBusy,  // another run holds the server: nothing was changed; the window stays open
 };
+
+// The program's exit status for the way the run ended: 0 finished, 3 another
+// run held the server, 1 otherwise.
+int ExitStatusOf(RunOutcome outcome);
 
 // The stop box's text: the failure text with a full stop appended when it is
 // not empty and its last character has a code above that of the full stop.
@@ -62,6 +68,9 @@ struct RunDependencies {
   // A bank code directory file the user placed beside the program; empty: the
   // one compiled in is loaded.
   std::string bank_code_directory = {};
+  // The connection that holds the run lock (run_lock.h) from before the
+  // first change to the end of the run; none (nullptr) runs without it.
+  db::Connection* lock = nullptr;
 };
 
 class UpdateRun : private db::StepFeedback,
@@ -104,6 +113,12 @@ class UpdateRun : private db::StepFeedback,
   std::string_view BankCodeDirectory() const override;
 
   void RunToEnd();
+  // Opens the lock connection on the system database and takes the run lock;
+  // false when another run holds it. A lock connection that cannot be opened,
+  // or a server that refuses the lock statement, lets the run go on without.
+  bool TakeRunLock();
+  // Gives the run lock back and ends its session.
+  void ReleaseRunLock();
   void Connect(db::ReopeningConnection& connection, const std::string& name,
                std::string (*build_text)(const config::ConnectionSettings&, std::string_view));
 
@@ -113,6 +128,8 @@ class UpdateRun : private db::StepFeedback,
   std::function<config::IniFile()> read_ini_;
   std::function<void(migration::TenantContext&)> catalogue_steps_;
   platform::Shortcuts* shortcuts_;
+  db::Connection* lock_;
+  bool lock_held_ = false;
 
   config::ConnectionSettings settings_;
   std::string current_database_;

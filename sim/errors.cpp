@@ -29,6 +29,9 @@ constexpr Entry kMessages[] = {
     {110, 15,
      "There are fewer columns in the INSERT statement than values specified in the VALUES clause. The number of values "
      "in the VALUES clause must match the number of columns specified in the INSERT statement."},
+    {119, 15,
+     "Must pass parameter number %d and subsequent parameters as '@name = value'. After the form '@name = value' has "
+     "been used, all subsequent parameters must be passed in the form '@name = value'."},
     {120, 15,
      "The select list for the INSERT statement contains fewer items than the insert list. The number of SELECT values "
      "must match the number of INSERT columns."},
@@ -50,6 +53,7 @@ constexpr Entry kMessages[] = {
     {205, 16,
      "All queries combined using a UNION, INTERSECT or EXCEPT operator must have an equal number of expressions in "
      "their target lists."},
+    {201, 16, "Procedure or function '%.*ls' expects parameter '%.*ls', which was not supplied."},
     {207, 16, "Invalid column name '%.*ls'."},
     {208, 16, "Invalid object name '%.*ls'."},
     {209, 16, "Ambiguous column name '%.*ls'."},
@@ -85,6 +89,10 @@ constexpr Entry kMessages[] = {
      "the index name '%.*ls'. The duplicate key value is %ls."},
     {1007, 15, "The number '%.*ls' is out of the range for numeric representation (maximum precision 38)."},
     {1088, 16, "Cannot find the object \"%.*ls\" because it does not exist or you do not have permissions."},
+    {1223, 16,
+     "Cannot release the application lock (Database Principal: '%.*ls', Resource: '%.*ls') because it is not "
+     "currently held."},
+    {1224, 16, "An invalid application lock resource was passed to %ls."},
     {1750, 16, "Could not create constraint or index. See previous errors."},
     {1752, 16, "Column '%.*ls' in table '%.*ls' is invalid for creating a default constraint."},
     {1767, 16, "Foreign key '%.*ls' references invalid table '%.*ls'."},
@@ -151,7 +159,9 @@ constexpr Entry kMessages[] = {
     {8115, 16, "Arithmetic overflow error converting %ls to data type %ls."},
     {8117, 16, "Operand data type %ls is invalid for %ls operator."},
     {8134, 16, "Divide by zero error encountered."},
+    {8143, 16, "Parameter '%.*ls' was supplied multiple times."},
     {8144, 16, "Procedure or function %.*ls has too many arguments specified."},
+    {8145, 16, "%.*ls is not a parameter for procedure %.*ls."},
     {8155, 16, "No column name was specified for column %d of '%.*ls'."},
     {8152, 16, "String or binary data would be truncated."},
     {8169, 16, "Conversion failed when converting from a character string to uniqueidentifier."},
@@ -203,7 +213,7 @@ std::string Fill(std::string_view format, const std::vector<std::string>& args) 
 // statement and the batch goes on.
 ErrorScope ScopeOf(int number) {
   static constexpr int kBatchEnding[] = {
-      102, 104, 105, 108,  1007,  109,  110,  120,  121,  131,  134,  137,  155,  156,  174,  189,  195,  205,
+      102, 104, 105, 108,  119,  1007,  109,  110,  120,  121,  131,  134,  137,  155,  156,  174,  189,  195,  205,
       207, 208, 209, 213,  215,  216,  241,  242,  245,  263,  264,  313,  402,  529,  911,  2715, 4104,
       4121, 8101, 8114, 8144, 8155, 8169, 50000};
   for (int batch_ending : kBatchEnding) {

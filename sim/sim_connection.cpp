@@ -112,6 +112,7 @@ std::optional<std::string> FieldText(const Value& value) { return value.ToText()
 
 void SimConnection::EndSession() {
   if (open_) server_.transactions().Rollback(session_.id);
+  server_.app_locks().ReleaseSession(session_.id);
   open_ = false;
 }
 

@@ -18,8 +18,9 @@ namespace quelor::sim {
 class SimConnection : public db::Connection {
  public:
   explicit SimConnection(Server& server) : server_(server) {}
-  // Ends the session: its open transaction is rolled back, as the real
-  // server does when a connection ends.
+  // Ends the session: its open transaction is rolled back and its
+  // application locks are given back, as the real server does when a
+  // connection ends.
   ~SimConnection() override { EndSession(); }
   SimConnection(const SimConnection&) = delete;
   SimConnection& operator=(const SimConnection&) = delete;

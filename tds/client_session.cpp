@@ -35,9 +35,9 @@ void WriteDatabaseChange(WireWriter& out, const std::string& database,
 }  // namespace
 
 ClientSession::~ClientSession() {
-  if (!logged_in_) return;
   std::lock_guard lock(server_mutex_);
   server_.transactions().Rollback(session_.id);
+  server_.app_locks().ReleaseSession(session_.id);
 }
 
 Reply ClientSession::Frame(const WireWriter& tokens, bool close) const {

@@ -26,8 +26,8 @@ class ClientSession {
   // `server_mutex` guards `server`, which other clients share.
   ClientSession(sim::Server& server, std::mutex& server_mutex, std::uint16_t spid)
       : server_(server), server_mutex_(server_mutex), spid_(spid) {}
-  // The client is gone: its open transaction is rolled back, as the real
-  // server does when a connection ends.
+  // The client is gone (also without a word): its open transaction is rolled
+  // back and its application locks go, as the real server does.
   ~ClientSession();
   ClientSession(const ClientSession&) = delete;
   ClientSession& operator=(const ClientSession&) = delete;

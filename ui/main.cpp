@@ -105,21 +105,27 @@ int main(int argc, char** argv) {
     }
   }
 
-  std::unique_ptr<db::Connection> catalogue, working;
+  // The third connection only holds the run lock: the catalogue connection is
+  // reopened during the run, which would end a session-owned lock.
+  std::unique_ptr<db::Connection> catalogue, working, lock;
   if (demo_server) {
     catalogue = std::make_unique<sim::SimConnection>(*demo_server);
     working = std::make_unique<sim::SimConnection>(*demo_server);
+    lock = std::make_unique<sim::SimConnection>(*demo_server);
   } else {
     catalogue = db::MakeOdbcConnection();
     working = db::MakeOdbcConnection();
+    lock = db::MakeOdbcConnection();
   }
-  std::unique_ptr<db::Connection> traced_catalogue, traced_working;
+  std::unique_ptr<db::Connection> traced_catalogue, traced_working, traced_lock;
   if (trace_file.is_open()) {
     traced_catalogue = std::make_unique<db::TraceConnection>(*catalogue, trace_file, "catalogue");
     traced_working = std::make_unique<db::TraceConnection>(*working, trace_file, "working");
+    traced_lock = std::make_unique<db::TraceConnection>(*lock, trace_file, "lock");
   }
   db::CountingConnection counted_catalogue(traced_catalogue ? *traced_catalogue : *catalogue);
   db::CountingConnection counted_working(traced_working ? *traced_working : *working);
+  db::CountingConnection counted_lock(traced_lock ? *traced_lock : *lock);
 
   // Every front-end's view is wrapped so the summary can count the dialogs.
   std::unique_ptr<ui::DialogCountingView> counting_view;
@@ -130,11 +136,12 @@ int main(int argc, char** argv) {
     counting_view = std::make_unique<ui::DialogCountingView>(view);
     return std::make_unique<app::UpdateRun>(app::RunDependencies{
         counted_catalogue, counted_working, *counting_view, read_ini,
-        migration::RunCatalogue, refreshed_shortcuts, bank_code_directory});
+        migration::RunCatalogue, refreshed_shortcuts, bank_code_directory, &counted_lock});
   };
   auto print_summary = [&] {
     std::cout << ui::SummaryLine(static_cast<long>(counted_working.databases().size()),
-                                 counted_catalogue.statements() + counted_working.statements(),
+                                 counted_catalogue.statements() + counted_working.statements() +
+                                     counted_lock.statements(),
                                  counting_view ? counting_view->dialogs() : 0)
               << std::endl;
   };
@@ -156,7 +163,7 @@ int main(int argc, char** argv) {
     const app::RunOutcome outcome = make_run(console)->Start();
     print_summary();
     const bool saved = save_state();
-    return outcome == app::RunOutcome::kFinished && saved ? 0 : 1;
+    return saved ? app::ExitStatusOf(outcome) : 1;
   }
   const int status = ui::RunInWindow(argc, argv, make_run);
   print_summary();

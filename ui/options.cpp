@@ -44,8 +44,7 @@ std::string UsageText() {
          "\n"
          "  --console     run without a window (chosen automatically without a display):\n"
          "                dialogs are written to standard error and confirmed at once,\n"
-         "                the gauge to standard output; exit status 0 when the run\n"
-         "                finished, 1 when a failure stopped it\n"
+         "                the gauge to standard output\n"
          "  --ini FILE    read the connection settings from FILE instead of\n"
          "                SysDBAdo.INI beside the executable\n"
          "  --demo        run against a built-in simulated server holding the system\n"
@@ -56,7 +55,11 @@ std::string UsageText() {
          "  --trace FILE  write every statement sent, with its database, outcome and\n"
          "                duration, to FILE (passwords are never written)\n"
          "  --help        show this text\n"
-         "  --version     show the version\n";
+         "  --version     show the version\n"
+         "\n"
+         "Exit status (window and console): 0 when the run finished, 1 when a failure\n"
+         "stopped it, 2 for a bad command line, 3 when another update was already\n"
+         "running on the server (nothing was changed).\n";
 }
 
 }  // namespace quelor::ui

@@ -11,6 +11,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "sim/app_locks.h"
 #include "sim/case_insensitive_map.h"
 #include "sim/value.h"
 
@@ -207,6 +208,9 @@ class Server {
   // The open transactions of all sessions.
   Transactions& transactions() { return *transactions_; }
   const Transactions& transactions() const { return *transactions_; }
+  // The application locks the sessions hold; not part of a snapshot, as
+  // sessions do not outlive the server.
+  AppLockTable& app_locks() { return app_locks_; }
 
  private:
   std::unique_ptr<Transactions> transactions_;
@@ -215,6 +219,7 @@ class Server {
   std::vector<std::pair<std::string, std::string>> logins_;
   bool integrated_security_ = true;
   std::int64_t next_object_id_ = 245575909;
+  AppLockTable app_locks_;
 };
 
 }  // namespace quelor::sim

@@ -274,6 +274,7 @@ Executor::Flow Executor::Run(const parser::Statement& statement, BatchResult& re
             if (session_.server->transactions().Count(session_.id) > 0) Raise(226, {node.statement});
             RaiseUnsupported(node.statement);
           },
+          [&](const parser::Execute& node) { RunExecute(node); return Flow::kNormal; },
           [&](const parser::Break&) { return Flow::kBreak; },
           [&](const parser::Continue&) { return Flow::kContinue; },
       },

@@ -157,6 +157,11 @@ class Executor {
   void DropColumns(Database& database, Table& table, const std::vector<std::string>& names);
   void DropConstraints(Database& database, Table& table, const std::vector<std::string>& names);
 
+  // ---- application locks (app_lock_procedures.cpp) ----
+  // sp_getapplock and sp_releaseapplock; the return status goes into the
+  // call's status variable, also when the call then raises its error.
+  void RunExecute(const parser::Execute& call);
+
   // ---- session settings and transactions ----
   void RunSetOption(const parser::SetOption& option);
   void RunTransactionControl(const parser::TransactionControl& control, BatchResult& result);

@@ -282,6 +282,19 @@ struct NoEffect {
   std::optional<ObjectName> on_object;  // GRANT/DENY/REVOKE ... ON: must exist
 };
 
+// EXEC [@status =] procedure [@name =] value, ...: only the application
+// lock procedures get this far; the parser refuses every other call.
+struct ProcedureArgument {
+  std::string name;  // "@Resource", or empty for a positional argument
+  ExprPtr value;
+};
+
+struct Execute {
+  std::string status_variable;  // receives the return status; may be empty
+  ObjectName procedure;
+  std::vector<ProcedureArgument> arguments;
+};
+
 struct Break {};
 struct Continue {};
 
@@ -299,8 +312,8 @@ struct DatabaseStatement {
 
 struct Statement {
   std::variant<CreateTable, AlterTable, DropTable, CreateIndex, DropIndex, CreateFunction, DropFunction, Insert,
-               Update, Delete, Select, SetOption, Declare, SetVariable, If, While, Block, Return, Use, NoEffect, Break,
-               Continue, TransactionControl, DatabaseStatement>
+               Update, Delete, Select, SetOption, Declare, SetVariable, If, While, Block, Return, Use, NoEffect, Execute,
+               Break, Continue, TransactionControl, DatabaseStatement>
       node;
 };
 

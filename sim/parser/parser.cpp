@@ -241,6 +241,7 @@ class Parser {
       SkipTransactionName();
       return Make(TransactionControl{commit ? TransactionControl::Kind::kCommit : TransactionControl::Kind::kRollback});
     }
+    if (IsWord("EXEC") || IsWord("EXECUTE")) return ParseExecute();
     if (IsWord("BREAK")) {
       Next();
       return Make(Break{});
@@ -302,6 +303,38 @@ class Parser {
       Next();
     }
     return Make(std::move(statement));
+  }
+
+  // The application lock procedures, by name alone or with the schema dbo or
+  // sys; every other EXECUTE (other procedures, dynamic SQL) is refused.
+  static bool IsAppLockProcedure(const ObjectName& name) {
+    if (!name.database.empty()) return false;
+    if (!name.schema.empty() && !EqualsIgnoreCase(name.schema, "dbo") && !EqualsIgnoreCase(name.schema, "sys")) return false;
+    return EqualsIgnoreCase(name.name, "sp_getapplock") || EqualsIgnoreCase(name.name, "sp_releaseapplock");
+  }
+
+  StatementPtr ParseExecute() {
+    Next();
+    Execute call;
+    if (Peek().kind == TokenKind::kVariable && IsSymbol("=", 1)) {
+      call.status_variable = Next().text;
+      Next();
+    }
+    if (!IsIdentifierToken()) Unsupported("EXECUTE statement");
+    call.procedure = ParseObjectName();
+    if (!IsAppLockProcedure(call.procedure)) Unsupported("EXECUTE statement");
+    if (AtEnd() || IsSymbol(";") || StartsStatement()) return Make(std::move(call));
+    do {
+      ProcedureArgument argument;
+      if (Peek().kind == TokenKind::kVariable && IsSymbol("=", 1)) {
+        argument.name = Next().text;
+        Next();
+      }
+      argument.value = ParseExpr();
+      if (IsWord("OUTPUT") || IsWord("OUT")) Unsupported("OUTPUT argument of a procedure");
+      call.arguments.push_back(std::move(argument));
+    } while (AcceptSymbol(","));
+    return Make(std::move(call));
   }
 
   StatementPtr ParseIf() {

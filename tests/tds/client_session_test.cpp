@@ -387,3 +387,28 @@ TEST_F(ClientSessionTest, TransactionChangesAreAnnouncedAndEndWithTheClient) {
 
 }  // namespace
 }  // namespace quelor::tds
+
+namespace quelor::tds {
+namespace {
+
+// A client that goes away, with or without a word, gives back its locks.
+TEST_F(ClientSessionTest, AClientsApplicationLocksEndWithIt) {
+  const sim::AppLockName name{"QUELORTMP1", "PUBLIC", "quelor-update"};
+  const std::string take =
+      "DECLARE @r int; EXEC @r = sp_getapplock @Resource = 'quelor-update', @LockMode = "
+      "'Exclusive', @LockOwner = 'Session', @LockTimeout = 0; SELECT @r";
+  auto first = std::make_unique<ClientSession>(server_, mutex_, 51);
+  ClientSession second(server_, mutex_, 52);
+  for (ClientSession* session : {first.get(), &second}) {
+    session->Handle(Message{0x10, Login("quelor", "demo", "QUELORTMP1")});
+    session->Handle(Message{0x01, Utf16LeFromUtf8(take)});
+  }
+  EXPECT_EQ(server_.app_locks().Count(first->session().id, name), 1);
+  EXPECT_EQ(server_.app_locks().Count(second.session().id, name), 0);  // it got -1
+  first.reset();
+  second.Handle(Message{0x01, Utf16LeFromUtf8(take)});
+  EXPECT_EQ(server_.app_locks().Count(second.session().id, name), 1);
+}
+
+}  // namespace
+}  // namespace quelor::tds

@@ -16,7 +16,7 @@ void AttachRun(MainWindow& window, app::UpdateRun& run) {
 }
 
 int ExitStatus(const app::UpdateRun& run) {
-  return run.outcome() == app::RunOutcome::kFinished ? 0 : 1;
+  return app::ExitStatusOf(run.outcome());
 }
 
 int RunInWindow(int& argc, char** argv, const RunFactory& make_run) {

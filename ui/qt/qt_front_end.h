@@ -16,7 +16,8 @@ using RunFactory = std::function<std::unique_ptr<app::UpdateRun>(app::RunView&)>
 
 // Creates the application and the window, starts the run at the first
 // activation and processes window messages until the window is closed.
-// Returns the exit status: 0 when the run finished, 1 when it was stopped.
+// Returns the exit status: 0 when the run finished, 3 when another run held
+// the server, 1 when it was stopped.
 int RunInWindow(int& argc, char** argv, const RunFactory& make_run);
 
 // Ties `run` to `window`: at the window's first activation the banner of the
@@ -25,7 +26,8 @@ int RunInWindow(int& argc, char** argv, const RunFactory& make_run);
 // Both must outlive the window's event processing.
 void AttachRun(MainWindow& window, app::UpdateRun& run);
 
-// The exit status for the way `run` ended: 0 finished, 1 otherwise.
+// The exit status for the way `run` ended: 0 finished, 3 another run held the
+// server, 1 otherwise.
 int ExitStatus(const app::UpdateRun& run);
 
 }  // namespace quelor::ui

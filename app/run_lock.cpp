@@ -1,0 +1,21 @@
+#include "app/run_lock.h"
+
+#include <string>
+
+#include "db/error.h"
+
+namespace quelor::app {
+
+RunLockResult TakeRunLock(db::Connection& lock) {
+  std::optional<std::int64_t> status;
+  try {
+    const db::ResultSet result = lock.Query(std::string(kRunLockStatement));
+    if (result.RecordCount() == 1) status = result.AsInteger(0, "Ergebnis");
+  } catch (const db::Error&) {
+    return RunLockResult::kRefused;
+  }
+  if (!status) return RunLockResult::kRefused;
+  return *status < 0 ? RunLockResult::kTaken : RunLockResult::kHeld;
+}
+
+}  // namespace quelor::app
