@@ -3,6 +3,7 @@
 #include <cmath>
 #include <exception>
 
+#include "config/password_mask.h"
 #include "migration/reference_commands.h"
 
 namespace quelor::app {
@@ -84,7 +85,9 @@ void UpdateRun::Connect(db::ReopeningConnection& connection, const std::string& 
     connection.Close();
     connection.Open(text);
   } catch (const std::exception& e) {
-    view_.ShowDialog(DialogKind::kError, "Fehler", config::ConnectFailureText(name, e.what()));
+    // Whatever the access layer said, the password is not shown.
+    const std::string failure = config::MaskPassword(e.what(), settings_.password);
+    view_.ShowDialog(DialogKind::kError, "Fehler", config::ConnectFailureText(name, failure));
   }
 }
 

@@ -32,19 +32,6 @@ void ForEachItem(const std::string& text, Visit&& visit) {
 
 }  // namespace
 
-std::string MaskPassword(const std::string& connection_text) {
-  std::string masked;
-  std::size_t copied = 0;
-  ForEachItem(connection_text, [&](std::string_view key, std::size_t begin, std::size_t end) {
-    if (config::EqualsIgnoreAsciiCase(key, "Password") || config::EqualsIgnoreAsciiCase(key, "PWD")) {
-      masked.append(connection_text, copied, begin - copied).append("***");
-      copied = end;
-    }
-  });
-  masked.append(connection_text, copied, std::string::npos);
-  return masked;
-}
-
 std::string CatalogOf(const std::string& connection_text) {
   std::string catalog;
   ForEachItem(connection_text, [&](std::string_view key, std::size_t begin, std::size_t end) {
@@ -58,8 +45,8 @@ std::string CatalogOf(const std::string& connection_text) {
 void TraceConnection::Write(const char* kind, const std::string& outcome,
                             std::chrono::nanoseconds elapsed, const std::string& text) {
   const double ms = std::chrono::duration<double, std::milli>(elapsed).count();
-  out_ << "=== " << label_ << ' ' << database_ << " | " << kind << " | " << outcome << " | "
-       << ms << " ms\n"
+  out_ << "=== " << label_ << ' ' << database_ << " | " << kind << " | " << outcome << " | " << ms
+       << " ms\n"
        << text << "\n\n";
   out_.flush();
 }
@@ -78,14 +65,14 @@ auto TraceConnection::Traced(const char* kind, const std::string& text, Action&&
       return result;
     }
   } catch (const std::exception& e) {
-    Write(kind, std::string("failed: ") + e.what(), elapsed(), text);
+    Write(kind, "failed: " + passwords_.Apply(e.what()), elapsed(), text);
     throw;
   }
 }
 
 void TraceConnection::Open(const std::string& connection_text) {
   database_ = CatalogOf(connection_text);
-  Traced("open", MaskPassword(connection_text), [&] { inner_.Open(connection_text); });
+  Traced("open", passwords_.Apply(connection_text), [&] { inner_.Open(connection_text); });
 }
 
 void TraceConnection::Close() {
@@ -111,9 +98,12 @@ void TraceConnection::InsertRow(const std::string& table, const std::vector<Colu
     std::visit(
         [&](const auto& v) {
           using T = std::decay_t<decltype(v)>;
-          if constexpr (std::is_same_v<T, std::monostate>) text.append("NULL");
-          else if constexpr (std::is_same_v<T, std::string>) text.append("'").append(v).append("'");
-          else text.append(std::to_string(v));
+          if constexpr (std::is_same_v<T, std::monostate>)
+            text.append("NULL");
+          else if constexpr (std::is_same_v<T, std::string>)
+            text.append("'").append(v).append("'");
+          else
+            text.append(std::to_string(v));
         },
         values[i].value);
   }

@@ -153,6 +153,25 @@ TEST_F(UpdateRunTest, AFailedTenantConnectLeavesItsNameAsCurrentDatabase) {
   EXPECT_TRUE(transcript.lines.empty()) << transcript.Dump();
 }
 
+// A failure text that repeats the password (as some drivers' do) reaches the
+// connect error dialog with the password masked, whatever it holds.
+TEST_F(UpdateRunTest, TheConnectErrorDialogNeverShowsThePassword) {
+  const char* const passwords[] = {"Geh;eim Wort=1", "a=b;c", "{klammer}", "x}y;z", "zwei Worte",
+                                   "Grüße;Äö", "it's \"q\""};
+  for (const char* password : passwords) {
+    transcript.lines.clear();
+    ini = std::string("[Datenbank]\nProvider=SQLOLEDB.1\nUser ID=sa\nPassword=") + password +
+          "\nData Source=SRV\n";
+    working.FailOpen("QUELOR_X", std::string("Login with PWD={") + password + "} failed");
+    Run().MandantChange("QUELOR_X");
+    EXPECT_EQ(transcript.With("dialog error"),
+              std::vector<std::string>{
+                  "dialog error Fehler: False parameters for database connection.\n"
+                  "Unable to connect to database 'QUELOR_X'.\n\nLogin with PWD=*** failed"})
+        << password;
+  }
+}
+
 TEST_F(UpdateRunTest, AnEscapedFailureStopsTheRunWhereItHappened) {
   ListTenants({"QUELOR_1", "QUELOR_2", "QUELOR_3", "QUELOR_4", "QUELOR_5"});
   steps = [this](migration::TenantContext& c) {
