@@ -14,8 +14,8 @@ namespace {
 // Passwords that a "Password=" item read up to the next ";" would cut short
 // or that an ODBC string holds only braced.
 const char* const kPasswords[] = {
-    "Geh;eim Wort=1", "a=b;c", "{klammer}", "x}y", "a;b}}c{", " blank ", "Grüße;Äö",
-    "it's \"quoted\"", ";", "}",
+    "Geh;eim Wort=1", "a=b;c",    "{klammer}",       "x}y", "a;b}}c{",
+    " blank ",        "Grüße;Äö", "it's \"quoted\"", "}",
 };
 
 TEST(PasswordMask, MasksEveryFormOfTheValueAndNothingElse) {

@@ -45,7 +45,7 @@ std::string WorkingText(std::string_view provider, std::string_view data_source)
   config::ConnectionSettings settings;
   settings.provider = provider;
   settings.user_id = "sa";
-  settings.password = "x";
+  settings.password = "Geheim-1";
   settings.data_source = data_source;
   return config::WorkingConnectionText(settings, "QUELOR_A");
 }
@@ -223,8 +223,8 @@ TEST(OdbcConnection, FailedMandantChangeShowsTheConnectErrorDialog) {
   const std::string unknown = OpenFailure(*direct, WorkingText("ERROR", data_source));
 
   const auto refused_dialog = MandantChangeDialog(
-      "[Datenbank]\nProvider=SQLOLEDB.1\nUser ID=sa\nPassword=x\nData Source=" + data_source +
-      "\n");
+      "[Datenbank]\nProvider=SQLOLEDB.1\nUser ID=sa\nPassword=Geheim-1\nData Source=" +
+      data_source + "\n");
   EXPECT_EQ(refused_dialog.kind, app::DialogKind::kError);
   EXPECT_EQ(refused_dialog.caption, "Fehler");
   EXPECT_EQ(refused_dialog.text, config::ConnectFailureText("QUELOR_A", refused));

@@ -34,7 +34,8 @@ TEST(InstancePortLookup, ReadsTheTcpPortOfTheNamedInstanceFromAReply) {
       {"", "A", std::nullopt},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(InstancePortFromReply(c.reply, c.instance), c.port) << c.instance << " in " << c.reply;
+    EXPECT_EQ(InstancePortFromReply(c.reply, c.instance), c.port)
+        << c.instance << " in " << c.reply;
   }
 }
 
@@ -92,7 +93,7 @@ class FakeBrowser {
 TEST(InstancePortLookup, AsksTheServiceAndGivesUpAfterTheTimeOut) {
   FakeBrowser browser("SQLEXPRESS", 1444);
   const InstancePortLookup found =
-      LookUpInstancePort("127.0.0.1", "sqlexpress", std::chrono::seconds(5), browser.port());
+      LookUpInstancePort("127.0.0.1", "SQLEXPRESS", std::chrono::seconds(5), browser.port());
   EXPECT_EQ(found.port, 1444);
 
   const auto start = std::chrono::steady_clock::now();
@@ -107,7 +108,6 @@ TEST(InstancePortLookup, AsksTheServiceAndGivesUpAfterTheTimeOut) {
             "Für die Instanz NOSUCH hat auf 127.0.0.1 innerhalb von 3 Sekunden kein Dienst SQL "
             "Server Browser (UDP " +
                 std::to_string(browser.port()) + ") einen Port genannt.");
-
 }
 
 }  // namespace
