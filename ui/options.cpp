@@ -16,25 +16,26 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
       }
       target = args[++i];
     };
+    // Whole seconds from 1 to a day; 0 would mean no limit at all to ODBC.
+    auto seconds = [&](std::chrono::seconds& target) {
+      const std::string text = i + 1 < args.size() ? args[i + 1] : std::string();
+      long count = 0;
+      const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), count);
+      if (text.empty() || ec != std::errc() || end != text.data() + text.size() || count < 1 ||
+          count > 86400) {
+        parsed.error = arg + " needs a number of seconds from 1 to 86400";
+        return;
+      }
+      target = std::chrono::seconds(count);
+      ++i;
+    };
     if (arg == "--console") o.console = true;
     else if (arg == "--help" || arg == "-h") o.help = true;
     else if (arg == "--version") o.version = true;
     else if (arg == "--ini") value(o.ini_path);
     else if (arg == "--trace") value(o.trace_path);
-    else if (arg == "--login-timeout") {
-      // Whole seconds from 1 to a day; 0 would mean no limit at all to ODBC.
-      long seconds = 0;
-      const std::string text = i + 1 < args.size() ? args[i + 1] : std::string();
-      const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), seconds);
-      if (text.empty() || ec != std::errc() || end != text.data() + text.size() || seconds < 1 ||
-          seconds > 86400) {
-        parsed.error = "--login-timeout needs a number of seconds from 1 to 86400";
-      } else {
-        o.login_timeout = std::chrono::seconds(seconds);
-        ++i;
-      }
-    } else if (arg == "--demo")
-      o.demo = true;
+    else if (arg == "--login-timeout") seconds(o.login_timeout);
+    else if (arg == "--demo") o.demo = true;
     else if (arg == "--state") value(o.state_path);
     else parsed.error = "unknown argument: " + arg;
     if (!parsed.error.empty()) break;
