@@ -22,9 +22,9 @@ std::string ConnectFailureHint(const ServerAddress& server, std::chrono::seconds
       "Bitte prüfen:\n"
       "- Servername und Instanz in SysDBAdo.INI, Abschnitt [Datenbank], Schlüssel "
       "\"Data Source\" (Server, Server\\Instanz oder Server,Port)\n"
-      "- Läuft der SQL Server auf diesem Rechner?\n"
-      "- Lässt die Firewall die Verbindung zu, und ist TCP/IP für den SQL Server aktiviert?\n"
-      "- Bei einer benannten Instanz: Läuft der Dienst SQL Server Browser (UDP 1434)?";
+      "- ob der SQL Server auf diesem Rechner läuft\n"
+      "- ob die Firewall die Verbindung zulässt und TCP/IP für den SQL Server aktiviert ist\n"
+      "- bei einer benannten Instanz, ob der Dienst SQL Server Browser läuft (UDP 1434)";
   return text;
 }
 
