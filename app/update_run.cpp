@@ -43,7 +43,9 @@ RunOutcome UpdateRun::Start() {
   } catch (const std::exception& e) {
     // The stop box must not sit under a busy cursor left by the failed step.
     view_.SetBusyCursor(false);
-    view_.ShowDialog(DialogKind::kStop, std::string(kApplicationTitle), StopBoxText(e.what()));
+    // A connection reopened for the failed statement may have failed itself.
+    view_.ShowDialog(DialogKind::kStop, std::string(kApplicationTitle),
+                     StopBoxText(config::MaskPassword(e.what(), settings_.password)));
   }
   return outcome_;
 }
