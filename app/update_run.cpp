@@ -3,6 +3,7 @@
 #include <cmath>
 #include <exception>
 
+#include "config/password_mask.h"
 #include "migration/reference_commands.h"
 
 namespace quelor::app {
@@ -44,7 +45,9 @@ RunOutcome UpdateRun::Start() {
     ReleaseRunLock();
     // The stop box must not sit under a busy cursor left by the failed step.
     view_.SetBusyCursor(false);
-    view_.ShowDialog(DialogKind::kStop, std::string(kApplicationTitle), StopBoxText(e.what()));
+    // A connection reopened for the failed statement may have failed itself.
+    view_.ShowDialog(DialogKind::kStop, std::string(kApplicationTitle),
+                     StopBoxText(config::MaskPassword(e.what(), settings_.password)));
   }
   ReleaseRunLock();
   return outcome_;
@@ -140,7 +143,9 @@ void UpdateRun::Connect(db::ReopeningConnection& connection, const std::string& 
     connection.Close();
     connection.Open(text);
   } catch (const std::exception& e) {
-    view_.ShowDialog(DialogKind::kError, "Fehler", config::ConnectFailureText(name, e.what()));
+    // Whatever the access layer said, the password is not shown.
+    const std::string failure = config::MaskPassword(e.what(), settings_.password);
+    view_.ShowDialog(DialogKind::kError, "Fehler", config::ConnectFailureText(name, failure));
   }
 }
 

@@ -6,6 +6,7 @@
 
 #include <optional>
 
+#include "db/connect_failure_hint.h"
 #include "db/error.h"
 #include "db/odbc_batch.h"
 #include "db/odbc_connection_string.h"
@@ -14,6 +15,7 @@
 #include "db/odbc_handle.h"
 #include "db/odbc_result_reader.h"
 #include "db/odbc_text.h"
+#include "platform/instance_port_lookup.h"
 
 namespace quelor::db {
 namespace {
@@ -31,8 +33,34 @@ struct BoundValue {
   SQLLEN indicator = 0;
 };
 
+// A connect that did not reach the server or got no answer in time, rather
+// than one the server refused (a wrong password, an unknown database): only
+// then do the server address and what to check help. FreeTDS numbers its own
+// network failures from 20000 (20009 unreachable, 20003 timed out); what the
+// server says has its own numbers (18456 login failed, 4060 no database).
+bool IsNetworkFailure(const std::vector<DiagRecord>& records) {
+  bool not_connected = false;
+  for (const DiagRecord& r : records) {
+    const bool from_server =
+        r.native_error != 0 && (r.native_error < 20000 || r.native_error >= 21000);
+    if (from_server) return false;
+    if (r.sql_state == "08001" || r.sql_state == "08S01" || r.sql_state.starts_with("HYT")) {
+      not_connected = true;
+    }
+  }
+  return not_connected;
+}
+
+bool IsTimeout(const std::vector<DiagRecord>& records) {
+  for (const DiagRecord& r : records) {
+    if (r.sql_state.starts_with("HYT")) return true;
+  }
+  return false;
+}
+
 class OdbcConnection : public Connection {
  public:
+  explicit OdbcConnection(std::chrono::seconds login_timeout) : login_timeout_(login_timeout) {}
   ~OdbcConnection() override { Close(); }
 
   void Open(const std::string& connection_text) override;
@@ -49,13 +77,25 @@ class OdbcConnection : public Connection {
   OdbcHandle environment_;
   OdbcHandle connection_;
   bool connected_ = false;
+  std::chrono::seconds login_timeout_;
 };
 
 void OdbcConnection::Open(const std::string& connection_text) {
   Close();
   const std::string driver = FindSqlServerDriver();
   // A provider that names no SQL Server client fails here, before any ODBC call.
-  WideText odbc_string(MapConnectionText(connection_text, driver));
+  MapConnectionText(connection_text, driver);
+  const ServerAddress server = ServerOf(connection_text);
+  std::string instance_port;
+  if (!server.instance.empty()) {
+    const platform::InstancePortLookup lookup =
+        platform::LookUpInstancePort(server.host, server.instance, login_timeout_);
+    if (!lookup.port) {
+      throw Error(lookup.failure + "\n\n" + ConnectFailureHint(server, login_timeout_, false));
+    }
+    instance_port = std::to_string(*lookup.port);
+  }
+  WideText odbc_string(MapConnectionText(connection_text, driver, instance_port));
   if (!environment_) {
     OdbcHandle environment(SQL_HANDLE_ENV, SQL_NULL_HANDLE);
     SQLSetEnvAttr(environment.get(), SQL_ATTR_ODBC_VERSION,
@@ -63,11 +103,22 @@ void OdbcConnection::Open(const std::string& connection_text) {
     environment_ = std::move(environment);
   }
   OdbcHandle connection(SQL_HANDLE_DBC, environment_.get());
-  // No login prompt; the login time-out stays the driver's default.
+  // Set before connecting: FreeTDS takes it as the time-out of the TCP connect
+  // and of every wait for the server during the login.
+  SQLSetConnectAttr(
+      connection.get(), SQL_ATTR_LOGIN_TIMEOUT,
+      reinterpret_cast<SQLPOINTER>(static_cast<std::intptr_t>(login_timeout_.count())),
+      SQL_IS_UINTEGER);
+  // No login prompt.
   const SQLRETURN rc = SQLDriverConnectW(connection.get(), nullptr, odbc_string.data(), SQL_NTS,
                                          nullptr, 0, nullptr, SQL_DRIVER_NOPROMPT);
   if (!SQL_SUCCEEDED(rc)) {
-    throw ConnectError(ReadDiagnostics(SQL_HANDLE_DBC, connection.get()), driver);
+    const std::vector<DiagRecord> records = ReadDiagnostics(SQL_HANDLE_DBC, connection.get());
+    const Error error = ConnectError(records, driver);
+    if (!IsNetworkFailure(records)) throw error;
+    throw Error(std::string(error.what()) + "\n\n" +
+                    ConnectFailureHint(server, login_timeout_, IsTimeout(records)),
+                error.native_error(), error.sql_state());
   }
   connection_ = std::move(connection);
   connected_ = true;
@@ -171,6 +222,8 @@ void OdbcConnection::InsertRow(const std::string& table, const std::vector<Colum
 
 }  // namespace
 
-std::unique_ptr<Connection> MakeOdbcConnection() { return std::make_unique<OdbcConnection>(); }
+std::unique_ptr<Connection> MakeOdbcConnection(std::chrono::seconds login_timeout) {
+  return std::make_unique<OdbcConnection>(login_timeout);
+}
 
 }  // namespace quelor::db

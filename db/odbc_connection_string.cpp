@@ -167,50 +167,59 @@ void AppendItem(std::string& out, std::string_view key, std::string_view value,
   out.append(key).append("=").append(Quote(item, value));
 }
 
-struct Server {
-  std::string host;
-  std::string port;
-};
-
-Server MapDataSource(std::string_view source) {
+ServerAddress MapDataSource(std::string_view source) {
   if (source.size() >= 4 && EqualsIgnoreAsciiCase(source.substr(0, 4), "tcp:")) {
     source.remove_prefix(4);
   }
-  Server server;
+  ServerAddress server;
   std::string_view host = source;
   if (const std::size_t comma = source.find(','); comma != std::string_view::npos) {
     host = Trim(source.substr(0, comma));
     server.port = std::string(Trim(source.substr(comma + 1)));
-    // With a port the instance needs no lookup: the port reaches it directly.
-    host = host.substr(0, host.find('\\'));
   }
   const std::size_t slash = host.find('\\');
   const std::string_view machine = host.substr(0, slash);
-  const std::string_view instance =
-      slash == std::string_view::npos ? std::string_view() : host.substr(slash);
+  // With a port the instance needs no lookup: the port reaches it directly.
+  if (slash != std::string_view::npos && server.port.empty()) {
+    server.instance = std::string(host.substr(slash + 1));
+  }
   if (machine.empty() || machine == "." || EqualsIgnoreAsciiCase(machine, "(local)")) {
-    server.host = "localhost" + std::string(instance);
+    server.host = "localhost";
   } else {
-    server.host = std::string(host);
+    server.host = std::string(machine);
   }
   return server;
 }
 
 }  // namespace
 
+ServerAddress ServerOf(std::string_view connection_text) {
+  return MapDataSource(Parse(connection_text).data_source);
+}
+
 std::string MapConnectionText(std::string_view connection_text) {
   return MapConnectionText(connection_text, FindSqlServerDriver());
 }
 
-std::string MapConnectionText(std::string_view connection_text, std::string_view driver) {
+std::string MapConnectionText(std::string_view connection_text, std::string_view driver,
+                              std::string_view instance_port) {
   const Settings s = Parse(connection_text);
   CheckProvider(s.provider);
-  const Server server = MapDataSource(s.data_source);
+  const ServerAddress server = MapDataSource(s.data_source);
 
   std::string out;
   AppendItem(out, "DRIVER", driver, "driver");
-  AppendItem(out, "SERVER", server.host, "Data Source");
-  if (!server.port.empty()) AppendItem(out, "Port", server.port, "Data Source");
+  if (!server.instance.empty() && instance_port.empty()) {
+    // FreeTDS asks the browser service itself.
+    AppendItem(out, "SERVER", server.host + "\\" + server.instance, "Data Source");
+  } else {
+    AppendItem(out, "SERVER", server.host, "Data Source");
+  }
+  if (!server.port.empty()) {
+    AppendItem(out, "Port", server.port, "Data Source");
+  } else if (!server.instance.empty() && !instance_port.empty()) {
+    AppendItem(out, "Port", instance_port, "Data Source");
+  }
   if (s.catalog) AppendItem(out, "DATABASE", *s.catalog, "Initial Catalog");
   if (s.integrated) {
     AppendItem(out, "Trusted_Connection", "Yes", "Integrated Security");

@@ -6,7 +6,9 @@
 //                       ".n" version) -> DRIVER; any other provider fails
 //   Data Source         -> SERVER, "host,port" -> SERVER=host;Port=port,
 //                       "(local)" and "." -> localhost, "tcp:" dropped,
-//                       "host\instance" kept (FreeTDS asks the browser service)
+//                       "host\instance" -> SERVER=host;Port=<the instance's
+//                       port> when the caller looked it up, else kept whole
+//                       (FreeTDS then asks the browser service)
 //   Initial Catalog     -> DATABASE
 //   User ID, Password   -> UID, PWD
 //   Integrated Security -> Trusted_Connection=Yes (Kerberos with FreeTDS)
@@ -40,6 +42,17 @@ namespace quelor::db {
 std::string MapConnectionText(std::string_view connection_text);
 
 // The same with the DRIVER value given: a pure function of its arguments.
-std::string MapConnectionText(std::string_view connection_text, std::string_view driver);
+// `instance_port`, when not empty, is the TCP port of the named instance of
+// the Data Source, as the browser service gave it.
+std::string MapConnectionText(std::string_view connection_text, std::string_view driver,
+                              std::string_view instance_port = {});
+
+// The server a connection text names, as the connection string gets it.
+struct ServerAddress {
+  std::string host;      // "(local)" and "." as localhost
+  std::string instance;  // empty for the default instance, or when a port is given
+  std::string port;      // empty when none is given
+};
+ServerAddress ServerOf(std::string_view connection_text);
 
 }  // namespace quelor::db

@@ -32,19 +32,6 @@ void ForEachItem(const std::string& text, Visit&& visit) {
 
 }  // namespace
 
-std::string MaskPassword(const std::string& connection_text) {
-  std::string masked;
-  std::size_t copied = 0;
-  ForEachItem(connection_text, [&](std::string_view key, std::size_t begin, std::size_t end) {
-    if (config::EqualsIgnoreAsciiCase(key, "Password") || config::EqualsIgnoreAsciiCase(key, "PWD")) {
-      masked.append(connection_text, copied, begin - copied).append("***");
-      copied = end;
-    }
-  });
-  masked.append(connection_text, copied, std::string::npos);
-  return masked;
-}
-
 std::string CatalogOf(const std::string& connection_text) {
   std::string catalog;
   ForEachItem(connection_text, [&](std::string_view key, std::size_t begin, std::size_t end) {
@@ -78,14 +65,14 @@ auto TraceConnection::Traced(const char* kind, const std::string& text, Action&&
       return result;
     }
   } catch (const std::exception& e) {
-    Write(kind, std::string("failed: ") + e.what(), elapsed(), text);
+    Write(kind, "failed: " + passwords_.Apply(e.what()), elapsed(), text);
     throw;
   }
 }
 
 void TraceConnection::Open(const std::string& connection_text) {
   database_ = CatalogOf(connection_text);
-  Traced("open", MaskPassword(connection_text), [&] { inner_.Open(connection_text); });
+  Traced("open", passwords_.Apply(connection_text), [&] { inner_.Open(connection_text); });
 }
 
 void TraceConnection::Close() {

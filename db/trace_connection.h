@@ -1,7 +1,8 @@
 // The statement trace behind --trace FILE: a decorator over any connection
 // that writes one record per call: the database, the exact text, the outcome
-// (rows, ok, or the failure text) and the time it took. Connection texts are
-// written with the password item blanked out.
+// (rows, ok, or the failure text) and the time it took. Connection texts and
+// failure texts are written with every password the run has read replaced by
+// "***", found by its value (see config/password_mask.h).
 //
 // Record format, one field per line so that multi-line statements stay exact:
 //   === <database> | <kind> | <outcome> | <milliseconds> ms
@@ -13,6 +14,7 @@
 #include <ostream>
 #include <string>
 
+#include "config/password_mask.h"
 #include "db/connection.h"
 
 namespace quelor::db {
@@ -20,9 +22,11 @@ namespace quelor::db {
 class TraceConnection : public Connection {
  public:
   // `label` tells the two connections apart in one trace (for example
-  // "catalogue" and "working").
-  TraceConnection(Connection& inner, std::ostream& out, std::string label)
-      : inner_(inner), out_(out), label_(std::move(label)) {}
+  // "catalogue" and "working"). `passwords` is filled as SysDBAdo.INI is
+  // read and must outlive the trace.
+  TraceConnection(Connection& inner, std::ostream& out, std::string label,
+                  const config::PasswordMask& passwords)
+      : inner_(inner), out_(out), label_(std::move(label)), passwords_(passwords) {}
 
   void Open(const std::string& connection_text) override;
   void Close() override;
@@ -40,12 +44,9 @@ class TraceConnection : public Connection {
   Connection& inner_;
   std::ostream& out_;
   std::string label_;
+  const config::PasswordMask& passwords_;
   std::string database_;
 };
-
-// The connection text with the value of every Password / PWD item replaced by
-// "***".
-std::string MaskPassword(const std::string& connection_text);
 
 // The value of the Initial Catalog item of a connection text, or empty.
 std::string CatalogOf(const std::string& connection_text);

@@ -4,19 +4,20 @@
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
-#include <fstream>
 #include <iostream>
 #include <memory>
 
 #include "app/update_run.h"
 #include "config/connection_settings.h"
 #include "config/ini_file.h"
+#include "config/password_mask.h"
 #include "db/counting_connection.h"
 #include "db/odbc_connection.h"
 #include "db/trace_connection.h"
 #include "migration/reference_commands.h"
 #include "platform/bank_code_directory_file.h"
 #include "platform/executable_directory.h"
+#include "platform/private_file.h"
 #include "platform/xdg_shortcuts.h"
 #include "sim/catalog/schema.h"
 #include "sim/demo_server.h"
@@ -30,6 +31,18 @@
 namespace {
 
 using namespace quelor;
+
+// The trace is written to the end or the run says it is not: a trace cut
+// short (a full disk) is reported, and a run that would have ended with 0
+// ends with 1.
+int FinishTrace(platform::PrivateFile* trace, const std::string& path, int status) {
+  if (trace == nullptr) return status;
+  const std::string failure = trace->Finish();
+  if (failure.empty()) return status;
+  std::cerr << "quelor-update: the trace file " << path
+            << " could not be written completely: " << failure << "\n";
+  return status == 0 ? 1 : status;
+}
 
 bool HasDisplay() {
   for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
@@ -80,6 +93,13 @@ int main(int argc, char** argv) {
     demo_server->AddLogin(std::string(sim::kDemoUser), std::string(sim::kDemoPassword));
     read_ini = [] { return config::IniFile::Parse(sim::DemoIniText()); };
   }
+  // Every password the run reads is kept out of the trace by its value.
+  config::PasswordMask passwords;
+  read_ini = [read = std::move(read_ini), &passwords] {
+    config::IniFile ini = read();
+    passwords.Remember(config::ReadConnectionSettings(ini).password);
+    return ini;
+  };
 
   // A current bank code directory beside the program replaces the one compiled
   // in. It is read and checked before anything is changed, so a wrong file
@@ -96,11 +116,12 @@ int main(int argc, char** argv) {
     return 2;
   }
 
-  std::ofstream trace_file;
+  std::unique_ptr<platform::PrivateFile> trace_file;
   if (!options.trace_path.empty()) {
-    trace_file.open(options.trace_path, std::ios::binary | std::ios::trunc);
-    if (!trace_file) {
-      std::cerr << "quelor-update: cannot write the trace file " << options.trace_path << "\n";
+    try {
+      trace_file = platform::CreatePrivateFile(options.trace_path);
+    } catch (const std::exception& e) {
+      std::cerr << "quelor-update: cannot write the trace file " << e.what() << "\n";
       return 2;
     }
   }
@@ -113,15 +134,18 @@ int main(int argc, char** argv) {
     working = std::make_unique<sim::SimConnection>(*demo_server);
     lock = std::make_unique<sim::SimConnection>(*demo_server);
   } else {
-    catalogue = db::MakeOdbcConnection();
-    working = db::MakeOdbcConnection();
-    lock = db::MakeOdbcConnection();
+    catalogue = db::MakeOdbcConnection(options.login_timeout);
+    working = db::MakeOdbcConnection(options.login_timeout);
+    lock = db::MakeOdbcConnection(options.login_timeout);
   }
   std::unique_ptr<db::Connection> traced_catalogue, traced_working, traced_lock;
-  if (trace_file.is_open()) {
-    traced_catalogue = std::make_unique<db::TraceConnection>(*catalogue, trace_file, "catalogue");
-    traced_working = std::make_unique<db::TraceConnection>(*working, trace_file, "working");
-    traced_lock = std::make_unique<db::TraceConnection>(*lock, trace_file, "lock");
+  if (trace_file) {
+    traced_catalogue = std::make_unique<db::TraceConnection>(*catalogue, trace_file->stream(),
+                                                             "catalogue", passwords);
+    traced_working =
+        std::make_unique<db::TraceConnection>(*working, trace_file->stream(), "working", passwords);
+    traced_lock =
+        std::make_unique<db::TraceConnection>(*lock, trace_file->stream(), "lock", passwords);
   }
   db::CountingConnection counted_catalogue(traced_catalogue ? *traced_catalogue : *catalogue);
   db::CountingConnection counted_working(traced_working ? *traced_working : *working);
@@ -163,9 +187,10 @@ int main(int argc, char** argv) {
     const app::RunOutcome outcome = make_run(console)->Start();
     print_summary();
     const bool saved = save_state();
-    return saved ? app::ExitStatusOf(outcome) : 1;
+    return FinishTrace(trace_file.get(), options.trace_path,
+                       saved ? app::ExitStatusOf(outcome) : 1);
   }
   const int status = ui::RunInWindow(argc, argv, make_run);
   print_summary();
-  return save_state() ? status : 1;
+  return FinishTrace(trace_file.get(), options.trace_path, save_state() ? status : 1);
 }

@@ -1,5 +1,7 @@
 #include "ui/options.h"
 
+#include <charconv>
+
 namespace quelor::ui {
 
 ParsedOptions ParseOptions(const std::vector<std::string>& args) {
@@ -14,11 +16,25 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
       }
       target = args[++i];
     };
+    // Whole seconds from 1 to a day; 0 would mean no limit at all to ODBC.
+    auto seconds = [&](std::chrono::seconds& target) {
+      const std::string text = i + 1 < args.size() ? args[i + 1] : std::string();
+      long count = 0;
+      const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), count);
+      if (text.empty() || ec != std::errc() || end != text.data() + text.size() || count < 1 ||
+          count > 86400) {
+        parsed.error = arg + " needs a number of seconds from 1 to 86400";
+        return;
+      }
+      target = std::chrono::seconds(count);
+      ++i;
+    };
     if (arg == "--console") o.console = true;
     else if (arg == "--help" || arg == "-h") o.help = true;
     else if (arg == "--version") o.version = true;
     else if (arg == "--ini") value(o.ini_path);
     else if (arg == "--trace") value(o.trace_path);
+    else if (arg == "--login-timeout") seconds(o.login_timeout);
     else if (arg == "--demo") o.demo = true;
     else if (arg == "--state") value(o.state_path);
     else parsed.error = "unknown argument: " + arg;
@@ -35,6 +51,7 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
 
 std::string UsageText() {
   return "Usage: quelor-update [--console] [--ini FILE] [--trace FILE]\n"
+         "                    [--login-timeout SECONDS]\n"
          "       quelor-update --demo [--state FILE] [--console] [--trace FILE]\n"
          "       quelor-update --help | --version\n"
          "\n"
@@ -53,7 +70,15 @@ std::string UsageText() {
          "  --state FILE  with --demo: start from the server snapshot in FILE when it\n"
          "                exists, and save the server there after the run\n"
          "  --trace FILE  write every statement sent, with its database, outcome and\n"
-         "                duration, to FILE (passwords are never written)\n"
+         "                duration, to FILE (passwords are never written; the file is\n"
+         "                readable by its owner only); a trace that could not be\n"
+         "                written completely is reported at the end and makes the\n"
+         "                exit status 1\n"
+         "  --login-timeout SECONDS\n"
+         "                how long a connect waits for the server, 15 by default: for\n"
+         "                the port of a named instance (SQL Server Browser, UDP 1434)\n"
+         "                and again for the login; raise it for slow networks.\n"
+         "                Statements have no time-out\n"
          "  --help        show this text\n"
          "  --version     show the version\n"
          "\n"

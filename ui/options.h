@@ -1,6 +1,7 @@
 // The command line of quelor-update.
 #pragma once
 
+#include <chrono>
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,6 +16,9 @@ struct Options {
   bool version = false;   // --version
   std::string ini_path;   // --ini FILE: instead of SysDBAdo.INI beside the executable
   std::string trace_path; // --trace FILE: record every statement sent
+  // --login-timeout SECONDS: how long a connect waits for the server (the
+  // lookup of a named instance, then the login); statements never time out.
+  std::chrono::seconds login_timeout{15};
 };
 
 struct ParsedOptions {

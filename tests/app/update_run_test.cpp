@@ -156,6 +156,30 @@ TEST_F(UpdateRunTest, AFailedTenantConnectLeavesItsNameAsCurrentDatabase) {
   EXPECT_TRUE(transcript.lines.empty()) << transcript.Dump();
 }
 
+// A failure text that repeats the password (as some drivers' do) reaches
+// neither the connect error dialog nor the stop box after the tenant list's
+// second try, whatever the password holds.
+TEST_F(UpdateRunTest, NeitherTheConnectDialogNorTheStopBoxShowsThePassword) {
+  const char* const passwords[] = {"Geh;eim Wort=1", "a=b;c",    "{klammer}", "x}y;z",
+                                   "zwei Worte",     "Grüße;Äö", "it's \"q\""};
+  for (const char* password : passwords) {
+    Transcript lines;
+    ScriptedConnection c{lines, "c"}, w{lines, "w"};
+    RecordingView v{lines};
+    const std::string settings = std::string("[Datenbank]\nProvider=SQLOLEDB.1\nUser ID=sa\n") +
+                                 "Password=" + password + "\nData Source=SRV\n";
+    c.FailOpen("Quelor", std::string("Login with PWD={") + password + "} failed");
+    UpdateRun fresh({c, w, v, [&] { return config::IniFile::Parse(settings); }, steps});
+    EXPECT_EQ(fresh.Start(), RunOutcome::kStopped);
+    EXPECT_EQ(lines.With("dialog "),
+              (std::vector<std::string>{
+                  "dialog error Fehler: False parameters for database connection.\n"
+                  "Unable to connect to database 'Quelor'.\n\nLogin with PWD=*** failed",
+                  "dialog stop " + kTitle + ": Login with PWD=*** failed."}))
+        << password;
+  }
+}
+
 TEST_F(UpdateRunTest, AnEscapedFailureStopsTheRunWhereItHappened) {
   ListTenants({"QUELOR_1", "QUELOR_2", "QUELOR_3", "QUELOR_4", "QUELOR_5"});
   steps = [this](migration::TenantContext& c) {

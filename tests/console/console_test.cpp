@@ -1,8 +1,13 @@
 // The console front-end: its lines, and the real program's exit status.
 #include "ui/console/console_view.h"
 
+#include <arpa/inet.h>
 #include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <array>
 #include <cstdio>
@@ -191,6 +196,85 @@ TEST(ConsoleProgram, DemoRefusesABrokenSnapshotWithoutTouchingIt) {
   EXPECT_NE(r.out.find("Invalid snapshot"), std::string::npos) << r.out;
   EXPECT_EQ(ReadAll(state), "{ not a snapshot");
   EXPECT_EQ(RunProgram("--state " + state).exit_status, 2);
+}
+
+}  // namespace
+}  // namespace quelor::ui
+
+namespace quelor::ui {
+namespace {
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// A loopback port that nothing listens on: bound by the system, then released.
+int ClosedLoopbackPort() {
+  const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+  sockaddr_in address{};
+  address.sin_family = AF_INET;
+  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  EXPECT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+  socklen_t length = sizeof address;
+  EXPECT_EQ(::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length), 0);
+  ::close(fd);
+  return ntohs(address.sin_port);
+}
+
+// The whole program against a server that refuses the connection: neither
+// the console's lines (the connect error dialog, the stop box) nor the trace
+// show the password, whatever characters it holds, and the trace is the
+// owner's alone.
+TEST(ConsoleProgram, NoOutputShowsThePasswordWhateverItHolds) {
+  const char* const passwords[] = {"Geh;eim Wort=1", "a=b;c", "{klammer}", "x}y;z", "zwei Worte",
+                                   "Grüße;Äö", "it's \"q\""};
+  const std::string dir = ::testing::TempDir();
+  const std::string ini = dir + "password_test_SysDBAdo.INI";
+  const std::string trace = dir + "password_test.trace";
+  const std::string data_source = "127.0.0.1," + std::to_string(ClosedLoopbackPort());
+  for (const char* password : passwords) {
+    std::ofstream(ini) << "[Datenbank]\r\nProvider=SQLOLEDB.1\r\nPassword=" << password
+                       << "\r\nUser ID=sa\r\nData Source=" << data_source << "\r\n";
+    const ProgramResult r =
+        RunProgram("--console --login-timeout 2 --ini " + ini + " --trace " + trace);
+    EXPECT_EQ(r.exit_status, 1) << password << "\n" << r.out;
+    EXPECT_NE(r.out.find("error [Fehler]: False parameters for database connection."),
+              std::string::npos)
+        << r.out;
+    EXPECT_EQ(r.out.find(password), std::string::npos) << password << "\n" << r.out;
+    const std::string traced = ReadFile(trace);
+    EXPECT_NE(traced.find("Password=***;\r\nUser ID=sa;\r\n"), std::string::npos) << traced;
+    EXPECT_EQ(traced.find(password), std::string::npos) << password << "\n" << traced;
+    struct stat info {};
+    ASSERT_EQ(::stat(trace.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0600u);
+  }
+}
+
+// A run that finished but whose trace did not reach the disk says so and
+// does not end with 0.
+TEST(ConsoleProgram, ATraceCutShortByAFullDiskIsReportedAndFailsTheRun) {
+  const ProgramResult r = RunProgram("--demo --console --trace /dev/full");
+  EXPECT_EQ(r.exit_status, 1) << r.out;
+  EXPECT_NE(r.out.find("UPDATE erfolgreich"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("quelor-update: the trace file /dev/full could not be written "
+                       "completely: No space left on device\n"),
+            std::string::npos)
+      << r.out;
+}
+
+TEST(ConsoleProgram, TheLoginTimeOutMustBeAWholeNumberOfSeconds) {
+  for (const char* bad : {"", "0", "-1", "2s", "86401"}) {
+    const ProgramResult r = RunProgram(std::string("--login-timeout '") + bad + "'");
+    EXPECT_EQ(r.exit_status, 2) << bad;
+    EXPECT_NE(r.out.find("--login-timeout needs a number of seconds from 1 to 86400"),
+              std::string::npos)
+        << r.out;
+  }
+  EXPECT_NE(RunProgram("--help").out.find("--login-timeout SECONDS"), std::string::npos);
 }
 
 }  // namespace

@@ -57,6 +57,10 @@ TEST(OdbcConnectionString, MapsEveryItemOntoTheFreeTdsConnectionString) {
        "Provider=SQLOLEDB.1;\r\nPassword=a;b;\r\nUser ID=sa;\r\nInitial Catalog=Quelor;\r\n"
        "Data Source=srv;\r\n",
        head + "SERVER=srv;DATABASE=Quelor;UID=sa;PWD={a;b}" + tail},
+      {"password with ';', a blank and '=' after it stays whole and is braced",
+       "Provider=SQLOLEDB.1;\r\nPassword=Geh;eim Wort=1;\r\nUser ID=sa;\r\nInitial Catalog=Quelor;\r\n"
+       "Data Source=srv;\r\n",
+       head + "SERVER=srv;DATABASE=Quelor;UID=sa;PWD={Geh;eim Wort=1}" + tail},
       {"password with '=' and blanks is braced, umlauts pass unchanged",
        "Provider=SQLOLEDB.1;\r\nPassword= Grün=1 ;\r\nUser ID=Käthe;\r\n"
        "Initial Catalog=QUELOR_Ü;\r\nData Source=srv;\r\n",
@@ -95,6 +99,34 @@ TEST(OdbcConnectionString, MapsEveryItemOntoTheFreeTdsConnectionString) {
     } else {
       EXPECT_EQ(MapConnectionText(c.text, kDriver), c.expected) << c.what;
     }
+  }
+}
+
+// The port of a named instance, once looked up, replaces the instance name;
+// without it FreeTDS gets "host\\instance" and asks itself.
+TEST(OdbcConnectionString, ANamedInstanceGoesByTheLookedUpPort) {
+  const std::string text =
+      "Provider=SQLOLEDB.1;\r\nIntegrated Security=SSPI;\r\nInitial Catalog=Quelor;\r\n"
+      "Data Source=.\\SQLEXPRESS;\r\n";
+  EXPECT_EQ(MapConnectionText(text, kDriver, "49172"),
+            "DRIVER=/lib/odbc/libtdsodbc.so;SERVER=localhost;Port=49172;DATABASE=Quelor;"
+            "Trusted_Connection=Yes;TDS_Version=7.4;ClientCharset=UTF-8");
+  const struct {
+    const char* data_source;
+    ServerAddress server;
+  } cases[] = {
+      {"SRV\\SQLEXPRESS", {"SRV", "SQLEXPRESS", ""}},
+      {"(local)\\Inst", {"localhost", "Inst", ""}},
+      {"tcp:db.example.org,1444", {"db.example.org", "", "1444"}},
+      {"srv\\inst,1444", {"srv", "", "1444"}},
+      {"srv", {"srv", "", ""}},
+  };
+  for (const auto& c : cases) {
+    const ServerAddress server =
+        ServerOf(std::string("Provider=SQLOLEDB.1;\r\nData Source=") + c.data_source + ";\r\n");
+    EXPECT_EQ(server.host, c.server.host) << c.data_source;
+    EXPECT_EQ(server.instance, c.server.instance) << c.data_source;
+    EXPECT_EQ(server.port, c.server.port) << c.data_source;
   }
 }
 

@@ -45,7 +45,7 @@ std::string WorkingText(std::string_view provider, std::string_view data_source)
   config::ConnectionSettings settings;
   settings.provider = provider;
   settings.user_id = "sa";
-  settings.password = "x";
+  settings.password = "Geheim-1";
   settings.data_source = data_source;
   return config::WorkingConnectionText(settings, "QUELOR_A");
 }
@@ -89,11 +89,17 @@ TEST(OdbcConnection, RefusedConnectionFailsFastWithTheDriversPlainText) {
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
 
   // FreeTDS's two records, the cause before its summary, without "[FreeTDS]"
-  // or "[SQL Server]" in front of either.
-  EXPECT_EQ(failure,
-            "Unable to connect: Adaptive Server is unavailable or does not exist\n"
-            "Unable to connect to data source");
-  EXPECT_EQ(failure.find('['), std::string::npos);
+  // or "[SQL Server]" in front of either; then the server tried and what to
+  // check, with no word of a time-out.
+  EXPECT_TRUE(
+      failure.starts_with("Unable to connect: Adaptive Server is unavailable or does not exist\n"
+                          "Unable to connect to data source\n\nServer 127.0.0.1, Port "))
+      << failure;
+  EXPECT_NE(failure.find("Bitte prüfen:\n- Servername und Instanz in SysDBAdo.INI"),
+            std::string::npos)
+      << failure;
+  EXPECT_EQ(failure.find("Sekunden"), std::string::npos) << failure;
+  EXPECT_EQ(failure.find("[FreeTDS]"), std::string::npos);
 
   // A failed open leaves the connection closed; closing again is harmless and
   // statements say that it is not open.
@@ -103,6 +109,56 @@ TEST(OdbcConnection, RefusedConnectionFailsFastWithTheDriversPlainText) {
   EXPECT_THROW(connection->Execute("SELECT 1"), Error);
   EXPECT_THROW(connection->Query("SELECT 1"), Error);
   EXPECT_THROW(connection->InsertRow("T", {{"A", std::int64_t{1}}}), Error);
+}
+
+// A server that accepts the connection and then says nothing: the login
+// time-out ends the wait, and the text names the server, the port and the
+// time-out.
+TEST(OdbcConnection, AServerThatNeverAnswersFailsAfterTheLoginTimeOut) {
+  const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+  sockaddr_in address{};
+  address.sin_family = AF_INET;
+  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+  socklen_t length = sizeof address;
+  ASSERT_EQ(::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length), 0);
+  ASSERT_EQ(::listen(fd, 4), 0);  // the system completes the handshake; nobody reads
+  const int port = ntohs(address.sin_port);
+
+  auto connection = MakeOdbcConnection(std::chrono::seconds(2));
+  const auto start = std::chrono::steady_clock::now();
+  const std::string failure = OpenFailure(*connection, WorkingText("SQLOLEDB.1", DataSource(port)));
+  const auto took = std::chrono::steady_clock::now() - start;
+  ::close(fd);
+  EXPECT_GE(took, std::chrono::milliseconds(1500));
+  EXPECT_LT(took, std::chrono::seconds(8));
+  EXPECT_NE(failure.find("\n\nServer 127.0.0.1, Port " + std::to_string(port) +
+                         ".\nDer Server hat nicht innerhalb von 2 Sekunden geantwortet "
+                         "(Login-Timeout; für langsame Netze --login-timeout SEKUNDEN).\n"
+                         "Bitte prüfen:\n"),
+            std::string::npos)
+      << failure;
+  EXPECT_FALSE(connection->IsOpen());
+}
+
+// A named instance that no browser service answers for ends after the login
+// time-out too, naming the instance, instead of after FreeTDS's own 16 tries.
+TEST(OdbcConnection, AnUnknownInstanceFailsAfterTheLoginTimeOut) {
+  auto connection = MakeOdbcConnection(std::chrono::seconds(2));
+  const auto start = std::chrono::steady_clock::now();
+  const std::string failure =
+      OpenFailure(*connection, WorkingText("SQLOLEDB.1", "127.0.0.1\\NOSUCH"));
+  const auto took = std::chrono::steady_clock::now() - start;
+  EXPECT_LT(took, std::chrono::seconds(5));
+  EXPECT_TRUE(failure.starts_with(
+      "Für die Instanz NOSUCH hat auf 127.0.0.1 innerhalb von 2 Sekunden kein Dienst SQL Server "
+      "Browser (UDP 1434) einen Port genannt.\n\nServer 127.0.0.1, Instanz NOSUCH.\nBitte "
+      "prüfen:\n"))
+      << failure;
+  EXPECT_NE(failure.find("\n- bei einer benannten Instanz, ob der Dienst SQL Server Browser "
+                         "läuft (UDP 1434)"),
+            std::string::npos)
+      << failure;
 }
 
 TEST(OdbcConnection, ProviderAndDriverFailuresSayWhatToChange) {
@@ -166,8 +222,8 @@ TEST(OdbcConnection, FailedMandantChangeShowsTheConnectErrorDialog) {
   const std::string unknown = OpenFailure(*direct, WorkingText("ERROR", data_source));
 
   const auto refused_dialog = MandantChangeDialog(
-      "[Datenbank]\nProvider=SQLOLEDB.1\nUser ID=sa\nPassword=x\nData Source=" + data_source +
-      "\n");
+      "[Datenbank]\nProvider=SQLOLEDB.1\nUser ID=sa\nPassword=Geheim-1\nData Source=" +
+      data_source + "\n");
   EXPECT_EQ(refused_dialog.kind, app::DialogKind::kError);
   EXPECT_EQ(refused_dialog.caption, "Fehler");
   EXPECT_EQ(refused_dialog.text, config::ConnectFailureText("QUELOR_A", refused));

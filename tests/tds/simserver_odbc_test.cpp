@@ -130,8 +130,11 @@ TEST(SimServerOdbc, LoginFailuresAreTheServersTexts) {
 // Passwords with the characters the connection text treats specially, and
 // text beyond ASCII, reach the server as they stand in the INI file.
 TEST(SimServerOdbc, PasswordsWithSeparatorsAndUmlautsLogIn) {
-  const std::vector<std::pair<std::string, std::string>> logins = {
-      {"semikolon", "Grüße;1=€"}, {"klammer", "a}b{c"}, {"leer", " x y "}, {"gleich", "=;;="}};
+  const std::vector<std::pair<std::string, std::string>> logins = {{"semikolon", "Grüße;1=€"},
+                                                                   {"klammer", "a}b{c"},
+                                                                   {"leer", " x y "},
+                                                                   {"gleich", "=;;="},
+                                                                   {"wort", "Geh;eim Wort=1"}};
   std::vector<std::string> arguments;
   for (const auto& [user, password] : logins) {
     arguments.push_back("--login");

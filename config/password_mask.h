@@ -1,0 +1,31 @@
+// Keeps passwords out of every text the program shows or writes. A password
+// is found by its value, not by reading "Password=" up to the next ";": a
+// password may hold ";", "=", braces, blanks or quotes, and only its value
+// says where it ends.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quelor::config {
+
+inline constexpr std::string_view kMaskedPassword = "***";
+
+// `text` with every occurrence of `password`, and of its braced ODBC form
+// ("{" + password with "}" doubled + "}"), replaced by "***". An empty
+// password masks nothing.
+std::string MaskPassword(std::string_view text, std::string_view password);
+
+// The passwords met during a run (SysDBAdo.INI is read again at every
+// connect, so it may name another one later); all of them are masked.
+class PasswordMask {
+ public:
+  void Remember(std::string_view password);
+  std::string Apply(std::string_view text) const;
+
+ private:
+  std::vector<std::string> passwords_;  // longest first
+};
+
+}  // namespace quelor::config
