@@ -81,10 +81,12 @@ void SepaMandates(TenantContext& t) {
     }
   });
   t.db.AddField("MgVert", "AbwKontoInh", "varchar", "(50)", "Null");
-  t.db.AddField("MgVert", "StrasseKIH", "varchar", "(40)", "Null");
-  t.db.AddField("MgVert", "PlzKIH", "varchar", "(15)", "Null");
-  t.db.AddField("MgVert", "OrtKIH", "varchar", "(40)", "Null");
+  // The fill below writes all four address columns: they come with its
+  // marker, or a column refused once would be added after the others.
   t.db.AllOrNothing([&] {
+    t.db.AddField("MgVert", "StrasseKIH", "varchar", "(40)", "Null");
+    t.db.AddField("MgVert", "PlzKIH", "varchar", "(15)", "Null");
+    t.db.AddField("MgVert", "OrtKIH", "varchar", "(40)", "Null");
     t.db.AddField("MgVert", "EmailKIH", "varchar", "(240)", "Null");
     // The different account holder's address, once; Telefon3 holds the e-mail
     // address. The OR lets AbwAdrNr 0 through, which finds no address and
