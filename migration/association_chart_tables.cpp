@@ -218,17 +218,19 @@ std::vector<std::string> F5Skr49CreateLines() {
 
 void AssociationChartTables(TenantContext& t) {
   if (t.db.TableMissing("GuVKennz49")) {
-    t.db.ExecLines(Policy::kWarning, {
-                                         "CREATE TABLE dbo.GuVKennz49 (",
-                                         "RimNr varchar (4) NOT NULL,",
-                                         "Kennz Varchar (1) NOT NULL,",
-                                         "Bezeichnung varchar (120) NOT NULL)",
-                                     });
-    t.db.ExecLines(Policy::kWarning, {
-                                         "ALTER TABLE [dbo].[GuVKennz49]  ADD",
-                                         "CONSTRAINT [PK_GuVKennz49] PRIMARY KEY CLUSTERED",
-                                         "([RimNr],[Kennz]) ON [PRIMARY]",
-                                     });
+    t.db.AllOrNothing([&] {
+      t.db.ExecLines(Policy::kWarning, {
+                                           "CREATE TABLE dbo.GuVKennz49 (",
+                                           "RimNr varchar (4) NOT NULL,",
+                                           "Kennz Varchar (1) NOT NULL,",
+                                           "Bezeichnung varchar (120) NOT NULL)",
+                                       });
+      t.db.ExecLines(Policy::kWarning, {
+                                           "ALTER TABLE [dbo].[GuVKennz49]  ADD",
+                                           "CONSTRAINT [PK_GuVKennz49] PRIMARY KEY CLUSTERED",
+                                           "([RimNr],[Kennz]) ON [PRIMARY]",
+                                       });
+    });
   }
 
   // A classification without either of these two sections is replaced whole,
@@ -240,98 +242,115 @@ void AssociationChartTables(TenantContext& t) {
   if (t.db.Select("SELECT * FROM GuVKennz49 WHERE Bezeichnung='Ideeller Bereich'").Empty()) {
     refill = true;
   }
-  if (refill) {
-    // Two blanks after FROM. The second statement repeats the first line: the
-    // lines are added to the query without clearing it. On a new tenant the
-    // line table is created only further down: there is nothing to empty,
-    // and its DELETE would fail with a warning on every such tenant.
-    t.db.ExecLines(Policy::kWarning, {"DELETE FROM  dbo.GuVKennz49"});
-    if (!t.db.TableMissing("GuVKennz49D")) {
-      t.db.ExecLines(Policy::kWarning,
-                     {"DELETE FROM  dbo.GuVKennz49", "DELETE FROM  dbo.GuVKennz49D"});
+  // The refill of the sections and the refill of their lines are one unit:
+  // a run stopped between the two would leave sections that make the next
+  // run skip the refill, and the lines would never be written.
+  const auto refill_sections_and_lines = [&] {
+    if (refill) {
+      // Two blanks after FROM. The second statement repeats the first line: the
+      // lines are added to the query without clearing it. On a new tenant the
+      // line table is created only further down: there is nothing to empty,
+      // and its DELETE would fail with a warning on every such tenant.
+      t.db.ExecLines(Policy::kWarning, {"DELETE FROM  dbo.GuVKennz49"});
+      if (!t.db.TableMissing("GuVKennz49D")) {
+        t.db.ExecLines(Policy::kWarning,
+                       {"DELETE FROM  dbo.GuVKennz49", "DELETE FROM  dbo.GuVKennz49D"});
+      }
+      for (const Section& s : kSections) {
+        t.db.ExecLines(Policy::kWarning,
+                       {"INSERT INTO GuVKennz49 (RimNr, Kennz, Bezeichnung)",
+                        "VALUES (" + db::QuoteLiteral(s.rim_nr) + "," + db::QuoteLiteral(s.kennz) +
+                            "," + db::QuoteLiteral(s.bezeichnung) + ")"});
+      }
     }
-    for (const Section& s : kSections) {
-      t.db.ExecLines(Policy::kWarning, {"INSERT INTO GuVKennz49 (RimNr, Kennz, Bezeichnung)",
-                                        "VALUES (" + db::QuoteLiteral(s.rim_nr) + "," + db::QuoteLiteral(s.kennz) +
-                                            "," + db::QuoteLiteral(s.bezeichnung) + ")"});
-    }
-  }
 
-  // Older databases carry "Kontenklasse 6" in the names of IV C and IV D.
-  t.db.ExecLines(Policy::kWarning,
-                 {"UPDATE GuVKennz49 SET Bezeichnung=",
-                  "'Zweckbetriebe Sport 2 (Ust-frei) - Kontenklasse 5 Einnahmen/Erträge'",
-                  " WHERE Bezeichnung= 'Zweckbetriebe Sport 2 (Ust-frei) - Kontenklasse 6 "
-                  "Einnahmen/Erträge'"});
-  t.db.ExecLines(Policy::kWarning,
-                 {"UPDATE GuVKennz49 SET Bezeichnung=",
-                  "'Zweckbetriebe Sport 2 (Ust-frei) - Kontenklasse 5 Ausgaben/Aufwendungen'",
-                  " WHERE Bezeichnung= 'Zweckbetriebe Sport 2 (Ust-frei) - Kontenklasse 6 "
-                  "Ausgaben/Aufwendungen'"});
-
-  if (t.db.TableMissing("GuVKennz49D")) {
-    t.db.ExecLines(Policy::kWarning, {
-                                         "CREATE TABLE dbo.GuVKennz49D (",
-                                         "RimNr varchar (4) NOT NULL,",
-                                         "Kennz Varchar (1) NOT NULL,",
-                                         "Nr int NOT NULL,",
-                                         "Bezeichnung varchar (120) NOT NULL,",
-                                         "EA char (1) NULL)",
-                                     });
-    t.db.ExecLines(Policy::kWarning, {
-                                         "ALTER TABLE [dbo].[GuVKennz49D]  ADD",
-                                         "CONSTRAINT [PK_GuVKennz49D] PRIMARY KEY CLUSTERED",
-                                         "([Nr], [RimNr], [Kennz]) ON [PRIMARY]",
-                                     });
+    // Older databases carry "Kontenklasse 6" in the names of IV C and IV D.
     t.db.ExecLines(Policy::kWarning,
-                   {
-                       "ALTER TABLE [dbo].[GuVKennz49D]  WITH CHECK ADD  CONSTRAINT "
-                       "[FK_GuVKennz49D_GuVKennz49] FOREIGN KEY([RimNr],[Kennz])",
-                       "REFERENCES [dbo].[GuVKennz49] ([RimNr],[Kennz]) ON UPDATE CASCADE ON "
-                       "DELETE CASCADE",
-                   });
-  }
-  if (refill) {
-    for (const Line& l : kLines) {
-      t.db.ExecLines(
-          Policy::kWarning,
-          {"INSERT INTO GuVKennz49D (RimNr, Kennz, Nr, Bezeichnung, EA)",
-           "VALUES (" + db::QuoteLiteral(l.rim_nr) + "," + db::QuoteLiteral(l.kennz) + "," + std::to_string(l.nr) +
-               "," + db::QuoteLiteral(l.bezeichnung) + "," + db::QuoteLiteral(l.ea) + ")"});
+                   {"UPDATE GuVKennz49 SET Bezeichnung=",
+                    "'Zweckbetriebe Sport 2 (Ust-frei) - Kontenklasse 5 Einnahmen/Erträge'",
+                    " WHERE Bezeichnung= 'Zweckbetriebe Sport 2 (Ust-frei) - Kontenklasse 6 "
+                    "Einnahmen/Erträge'"});
+    t.db.ExecLines(Policy::kWarning,
+                   {"UPDATE GuVKennz49 SET Bezeichnung=",
+                    "'Zweckbetriebe Sport 2 (Ust-frei) - Kontenklasse 5 Ausgaben/Aufwendungen'",
+                    " WHERE Bezeichnung= 'Zweckbetriebe Sport 2 (Ust-frei) - Kontenklasse 6 "
+                    "Ausgaben/Aufwendungen'"});
+
+    if (t.db.TableMissing("GuVKennz49D")) {
+      t.db.AllOrNothing([&] {
+        t.db.ExecLines(Policy::kWarning, {
+                                             "CREATE TABLE dbo.GuVKennz49D (",
+                                             "RimNr varchar (4) NOT NULL,",
+                                             "Kennz Varchar (1) NOT NULL,",
+                                             "Nr int NOT NULL,",
+                                             "Bezeichnung varchar (120) NOT NULL,",
+                                             "EA char (1) NULL)",
+                                         });
+        t.db.ExecLines(Policy::kWarning, {
+                                             "ALTER TABLE [dbo].[GuVKennz49D]  ADD",
+                                             "CONSTRAINT [PK_GuVKennz49D] PRIMARY KEY CLUSTERED",
+                                             "([Nr], [RimNr], [Kennz]) ON [PRIMARY]",
+                                         });
+        t.db.ExecLines(Policy::kWarning,
+                       {
+                           "ALTER TABLE [dbo].[GuVKennz49D]  WITH CHECK ADD  CONSTRAINT "
+                           "[FK_GuVKennz49D_GuVKennz49] FOREIGN KEY([RimNr],[Kennz])",
+                           "REFERENCES [dbo].[GuVKennz49] ([RimNr],[Kennz]) ON UPDATE CASCADE ON "
+                           "DELETE CASCADE",
+                       });
+      });
     }
+    if (refill) {
+      for (const Line& l : kLines) {
+        t.db.ExecLines(Policy::kWarning,
+                       {"INSERT INTO GuVKennz49D (RimNr, Kennz, Nr, Bezeichnung, EA)",
+                        "VALUES (" + db::QuoteLiteral(l.rim_nr) + "," + db::QuoteLiteral(l.kennz) +
+                            "," + std::to_string(l.nr) + "," + db::QuoteLiteral(l.bezeichnung) +
+                            "," + db::QuoteLiteral(l.ea) + ")"});
+      }
+    }
+  };
+  if (refill) {
+    t.db.AllOrNothing(refill_sections_and_lines);
+  } else {
+    refill_sections_and_lines();
   }
 
   if (t.db.TableMissing("F5SKR49")) {
-    t.db.Exec(Policy::kWarning, db::JoinCrLf(F5Skr49CreateLines()));
-    t.db.ExecLines(Policy::kWarning, {
-                                         "ALTER TABLE [dbo].[F5SKR49]  ADD CONSTRAINT "
-                                         "[PK_F5SKR49] PRIMARY KEY CLUSTERED (",
-                                         "[BUCHJAHR] ASC,",
-                                         "[KONTONR] ASC",
-                                         ")WITH (IGNORE_DUP_KEY = OFF) ON [PRIMARY]",
-                                     });
+    t.db.AllOrNothing([&] {
+      t.db.Exec(Policy::kWarning, db::JoinCrLf(F5Skr49CreateLines()));
+      t.db.ExecLines(Policy::kWarning, {
+                                           "ALTER TABLE [dbo].[F5SKR49]  ADD CONSTRAINT "
+                                           "[PK_F5SKR49] PRIMARY KEY CLUSTERED (",
+                                           "[BUCHJAHR] ASC,",
+                                           "[KONTONR] ASC",
+                                           ")WITH (IGNORE_DUP_KEY = OFF) ON [PRIMARY]",
+                                       });
+    });
   }
 
   if (t.db.TableMissing("F5DatSKR49")) {
-    t.db.ExecLines(Policy::kWarning, {
-                                         "CREATE TABLE dbo.F5DatSKR49 (",
-                                         "[STEUERSCHL] [smallint] NOT NULL,",
-                                         "[MWSTKTO] [int] NULL,",
-                                         "[VORST_KTO] [int] NULL,",
-                                         "[BFG_BASIS] [smallint] NULL,",
-                                         "[BFB_GGKTO] [smallint] NULL,",
-                                         "[BEG] [varchar](5) NULL,",
-                                         "[Klasse] [char](1) NULL,",
-                                         "[LfdNr] [int] IDENTITY(1,1) NOT NULL",
-                                         ") ON [PRIMARY]",
-                                     });
-    t.db.ExecLines(Policy::kWarning, {
-                                         "ALTER TABLE [dbo].[F5DatSKR49]  ADD CONSTRAINT "
-                                         "[PK_F5DatSKR49] PRIMARY KEY CLUSTERED (",
-                                         "[STEUERSCHL] ASC,",
-                                         "[LfdNr] ASC",
-                                         ")WITH (IGNORE_DUP_KEY = OFF) ON [PRIMARY]",
-                                     });
+    t.db.AllOrNothing([&] {
+      t.db.ExecLines(Policy::kWarning, {
+                                           "CREATE TABLE dbo.F5DatSKR49 (",
+                                           "[STEUERSCHL] [smallint] NOT NULL,",
+                                           "[MWSTKTO] [int] NULL,",
+                                           "[VORST_KTO] [int] NULL,",
+                                           "[BFG_BASIS] [smallint] NULL,",
+                                           "[BFB_GGKTO] [smallint] NULL,",
+                                           "[BEG] [varchar](5) NULL,",
+                                           "[Klasse] [char](1) NULL,",
+                                           "[LfdNr] [int] IDENTITY(1,1) NOT NULL",
+                                           ") ON [PRIMARY]",
+                                       });
+      t.db.ExecLines(Policy::kWarning, {
+                                           "ALTER TABLE [dbo].[F5DatSKR49]  ADD CONSTRAINT "
+                                           "[PK_F5DatSKR49] PRIMARY KEY CLUSTERED (",
+                                           "[STEUERSCHL] ASC,",
+                                           "[LfdNr] ASC",
+                                           ")WITH (IGNORE_DUP_KEY = OFF) ON [PRIMARY]",
+                                       });
+    });
   }
 }
 

@@ -7,20 +7,27 @@ using db::Policy;
 
 void ClosingAdjustmentsBeforeUpdate1(TenantContext& t) {
   // No handler on the two Druck fills: a database without the table has its
-  // column reported as added, and the fill then ends the run.
-  t.db.AddField("f5bew4sg", "Druck", "char", "(1)", "NULL");
-  if (t.db.ColumnAddedFlag()) {
-    t.db.Exec(Policy::kUnguarded, "UPDATE f5bew4sg SET Druck='N'");
-  }
-  t.db.AddField("f5bw4sgA", "Druck", "char", "(1)", "NULL");
-  if (t.db.ColumnAddedFlag()) {
-    t.db.Exec(Policy::kUnguarded, "UPDATE f5bw4sgA SET Druck='N'");
-  }
+  // column reported as added, and the fill then ends the run. Each marker
+  // column here reaches the database together with its fill.
+  t.db.AllOrNothing([&] {
+    t.db.AddField("f5bew4sg", "Druck", "char", "(1)", "NULL");
+    if (t.db.ColumnAddedFlag()) {
+      t.db.Exec(Policy::kUnguarded, "UPDATE f5bew4sg SET Druck='N'");
+    }
+  });
+  t.db.AllOrNothing([&] {
+    t.db.AddField("f5bw4sgA", "Druck", "char", "(1)", "NULL");
+    if (t.db.ColumnAddedFlag()) {
+      t.db.Exec(Policy::kUnguarded, "UPDATE f5bw4sgA SET Druck='N'");
+    }
+  });
 
-  t.db.AddField("EINST", "Firma4Vor", "char", "(1)", "NULL");
-  if (t.db.ColumnAddedFlag()) {
-    t.db.Exec(Policy::kMessage, "UPDATE EINST SET Firma4Vor='J'");
-  }
+  t.db.AllOrNothing([&] {
+    t.db.AddField("EINST", "Firma4Vor", "char", "(1)", "NULL");
+    if (t.db.ColumnAddedFlag()) {
+      t.db.Exec(Policy::kMessage, "UPDATE EINST SET Firma4Vor='J'");
+    }
+  });
 
   // The foreign key comes with the address functions at the start of the
   // first routine, WITH CHECK for the rows copied then, and is dropped here
@@ -56,15 +63,19 @@ void ClosingAdjustmentsBeforeUpdate1(TenantContext& t) {
   t.db.AddField("MgVert", "FalligkeitTag", "int", "", "NULL");
   t.db.AddField("MgSolln", "FalligkeitDatum", "DateTime", "", "NULL");
 
-  t.db.AddField("EINST", "AutoShowFalligBeitrag", "char", "(1)", "NULL");
-  if (t.db.ColumnAddedFlag()) {
-    t.db.Exec(Policy::kMessage, "UPDATE EINST SET AutoShowFalligBeitrag='J'");
-  }
+  t.db.AllOrNothing([&] {
+    t.db.AddField("EINST", "AutoShowFalligBeitrag", "char", "(1)", "NULL");
+    if (t.db.ColumnAddedFlag()) {
+      t.db.Exec(Policy::kMessage, "UPDATE EINST SET AutoShowFalligBeitrag='J'");
+    }
+  });
   t.db.AddField("MgLast", "FalligkeitDatum", "datetime", "", "Null");
-  t.db.AddField("f5kasses", "BlgNumNichtAutoHZ", "char", "(1)", "NULL");
-  if (t.db.ColumnAddedFlag()) {
-    t.db.Exec(Policy::kMessage, "UPDATE f5kasses SET BlgNumNichtAutoHZ='N'");
-  }
+  t.db.AllOrNothing([&] {
+    t.db.AddField("f5kasses", "BlgNumNichtAutoHZ", "char", "(1)", "NULL");
+    if (t.db.ColumnAddedFlag()) {
+      t.db.Exec(Policy::kMessage, "UPDATE f5kasses SET BlgNumNichtAutoHZ='N'");
+    }
+  });
   t.db.AddField("Rechn", "AssBeitID", "UNIQUEIDENTIFIER", "", "Null");
   t.db.AddField("MgSolln", "AssBeitID", "UNIQUEIDENTIFIER", "", "Null");
   t.db.Exec(Policy::kMessage, "ALTER TABLE MgSolln ALTER COLUMN RgNr VARCHAR (10) NULL");

@@ -19,53 +19,56 @@ void FixedAssetsLetterLayoutAndRights(TenantContext& t) {
 }
 
 void FixedAssetsWithDepreciationTable(TenantContext& t, std::string_view anlage_typ) {
-  // One probe decides for all three asset tables.
+  // One probe decides for all three asset tables, so the three tables and
+  // their keys reach the database together or not at all.
   if (t.db.TableMissing("Anlagegut")) {
-    t.db.ExecLines(Policy::kWarning, {"CREATE TABLE dbo.Anlagegut (",
-                                      "InventarNr varchar(20) NOT NULL,",
-                                      "Name varchar(240) NOT NULL,",
-                                      "Typ varchar(240) NOT NULL,",
-                                      "Abschreibungsart char(1) NOT NULL,",
-                                      "Nutzungsdauer integer NOT NULL,",
-                                      "Anschaffungsdatum datetime NOT NULL,",
-                                      "Anschaffungskosten numeric (18,8) NOT NULL,",
-                                      "Nebenkosten numeric (18,8) NOT NULL,",
-                                      "Investitionsabzug numeric (18,8) NOT NULL,",
-                                      "Restwert numeric (18,8) NOT NULL,",
-                                      "SonderAfa numeric (18,8) NOT NULL,",
-                                      "Wahlrecht char(1) NULL,",
-                                      "WahlrechtBez varchar(240) NULL,",
-                                      "Runden char(1) NULL,",
-                                      "Vereinfachnug char(1) NULL,",
-                                      "Anlagekonto integer NULL,",
-                                      "Abschkonto integer NULL,",
-                                      "KoSt integer NULL,",
-                                      "Abteilung varchar(40) NULL,",
-                                      "GaeretNr varchar(40) NULL,",
-                                      "Sonstige text NULL)"});
-    t.db.ExecLines(Policy::kWarning, {"ALTER TABLE [dbo].[Anlagegut]  ADD",
-                                      "CONSTRAINT [PK_Anlagegut] PRIMARY KEY CLUSTERED",
-                                      "([InventarNr]) ON [PRIMARY]"});
-    t.db.ExecLines(Policy::kWarning, {"CREATE TABLE dbo.Anlagetabelle (",
-                                      "Name varchar(240) NOT NULL,",
-                                      "Nutzungsdauer integer NOT NULL,",
-                                      "Fundstelle varchar(20) NOT NULL)"});
-    t.db.ExecLines(Policy::kWarning, {"ALTER TABLE [dbo].[Anlagetabelle]  ADD",
-                                      "CONSTRAINT [PK_Anlagetabelle] PRIMARY KEY CLUSTERED",
-                                      "([Name]) ON [PRIMARY]"});
-    t.db.ExecLines(Policy::kWarning, {"CREATE TABLE dbo.AnlageAbschr (",
-                                      "InventarNr varchar(20) NOT NULL,",
-                                      "Jahr integer NOT NULL,",
-                                      "LaufzeitBis integer NOT NULL,",
-                                      "Anschaffungskosten numeric (18,8) NOT NULL,",
-                                      "AfaBetrag numeric (18,8) NOT NULL,",
-                                      "Buchwert numeric (18,8) NOT NULL,",
-                                      "Kummuliert numeric (18,8) NOT NULL,",
-                                      "Abschreibungsart char(1) NOT NULL,",
-                                      "Gerundet char(1) NOT NULL)"});
-    t.db.ExecLines(Policy::kWarning, {"ALTER TABLE [dbo].[AnlageAbschr]  ADD",
-                                      "CONSTRAINT [PK_AnlageAbschr] PRIMARY KEY CLUSTERED",
-                                      "([InventarNr],[Jahr]) ON [PRIMARY]"});
+    t.db.AllOrNothing([&] {
+      t.db.ExecLines(Policy::kWarning, {"CREATE TABLE dbo.Anlagegut (",
+                                        "InventarNr varchar(20) NOT NULL,",
+                                        "Name varchar(240) NOT NULL,",
+                                        "Typ varchar(240) NOT NULL,",
+                                        "Abschreibungsart char(1) NOT NULL,",
+                                        "Nutzungsdauer integer NOT NULL,",
+                                        "Anschaffungsdatum datetime NOT NULL,",
+                                        "Anschaffungskosten numeric (18,8) NOT NULL,",
+                                        "Nebenkosten numeric (18,8) NOT NULL,",
+                                        "Investitionsabzug numeric (18,8) NOT NULL,",
+                                        "Restwert numeric (18,8) NOT NULL,",
+                                        "SonderAfa numeric (18,8) NOT NULL,",
+                                        "Wahlrecht char(1) NULL,",
+                                        "WahlrechtBez varchar(240) NULL,",
+                                        "Runden char(1) NULL,",
+                                        "Vereinfachnug char(1) NULL,",
+                                        "Anlagekonto integer NULL,",
+                                        "Abschkonto integer NULL,",
+                                        "KoSt integer NULL,",
+                                        "Abteilung varchar(40) NULL,",
+                                        "GaeretNr varchar(40) NULL,",
+                                        "Sonstige text NULL)"});
+      t.db.ExecLines(Policy::kWarning, {"ALTER TABLE [dbo].[Anlagegut]  ADD",
+                                        "CONSTRAINT [PK_Anlagegut] PRIMARY KEY CLUSTERED",
+                                        "([InventarNr]) ON [PRIMARY]"});
+      t.db.ExecLines(Policy::kWarning, {"CREATE TABLE dbo.Anlagetabelle (",
+                                        "Name varchar(240) NOT NULL,",
+                                        "Nutzungsdauer integer NOT NULL,",
+                                        "Fundstelle varchar(20) NOT NULL)"});
+      t.db.ExecLines(Policy::kWarning, {"ALTER TABLE [dbo].[Anlagetabelle]  ADD",
+                                        "CONSTRAINT [PK_Anlagetabelle] PRIMARY KEY CLUSTERED",
+                                        "([Name]) ON [PRIMARY]"});
+      t.db.ExecLines(Policy::kWarning, {"CREATE TABLE dbo.AnlageAbschr (",
+                                        "InventarNr varchar(20) NOT NULL,",
+                                        "Jahr integer NOT NULL,",
+                                        "LaufzeitBis integer NOT NULL,",
+                                        "Anschaffungskosten numeric (18,8) NOT NULL,",
+                                        "AfaBetrag numeric (18,8) NOT NULL,",
+                                        "Buchwert numeric (18,8) NOT NULL,",
+                                        "Kummuliert numeric (18,8) NOT NULL,",
+                                        "Abschreibungsart char(1) NOT NULL,",
+                                        "Gerundet char(1) NOT NULL)"});
+      t.db.ExecLines(Policy::kWarning, {"ALTER TABLE [dbo].[AnlageAbschr]  ADD",
+                                        "CONSTRAINT [PK_AnlageAbschr] PRIMARY KEY CLUSTERED",
+                                        "([InventarNr],[Jahr]) ON [PRIMARY]"});
+    });
   }
 
   if (t.db.TableMissing("tblBriefEinst")) {
@@ -98,10 +101,12 @@ void FixedAssetsWithDepreciationTable(TenantContext& t, std::string_view anlage_
   t.db.AddField("Anlagegut", "Abgang", "numeric", "(18,8)", "NULL");
 
   // The booking settings get an end month, once, equal to the month.
-  t.db.AddField("F5einst", "MONATBIS", "smallint", "", "Null");
-  if (t.db.ColumnAddedFlag()) {
-    t.db.Exec(Policy::kUnguarded, "UPDATE F5einst SET MONATBIS=MONAT");
-  }
+  t.db.AllOrNothing([&] {
+    t.db.AddField("F5einst", "MONATBIS", "smallint", "", "Null");
+    if (t.db.ColumnAddedFlag()) {
+      t.db.Exec(Policy::kUnguarded, "UPDATE F5einst SET MONATBIS=MONAT");
+    }
+  });
 
   if (t.db.TableMissing("DEEinzelProt")) {
     t.db.ExecLines(Policy::kWarning, {"CREATE TABLE DEEinzelProt (",
@@ -144,14 +149,17 @@ void FixedAssetsWithDepreciationTable(TenantContext& t, std::string_view anlage_
   t.db.AddField("F5Bew4s", "Betrag", "numeric", "(18,8)", "NULL");
   t.db.AddField("F5Bw4sa", "Betrag", "numeric", "(18,8)", "NULL");
 
-  // The marker column makes the load of the depreciation table one-time.
-  t.db.AddField("Einst", "Anlage3", "char", "(1)", "NULL");
-  if (t.db.ColumnAddedFlag()) {
-    t.db.ExecLines(Policy::kWarning, {"DELETE FROM AnlageTabelle"});
-    if (!config::IsBlank(anlage_typ)) {
-      t.db.Exec(Policy::kWarning, std::string(anlage_typ));
+  // The marker column makes the load of the depreciation table one-time; it
+  // reaches the database together with the load.
+  t.db.AllOrNothing([&] {
+    t.db.AddField("Einst", "Anlage3", "char", "(1)", "NULL");
+    if (t.db.ColumnAddedFlag()) {
+      t.db.ExecLines(Policy::kWarning, {"DELETE FROM AnlageTabelle"});
+      if (!config::IsBlank(anlage_typ)) {
+        t.db.Exec(Policy::kWarning, std::string(anlage_typ));
+      }
     }
-  }
+  });
 
   t.db.AddField("AnlageGut", "AbgangDatum", "datetime", "", "NULL");
   t.db.AddField("F5Bew4s", "Kontoart", "varchar", "(10)", "NULL");
@@ -159,42 +167,47 @@ void FixedAssetsWithDepreciationTable(TenantContext& t, std::string_view anlage_
   t.db.AddField("F5Bew4s", "Soll_Haben", "varchar", "(10)", "NULL");
   t.db.AddField("F5Bw4sa", "Soll_Haben", "varchar", "(10)", "NULL");
   t.db.AddField("PASS", "EMail", "varchar", "(200)", "NULL");
-  t.db.AddField("PASS", "Verwalter", "char", "(1)", "NULL");
-  // Users present at the update become administrators.
-  if (t.db.ColumnAddedFlag()) {
-    t.db.ExecLines(Policy::kWarning, {"UPDATE PASS SET Verwalter='J'"});
-  }
+  t.db.AllOrNothing([&] {
+    t.db.AddField("PASS", "Verwalter", "char", "(1)", "NULL");
+    // Users present at the update become administrators.
+    if (t.db.ColumnAddedFlag()) {
+      t.db.ExecLines(Policy::kWarning, {"UPDATE PASS SET Verwalter='J'"});
+    }
+  });
 
   // The rights are granted to every user only in the run that creates the
-  // table. A grant has no handler: a failing one ends the run.
+  // table. A grant has no handler: a failing one ends the run, and takes the
+  // table with it, so the next run grants them all.
   if (t.db.TableMissing("tblRechte")) {
-    t.db.ExecLines(Policy::kWarning, {"CREATE TABLE tblRechte (",
-                                      "[ID] [int] IDENTITY (1, 1) NOT NULL,",
-                                      "[BENUTZER] [varchar] (12) NOT NULL,",
-                                      "[RB] [int] NOT NULL,",
-                                      "[Bezeichnung] [varchar] (100) NOT NULL,",
-                                      "[Kurzname] [varchar] (50) NOT NULL,",
-                                      "[Ind] [char] (1) NOT NULL,",
-                                      "CONSTRAINT [PK_tblRechte] PRIMARY KEY CLUSTERED",
-                                      "([ID] ASC) ON [PRIMARY]) ON [PRIMARY]"});
-    t.db.GrantRightToAllUsers(1, "Vereinsdaten anlegen, bearbeiten", "Vereinsdaten");
-    t.db.GrantRightToAllUsers(2, "Adressen anlegen, bearbeiten", "Adressen");
-    t.db.GrantRightToAllUsers(3, "Beiträge anlegen, bearbeiten", "Beitrage");
-    t.db.GrantRightToAllUsers(4, "Sollstellungen durchführen", "Sollstellung");
-    t.db.GrantRightToAllUsers(5, "Sollstellungen löschen", "SollstellungLoschen");
-    t.db.GrantRightToAllUsers(6, "SEPA einrichten", "SEPA");
-    t.db.GrantRightToAllUsers(7, "Beitragseinzug erstellen", "BeitragseinzugErstellen");
-    t.db.GrantRightToAllUsers(8, "Beitragsrechnungen schreiben", "BeitragrechnungenSchreiben");
-    t.db.GrantRightToAllUsers(9, "Bezahlte Beiträge ausgleichen", "BezahlteBeitrageAusgleichen");
-    t.db.GrantRightToAllUsers(10, "Rücklastschriften buchen", "RucklastschriftenBuchen");
-    // Two rights share the number 11.
-    t.db.GrantRightToAllUsers(11, "offene Beitragszahlungen anmahnen", "OffeneBeitragszahlungenAnmahnen");
-    t.db.GrantRightToAllUsers(11, "Bankgeschäfte durchführen", "BankgeschafteDurchfuhren");
-    t.db.GrantRightToAllUsers(12, "Statistische Auswertungen (Mitglieder)", "StatistischeAuswertungen");
-    t.db.GrantRightToAllUsers(13, "Korrespondenz", "Korrespondenz");
-    t.db.GrantRightToAllUsers(14, "Zuwendungsbestätigungen erstellen", "ZuwendungsbestatigungenErstellen");
-    t.db.GrantRightToAllUsers(15, "Buchhaltung", "Buchhaltung");
-    t.db.GrantRightToAllUsers(16, "Faktura", "Faktura");
+    t.db.AllOrNothing([&] {
+      t.db.ExecLines(Policy::kWarning, {"CREATE TABLE tblRechte (",
+                                        "[ID] [int] IDENTITY (1, 1) NOT NULL,",
+                                        "[BENUTZER] [varchar] (12) NOT NULL,",
+                                        "[RB] [int] NOT NULL,",
+                                        "[Bezeichnung] [varchar] (100) NOT NULL,",
+                                        "[Kurzname] [varchar] (50) NOT NULL,",
+                                        "[Ind] [char] (1) NOT NULL,",
+                                        "CONSTRAINT [PK_tblRechte] PRIMARY KEY CLUSTERED",
+                                        "([ID] ASC) ON [PRIMARY]) ON [PRIMARY]"});
+      t.db.GrantRightToAllUsers(1, "Vereinsdaten anlegen, bearbeiten", "Vereinsdaten");
+      t.db.GrantRightToAllUsers(2, "Adressen anlegen, bearbeiten", "Adressen");
+      t.db.GrantRightToAllUsers(3, "Beiträge anlegen, bearbeiten", "Beitrage");
+      t.db.GrantRightToAllUsers(4, "Sollstellungen durchführen", "Sollstellung");
+      t.db.GrantRightToAllUsers(5, "Sollstellungen löschen", "SollstellungLoschen");
+      t.db.GrantRightToAllUsers(6, "SEPA einrichten", "SEPA");
+      t.db.GrantRightToAllUsers(7, "Beitragseinzug erstellen", "BeitragseinzugErstellen");
+      t.db.GrantRightToAllUsers(8, "Beitragsrechnungen schreiben", "BeitragrechnungenSchreiben");
+      t.db.GrantRightToAllUsers(9, "Bezahlte Beiträge ausgleichen", "BezahlteBeitrageAusgleichen");
+      t.db.GrantRightToAllUsers(10, "Rücklastschriften buchen", "RucklastschriftenBuchen");
+      // Two rights share the number 11.
+      t.db.GrantRightToAllUsers(11, "offene Beitragszahlungen anmahnen", "OffeneBeitragszahlungenAnmahnen");
+      t.db.GrantRightToAllUsers(11, "Bankgeschäfte durchführen", "BankgeschafteDurchfuhren");
+      t.db.GrantRightToAllUsers(12, "Statistische Auswertungen (Mitglieder)", "StatistischeAuswertungen");
+      t.db.GrantRightToAllUsers(13, "Korrespondenz", "Korrespondenz");
+      t.db.GrantRightToAllUsers(14, "Zuwendungsbestätigungen erstellen", "ZuwendungsbestatigungenErstellen");
+      t.db.GrantRightToAllUsers(15, "Buchhaltung", "Buchhaltung");
+      t.db.GrantRightToAllUsers(16, "Faktura", "Faktura");
+    });
   }
   t.db.AddIndex("tblRechte", "iBenutzer", "BENUTZER", "Kurzname");
 

@@ -9,20 +9,28 @@ void SignedAmountsDispatchAndSportsFixes(TenantContext& t) {
   t.db.AddField("F5bw4sga", "BetragDerGutschrift", "char", "(1)", "Null");
   // Betrag is the debit, else the credit, negative for a credit note. The flag
   // is new as well, so the negation only finds rows on a database that had it.
-  t.db.AddField("F5bew4sg", "Betrag", "numeric", "(18, 8)", "Null");
-  if (t.db.ColumnAddedFlag()) {
-    t.db.ExecLines(Policy::kWarning, {"UPDATE F5bew4sg SET Betrag=Soll"});
-    t.db.ExecLines(Policy::kWarning, {"UPDATE F5bew4sg SET Betrag=Haben WHERE ISNULL(Betrag,0)=0"});
-    t.db.ExecLines(Policy::kWarning,
-                   {"UPDATE F5bew4sg SET Betrag=(-1)*Betrag WHERE BetragDerGutschrift='J'"});
-  }
-  t.db.AddField("F5bw4sga", "Betrag", "numeric", "(18, 8)", "Null");
-  if (t.db.ColumnAddedFlag()) {
-    t.db.ExecLines(Policy::kWarning, {"UPDATE F5bw4sga SET Betrag=Soll"});
-    t.db.ExecLines(Policy::kWarning, {"UPDATE F5bw4sga SET Betrag=Haben WHERE ISNULL(Betrag,0)=0"});
-    t.db.ExecLines(Policy::kWarning,
-                   {"UPDATE F5bw4sga SET Betrag=(-1)*Betrag WHERE BetragDerGutschrift='J'"});
-  }
+  // The negation must not run twice: each marker column below reaches the
+  // database together with its one-time work.
+  t.db.AllOrNothing([&] {
+    t.db.AddField("F5bew4sg", "Betrag", "numeric", "(18, 8)", "Null");
+    if (t.db.ColumnAddedFlag()) {
+      t.db.ExecLines(Policy::kWarning, {"UPDATE F5bew4sg SET Betrag=Soll"});
+      t.db.ExecLines(Policy::kWarning,
+                     {"UPDATE F5bew4sg SET Betrag=Haben WHERE ISNULL(Betrag,0)=0"});
+      t.db.ExecLines(Policy::kWarning,
+                     {"UPDATE F5bew4sg SET Betrag=(-1)*Betrag WHERE BetragDerGutschrift='J'"});
+    }
+  });
+  t.db.AllOrNothing([&] {
+    t.db.AddField("F5bw4sga", "Betrag", "numeric", "(18, 8)", "Null");
+    if (t.db.ColumnAddedFlag()) {
+      t.db.ExecLines(Policy::kWarning, {"UPDATE F5bw4sga SET Betrag=Soll"});
+      t.db.ExecLines(Policy::kWarning,
+                     {"UPDATE F5bw4sga SET Betrag=Haben WHERE ISNULL(Betrag,0)=0"});
+      t.db.ExecLines(Policy::kWarning,
+                     {"UPDATE F5bw4sga SET Betrag=(-1)*Betrag WHERE BetragDerGutschrift='J'"});
+    }
+  });
 
   t.db.AddField("Adresse", "AbwAnrAnsch", "varchar", "(40)", "Null");
   t.db.AddField("Adresse", "Adresszusatz", "varchar", "(50)", "Null");
@@ -42,38 +50,40 @@ void SignedAmountsDispatchAndSportsFixes(TenantContext& t) {
   }
 
   if (t.db.TableMissing("MgKontoUmsOS")) {
-    t.db.ExecLines(Policy::kWarning, {
-                                         "CREATE TABLE dbo.MgKontoUmsOS (",
-                                         "    [LfdNr] [int] NOT NULL,",
-                                         "    [Rbs] [int] NOT NULL,",
-                                         "    [AdrNr] [int] NULL,",
-                                         "    [Jahr] [smallint] NULL,",
-                                         "    [VertragNr] [varchar](10) NULL,",
-                                         "    [Art] [smallint] NULL,",
-                                         "    [Zeitraum] [smallint] NULL,",
-                                         "    [Gespeichert] [varchar](1) NULL,",
-                                         "    [RefDTA] [varchar](40) NULL,",
-                                         "    [Soll] [numeric](19, 8) NOT NULL,",
-                                         "    [Haben] [numeric](19, 8) NOT NULL,",
-                                         "    [KontoNr] [int] NULL,",
-                                         "    [KoSt] [int] NULL,",
-                                         "    [KoTr] [int] NULL,",
-                                         "    [StSchl] [numeric] (19, 2) NULL,",
-                                         " CONSTRAINT [PK_MgKontoUmsOS] PRIMARY KEY CLUSTERED ",
-                                         "(",
-                                         "    [LfdNr] ASC,",
-                                         "    [Rbs] ASC",
-                                         ") ON [PRIMARY]",
-                                         ") ",
-                                     });
-    // The blanks at the ends of the second and third line are part of the text.
-    t.db.ExecLines(Policy::kWarning, {
-                                         "ALTER TABLE [dbo].[MgKontoUmsOS] ADD CONSTRAINT "
-                                         "[FK_MgKontoUmsOS_MgKontoUms] FOREIGN KEY([LfdNr])",
-                                         "REFERENCES [dbo].[MgKontoUms] ([LfdNr])     ",
-                                         "ON UPDATE CASCADE    ",
-                                         "ON DELETE CASCADE",
-                                     });
+    t.db.AllOrNothing([&] {
+      t.db.ExecLines(Policy::kWarning, {
+                                           "CREATE TABLE dbo.MgKontoUmsOS (",
+                                           "    [LfdNr] [int] NOT NULL,",
+                                           "    [Rbs] [int] NOT NULL,",
+                                           "    [AdrNr] [int] NULL,",
+                                           "    [Jahr] [smallint] NULL,",
+                                           "    [VertragNr] [varchar](10) NULL,",
+                                           "    [Art] [smallint] NULL,",
+                                           "    [Zeitraum] [smallint] NULL,",
+                                           "    [Gespeichert] [varchar](1) NULL,",
+                                           "    [RefDTA] [varchar](40) NULL,",
+                                           "    [Soll] [numeric](19, 8) NOT NULL,",
+                                           "    [Haben] [numeric](19, 8) NOT NULL,",
+                                           "    [KontoNr] [int] NULL,",
+                                           "    [KoSt] [int] NULL,",
+                                           "    [KoTr] [int] NULL,",
+                                           "    [StSchl] [numeric] (19, 2) NULL,",
+                                           " CONSTRAINT [PK_MgKontoUmsOS] PRIMARY KEY CLUSTERED ",
+                                           "(",
+                                           "    [LfdNr] ASC,",
+                                           "    [Rbs] ASC",
+                                           ") ON [PRIMARY]",
+                                           ") ",
+                                       });
+      // The blanks at the ends of the second and third line are part of the text.
+      t.db.ExecLines(Policy::kWarning, {
+                                           "ALTER TABLE [dbo].[MgKontoUmsOS] ADD CONSTRAINT "
+                                           "[FK_MgKontoUmsOS_MgKontoUms] FOREIGN KEY([LfdNr])",
+                                           "REFERENCES [dbo].[MgKontoUms] ([LfdNr])     ",
+                                           "ON UPDATE CASCADE    ",
+                                           "ON DELETE CASCADE",
+                                       });
+    });
   }
 
   t.db.AddField("AnlageAbschr", "Erl", "char", "(1)", "NULL");
@@ -94,41 +104,45 @@ void SignedAmountsDispatchAndSportsFixes(TenantContext& t) {
 
   // LSB Hessen takes over the lists of LSB Sachsen, once, and only where the
   // club has not chosen its sports yet.
-  t.db.AddField("PASSDB", "UmsetzungSportartenHessen", "char", "(1)", "Null");
-  if (t.db.ColumnAddedFlag() &&
-      t.db.Select(db::JoinCrLf({"select NUMMER from SportartenV", " where 1=1"})).Empty()) {
-    t.db.Exec(Policy::kUnguarded,
-              db::JoinCrLf({"delete from Sportarten", " where 1=1", " and KZ='LSB Hessen'"}));
-    t.db.Exec(Policy::kUnguarded,
-              db::JoinCrLf({"insert into Sportarten(KZ,NUMMER,SPORTART,VerbandNr)",
-                            " select 'LSB Hessen',NUMMER,SPORTART,VerbandNr from Sportarten",
-                            " where 1=1", " and KZ='LSB Sachsen'"}));
-    t.db.Exec(Policy::kUnguarded,
-              db::JoinCrLf({"delete from fachverbaende", " where 1=1", " and KZ='LSB Hessen'"}));
-    t.db.Exec(Policy::kUnguarded,
-              db::JoinCrLf({"insert into fachverbaende(KZ,NUMMER,FACHVERBAN,Kn)",
-                            " select 'LSB Hessen',NUMMER,FACHVERBAN,Kn from fachverbaende",
-                            " where 1=1", " and KZ='LSB Sachsen'"}));
-    t.db.Exec(Policy::kUnguarded,
-              db::JoinCrLf({"update PASSDB set UmsetzungSportartenHessen='J'"}));
-  }
+  t.db.AllOrNothing([&] {
+    t.db.AddField("PASSDB", "UmsetzungSportartenHessen", "char", "(1)", "Null");
+    if (t.db.ColumnAddedFlag() &&
+        t.db.Select(db::JoinCrLf({"select NUMMER from SportartenV", " where 1=1"})).Empty()) {
+      t.db.Exec(Policy::kUnguarded,
+                db::JoinCrLf({"delete from Sportarten", " where 1=1", " and KZ='LSB Hessen'"}));
+      t.db.Exec(Policy::kUnguarded,
+                db::JoinCrLf({"insert into Sportarten(KZ,NUMMER,SPORTART,VerbandNr)",
+                              " select 'LSB Hessen',NUMMER,SPORTART,VerbandNr from Sportarten",
+                              " where 1=1", " and KZ='LSB Sachsen'"}));
+      t.db.Exec(Policy::kUnguarded,
+                db::JoinCrLf({"delete from fachverbaende", " where 1=1", " and KZ='LSB Hessen'"}));
+      t.db.Exec(Policy::kUnguarded,
+                db::JoinCrLf({"insert into fachverbaende(KZ,NUMMER,FACHVERBAN,Kn)",
+                              " select 'LSB Hessen',NUMMER,FACHVERBAN,Kn from fachverbaende",
+                              " where 1=1", " and KZ='LSB Sachsen'"}));
+      t.db.Exec(Policy::kUnguarded,
+                db::JoinCrLf({"update PASSDB set UmsetzungSportartenHessen='J'"}));
+    }
+  });
 
   // Lines of the standard chart that accounts already use as KennzEUR (key
   // written as RimNr, Kennz and Nr run together) join the association chart,
   // once. Lines joined with a bare LF, the last without one.
-  t.db.AddField("tblVersion", "GuV49Update", "bit", "", "NULL");
-  if (t.db.ColumnAddedFlag()) {
-    t.db.Exec(Policy::kUnguarded, "UPDATE tblVersion SET GuV49Update=1");
-    t.db.Exec(Policy::kUnguarded,
-              "INSERT INTO GuVKennz49D (RimNr, Kennz, Nr, Bezeichnung, EA)\n"
-              " SELECT RimNr, Kennz, Nr, Bezeichnung, EA FROM GuVKennzD\n"
-              " WHERE Ltrim(Rtrim(IsNull(RimNr,'')))+Ltrim(Rtrim(IsNull(Kennz,'')))"
-              "+Ltrim(Rtrim(IsNull(Nr,''))) IN\n"
-              " (SELECT Ltrim(Rtrim(IsNull(KennzEUR,''))) FROM f5kont WHERE "
-              "Ltrim(Rtrim(IsNull(KennzEUR,'')))<>'')\n"
-              " AND NOT EXISTS (SELECT D.* FROM GuVKennz49D AS D WHERE D.RimNr=GuVKennzD.RimNr "
-              "AND D.Kennz=GuVKennzD.Kennz AND D.Nr=GuVKennzD.Nr)");
-  }
+  t.db.AllOrNothing([&] {
+    t.db.AddField("tblVersion", "GuV49Update", "bit", "", "NULL");
+    if (t.db.ColumnAddedFlag()) {
+      t.db.Exec(Policy::kUnguarded, "UPDATE tblVersion SET GuV49Update=1");
+      t.db.Exec(Policy::kUnguarded,
+                "INSERT INTO GuVKennz49D (RimNr, Kennz, Nr, Bezeichnung, EA)\n"
+                " SELECT RimNr, Kennz, Nr, Bezeichnung, EA FROM GuVKennzD\n"
+                " WHERE Ltrim(Rtrim(IsNull(RimNr,'')))+Ltrim(Rtrim(IsNull(Kennz,'')))"
+                "+Ltrim(Rtrim(IsNull(Nr,''))) IN\n"
+                " (SELECT Ltrim(Rtrim(IsNull(KennzEUR,''))) FROM f5kont WHERE "
+                "Ltrim(Rtrim(IsNull(KennzEUR,'')))<>'')\n"
+                " AND NOT EXISTS (SELECT D.* FROM GuVKennz49D AS D WHERE D.RimNr=GuVKennzD.RimNr "
+                "AND D.Kennz=GuVKennzD.Kennz AND D.Nr=GuVKennzD.Nr)");
+    }
+  });
 
   t.db.AddIndex("MgKontoUms", "IX_Erl", "Erl");
   t.db.AddIndex("MgKontoUms", "IX_Auswahl", "Auswahl");
