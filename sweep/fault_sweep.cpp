@@ -83,18 +83,20 @@ RunRecord RunWatched(sim::Server& server, db::FaultPlan& plan, const std::string
                      std::vector<std::pair<std::int64_t, std::string>>* starts) {
   RunRecord record;
   {
-    sim::SimConnection catalogue(server), working(server);
-    db::FaultInjectingConnection faulty_catalogue(catalogue, plan), faulty_working(working, plan);
+    sim::SimConnection catalogue(server), working(server), lock(server);
+    db::FaultInjectingConnection faulty_catalogue(catalogue, plan), faulty_working(working, plan),
+        faulty_lock(lock, plan);
     DatabaseWatch watched_working(faulty_working, plan, starts);
     CountingView view(record);
     app::UpdateRun run({faulty_catalogue, watched_working, view,
                         [] { return config::IniFile::Parse(sim::DemoIniText()); },
-                        migration::RunCatalogue, nullptr, bank_codes});
+                        migration::RunCatalogue, nullptr, bank_codes, &faulty_lock});
     record.outcome = run.Start();
     record.database = run.current_database();
-    // The process ends here: the server ends both sessions.
+    // The process ends here: the server ends every session.
     catalogue.Close();
     working.Close();
+    lock.Close();
   }
   record.statements = plan.statements;
   record.fault_fired = plan.fired;

@@ -322,10 +322,12 @@ std::vector<std::string> CopyStatements(const std::string& bracketed) {
 TEST_F(CopyGuvKeyTablesTest, EveryTenantGetsTheSystemLinesUnderItsBracketedName) {
   Run({migration::CopyGuvKeyTables});
 
-  EXPECT_EQ(Queries(), (std::vector<std::string>{"SELECT name FROM master.dbo.sysdatabases\n"
-                                                 "where UPPER(name) LIKE 'QUELOR%'\n"
-                                                 "AND UPPER(name) <> 'QUELOR'\n"
-                                                 "AND UPPER(SUBSTRING(name,7,3))<>'TMP'\n"}));
+  EXPECT_EQ(Queries(),
+            (std::vector<std::string>{"SELECT name FROM master.dbo.sysdatabases\n"
+                                      "where UPPER(name) LIKE 'QUELOR%'\n"
+                                      "AND UPPER(name) <> 'QUELOR'\n"
+                                      "AND UPPER(SUBSTRING(name,7,3))<>'TMP'\n",
+                                      "SELECT * FROM sysobjects WHERE name='UpdGuVKopie'"}));
   std::vector<std::string> expected;
   for (const char* bracketed : {"[QUELOR_A]", "[QUELOR_TSV Musterstadt]", "[QUELOR_B]]1]"}) {
     for (const std::string& text : CopyStatements(bracketed)) expected.push_back(text);
@@ -348,9 +350,20 @@ TEST_F(FinishAllDatabasesTest, CopyWithoutATenantBesideTheSystemDatabaseDoesNoth
 
   Run({migration::CopyGuvKeyTables});
 
-  EXPECT_EQ(Queries().size(), 1u);
+  EXPECT_EQ(Queries().size(), 2u);
   EXPECT_EQ(Executed(), std::vector<std::string>{});
   EXPECT_EQ(Dialogs(), std::vector<std::string>{});
+}
+
+// The mark that the copy is owed goes with the copy: a run stopped before
+// leaves it for the next run to find.
+TEST_F(CopyGuvKeyTablesTest, TheCopyTakesTheOwedMarkAway) {
+  sim::LoadScript(server, "Quelor", std::string(migration::kGuvCopyOwedMarkText) + "\nGO\n");
+  // From the system database, as the run makes the copy.
+  Run({[](migration::TenantContext& t) { t.run.MandantChange("Quelor"); },
+       migration::CopyGuvKeyTables});
+  EXPECT_EQ(Executed().back(), "DROP TABLE dbo.UpdGuVKopie");
+  EXPECT_TRUE(RowsIn("Quelor", "SELECT name FROM sysobjects WHERE name='UpdGuVKopie'").empty());
 }
 
 TEST(BracketedName, DoublesClosingBrackets) {
