@@ -122,6 +122,9 @@ constexpr Entry kMessages[] = {
     {3728, 16, "'%.*ls' is not a constraint."},
     {911, 16, "Database '%.*ls' does not exist. Make sure that the name is entered correctly."},
     {2741, 16, "SET DATEFORMAT date order '%.*ls' not supported."},
+    {226, 16, "%ls statement not allowed within multi-statement transaction."},
+    {3902, 16, "The COMMIT TRANSACTION request has no corresponding BEGIN TRANSACTION."},
+    {3903, 16, "The ROLLBACK TRANSACTION request has no corresponding BEGIN TRANSACTION."},
     {4060, 11, "Cannot open database \"%.*ls\" requested by the login. The login failed."},
     {4104, 16, "The multi-part identifier \"%.*ls\" could not be bound."},
     {4121, 16,
@@ -207,6 +210,20 @@ ErrorScope ScopeOf(int number) {
     if (batch_ending == number) return ErrorScope::kBatch;
   }
   return ErrorScope::kStatement;
+}
+
+// With XACT_ABORT OFF, the errors that end the batch because a value could
+// not be converted also roll back an open transaction (the real server's
+// "batch abortion"). Compile errors (unknown objects and columns, syntax,
+// incompatible types such as 402 and 529, found when a statement is
+// compiled) end the batch but leave the transaction open, and so does
+// 50000. Statement errors, 3902 and 3903 among them, leave it open as well.
+bool RollsBackTransaction(int number) {
+  static constexpr int kConversionFailures[] = {241, 242, 245, 8114, 8169};
+  for (int failure : kConversionFailures) {
+    if (failure == number) return true;
+  }
+  return false;
 }
 
 Message MakeMessage(int number, const std::vector<std::string>& args) {

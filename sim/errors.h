@@ -56,4 +56,7 @@ Message MakeMessage(int number, const std::vector<std::string>& args = {});
 
 ErrorScope ScopeOf(int number);
 
+// Whether a batch-ending error also rolls back the session's open transaction.
+bool RollsBackTransaction(int number);
+
 }  // namespace quelor::sim

@@ -4,6 +4,7 @@
 #include <charconv>
 
 #include "db/error.h"
+#include "sim/catalog/transactions.h"
 #include "sim/execution/executor.h"
 
 namespace quelor::sim {
@@ -109,8 +110,13 @@ std::string Bracketed(const std::string& name) {
 
 std::optional<std::string> FieldText(const Value& value) { return value.ToText(); }
 
-void SimConnection::Open(const std::string& connection_text) {
+void SimConnection::EndSession() {
+  if (open_) server_.transactions().Rollback(session_.id);
   open_ = false;
+}
+
+void SimConnection::Open(const std::string& connection_text) {
+  EndSession();
   ConnectionItems items = ParseConnectionText(connection_text);
   if (!items.provider.empty() && !IsSqlServerProvider(items.provider)) {
     throw db::Error("The provider '" + items.provider +

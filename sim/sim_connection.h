@@ -18,13 +18,18 @@ namespace quelor::sim {
 class SimConnection : public db::Connection {
  public:
   explicit SimConnection(Server& server) : server_(server) {}
+  // Ends the session: its open transaction is rolled back, as the real
+  // server does when a connection ends.
+  ~SimConnection() override { EndSession(); }
+  SimConnection(const SimConnection&) = delete;
+  SimConnection& operator=(const SimConnection&) = delete;
 
   // Items "Key=value" separated by ";" or line breaks: Provider (a SQL Server
   // provider or none), Initial Catalog (default master), User ID and Password,
   // or Integrated Security=SSPI. Throws db::Error 18456 for a login the
   // server does not know and 4060 for a database it does not have.
   void Open(const std::string& connection_text) override;
-  void Close() override { open_ = false; }
+  void Close() override { EndSession(); }
   bool IsOpen() const override { return open_; }
 
   // Throws db::Error with the text and number of the batch's first error.
@@ -39,6 +44,7 @@ class SimConnection : public db::Connection {
 
  private:
   std::vector<Relation> RunChecked(const std::string& text);
+  void EndSession();
 
   Server& server_;
   Session session_;

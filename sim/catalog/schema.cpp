@@ -2,6 +2,9 @@
 #include "sim/catalog/schema.h"
 
 #include <algorithm>
+#include <atomic>
+
+#include "sim/catalog/transactions.h"
 
 namespace quelor::sim {
 
@@ -51,6 +54,11 @@ std::string Table::KeyOf(const Row& row, const std::vector<int>& positions) {
   return key;
 }
 
+std::uint64_t Table::NextVersion() {
+  static std::atomic<std::uint64_t> last{0};
+  return ++last;
+}
+
 std::vector<Table::UniqueKey>& Table::UniqueKeys() {
   if (keys_valid_) return unique_keys_;
   unique_keys_.clear();
@@ -85,11 +93,17 @@ Table& Database::AddTable(std::unique_ptr<Table> table) {
   return added;
 }
 
-void Database::DropTable(std::string_view table_name) {
+void Database::DropTable(std::string_view table_name) { ReleaseTable(table_name); }
+
+std::unique_ptr<Table> Database::ReleaseTable(std::string_view table_name) {
   Table* table = FindTable(table_name);
-  if (table == nullptr) return;
+  if (table == nullptr) return nullptr;
   table_index_.erase(std::string(table_name));
-  std::erase_if(tables_, [table](const std::unique_ptr<Table>& candidate) { return candidate.get() == table; });
+  auto found = std::find_if(tables_.begin(), tables_.end(),
+                            [table](const std::unique_ptr<Table>& candidate) { return candidate.get() == table; });
+  std::unique_ptr<Table> released = std::move(*found);
+  tables_.erase(found);
+  return released;
 }
 
 Function* Database::FindFunction(std::string_view function_name) const {
@@ -104,11 +118,24 @@ Function& Database::AddFunction(Function function) {
   return added;
 }
 
-void Database::DropFunction(std::string_view function_name) {
+void Database::DropFunction(std::string_view function_name) { ReleaseFunction(function_name); }
+
+std::unique_ptr<Function> Database::ReleaseFunction(std::string_view function_name) {
   Function* function = FindFunction(function_name);
-  if (function == nullptr) return;
+  if (function == nullptr) return nullptr;
   function_index_.erase(std::string(function_name));
-  std::erase_if(functions_, [function](const std::unique_ptr<Function>& candidate) { return candidate.get() == function; });
+  auto found = std::find_if(functions_.begin(), functions_.end(),
+                            [function](const std::unique_ptr<Function>& candidate) { return candidate.get() == function; });
+  std::unique_ptr<Function> released = std::move(*found);
+  functions_.erase(found);
+  return released;
+}
+
+void Database::Reindex() {
+  table_index_.clear();
+  for (const auto& table : tables_) table_index_[table->name] = table.get();
+  function_index_.clear();
+  for (const auto& function : functions_) function_index_[function->name] = function.get();
 }
 
 Table* Database::ConstraintOwner(std::string_view constraint_name) const {
@@ -132,7 +159,9 @@ bool Database::ObjectExists(std::string_view object_name) const {
          ConstraintOwner(object_name) != nullptr;
 }
 
-Server::Server() { CreateDatabase("master"); }
+Server::Server() : transactions_(std::make_unique<Transactions>()) { CreateDatabase("master"); }
+
+Server::~Server() = default;
 
 Database* Server::FindDatabase(std::string_view database_name) const {
   auto found = database_index_.find(std::string(database_name));

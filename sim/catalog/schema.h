@@ -108,16 +108,20 @@ class Table {
   // Call after rows were changed in place or removed.
   void InvalidateKeys() {
     keys_valid_ = false;
-    ++version_;
+    version_ = NextVersion();
   }
   // Call after rows were appended (the key sets were kept up to date), or
   // changed in columns that belong to no unique key.
-  void RowsAppended() { ++version_; }
-  // Changes with every change of the rows; lookup caches compare it.
+  void RowsAppended() { version_ = NextVersion(); }
+  // Changes with every change of the rows; lookup caches compare it. Drawn
+  // from one counter for all tables, so a copy put back by a rollback never
+  // shows a version a cache has seen.
   std::uint64_t version() const { return version_; }
   static std::string KeyOf(const Row& row, const std::vector<int>& positions);
 
  private:
+  static std::uint64_t NextVersion();
+
   std::vector<UniqueKey> unique_keys_;
   bool keys_valid_ = false;
   std::uint64_t version_ = 0;
@@ -134,6 +138,7 @@ struct Function {
 };
 
 class Server;
+class Transactions;
 
 class Database {
  public:
@@ -145,12 +150,15 @@ class Database {
   Table* FindTable(std::string_view table_name) const;
   Table& AddTable(std::unique_ptr<Table> table);
   void DropTable(std::string_view table_name);
+  // Takes the table out of the database and hands it over.
+  std::unique_ptr<Table> ReleaseTable(std::string_view table_name);
   // Tables in creation order.
   const std::vector<std::unique_ptr<Table>>& tables() const { return tables_; }
 
   Function* FindFunction(std::string_view function_name) const;
   Function& AddFunction(Function function);
   void DropFunction(std::string_view function_name);
+  std::unique_ptr<Function> ReleaseFunction(std::string_view function_name);
   const std::vector<std::unique_ptr<Function>>& functions() const { return functions_; }
 
   // True when a table, function or constraint of that name exists: they share
@@ -160,6 +168,9 @@ class Database {
   Table* ConstraintOwner(std::string_view constraint_name) const;
 
  private:
+  friend class Transactions;  // puts objects back in their places on rollback
+  void Reindex();
+
   Server* server_;
   std::string name_;
   std::vector<std::unique_ptr<Table>> tables_;
@@ -173,6 +184,7 @@ class Database {
 class Server {
  public:
   Server();
+  ~Server();
   Server(const Server&) = delete;
   Server& operator=(const Server&) = delete;
 
@@ -192,7 +204,12 @@ class Server {
 
   std::int64_t NextObjectId() { return next_object_id_ += 16; }
 
+  // The open transactions of all sessions.
+  Transactions& transactions() { return *transactions_; }
+  const Transactions& transactions() const { return *transactions_; }
+
  private:
+  std::unique_ptr<Transactions> transactions_;
   std::vector<std::unique_ptr<Database>> databases_;
   CaseInsensitiveMap<Database*> database_index_;
   std::vector<std::pair<std::string, std::string>> logins_;

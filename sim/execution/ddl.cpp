@@ -143,11 +143,13 @@ void Executor::RunCreateTable(const parser::CreateTable& create) {
       if (definition != nullptr && !definition->nullable) added.columns[static_cast<std::size_t>(position)].nullable = false;
     }
   }
+  Transactions& transactions = session_.server->transactions();
   database.AddTable(std::move(table));
+  transactions.Created(session_.id, database, added);
   try {
     for (const ConstraintDefinition& constraint : constraints) AddConstraint(database, added, constraint, true, true);
   } catch (...) {
-    database.DropTable(create.name.name);
+    transactions.Drop(session_.id, database, create.name.name);
     throw;
   }
 }
@@ -281,6 +283,7 @@ void Executor::RunAlterTable(const parser::AlterTable& alter) {
   Table* found = FindTable(alter.name);
   if (found == nullptr) Raise(4902, {DisplayName(alter.name)});
   Table& table = *found;
+  WillChange(database, table, true);
   switch (alter.action) {
     case parser::AlterTable::Action::kAddColumns: AddColumns(database, table, alter); return;
     case parser::AlterTable::Action::kAddConstraint:
@@ -482,7 +485,8 @@ void Executor::RunDropTable(const parser::DropTable& drop) {
         EqualsIgnoreCase(session_.identity_insert->database, database.name())) {
       session_.identity_insert.reset();
     }
-    database.DropTable(name.name);
+    WillChange(database, *table, true);
+    session_.server->transactions().Drop(session_.id, database, name.name);
   }
 }
 
@@ -490,6 +494,7 @@ void Executor::RunCreateIndex(const parser::CreateIndex& create) {
   Database& database = DatabaseFor(create.table);
   Table* table = database.FindTable(create.table.name);
   if (table == nullptr) Raise(1088, {DisplayName(create.table)});
+  WillChange(database, *table, true);
   auto same_name = [&](const std::string& name) { return EqualsIgnoreCase(name, create.name); };
   bool exists = std::any_of(table->indexes.begin(), table->indexes.end(), [&](const Index& index) { return same_name(index.name); }) ||
                 (table->primary_key && same_name(table->primary_key->name)) ||
@@ -533,6 +538,7 @@ void Executor::RunDropIndex(const parser::DropIndex& drop) {
   Table* table = database.FindTable(drop.table.name);
   auto refuse = [&]() { Raise(3701, {"drop", "index", drop.table.name + "." + drop.name}); };
   if (table == nullptr) refuse();
+  WillChange(database, *table, true);
   for (auto it = table->indexes.begin(); it != table->indexes.end(); ++it) {
     if (EqualsIgnoreCase(it->name, drop.name)) {
       table->indexes.erase(it);
@@ -559,13 +565,15 @@ void Executor::RunCreateFunction(const parser::CreateFunction& create) {
   function.return_type = definition.return_type;
   function.definition = definition.text;
   function.parsed = create.definition;
+  Transactions& transactions = session_.server->transactions();
   if (existing != nullptr) {
+    transactions.Changing(session_.id, database, *existing);
     function.id = existing->id;
     *existing = std::move(function);
     return;
   }
   function.id = session_.server->NextObjectId();
-  database.AddFunction(std::move(function));
+  transactions.Created(session_.id, database, database.AddFunction(std::move(function)));
 }
 
 void Executor::RunDropFunction(const parser::DropFunction& drop) {
@@ -575,7 +583,7 @@ void Executor::RunDropFunction(const parser::DropFunction& drop) {
       if (drop.if_exists) continue;
       Raise(3701, {"drop", "function", DisplayName(name)});
     }
-    database.DropFunction(name.name);
+    session_.server->transactions().DropFunction(session_.id, database, name.name);
   }
 }
 

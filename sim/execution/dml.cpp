@@ -116,6 +116,7 @@ void Executor::CheckForeignKeysOut(Database& database, const Table& table, const
   for (const ForeignKey& foreign : table.foreign_keys) {
     Table* parent = database.FindTable(foreign.referenced_table);
     if (parent == nullptr) continue;
+    WillRead(database, *parent);
     std::vector<int> child_positions = Positions(table, foreign.columns);
     std::vector<int> parent_positions = Positions(*parent, foreign.referenced_columns);
     // The referenced key's own set when its columns come in the same order;
@@ -194,6 +195,7 @@ void Executor::CascadeOrRefuse(Database& database, Table& table, const std::vect
         Raise(547, ConflictArgs(statement, "REFERENCE", foreign.name, database.name(), "dbo." + child.name,
                                 foreign.columns));
       }
+      WillChange(database, child, false);
       std::vector<Row> saved = child.rows;
       Table* child_table = &child;
       undo.push_back([child_table, saved = std::move(saved)]() mutable {
@@ -228,6 +230,7 @@ void Executor::RunInsert(const parser::Insert& insert) {
   const ConversionContext context = session_.conversion();
   Database& database = DatabaseFor(insert.table);
   Table& table = RequireTable(insert.table);
+  WillChange(database, table, false);
   const std::string qualified = QualifiedTableName(database, table);
   const bool identity_insert = session_.identity_insert &&
                                EqualsIgnoreCase(session_.identity_insert->database, database.name()) &&
@@ -379,6 +382,7 @@ void Executor::RunUpdate(const parser::Update& update) {
     RaiseUnsupported("UPDATE of a table that is not part of its FROM clause");
   }
   Table& table = *relation.columns[static_cast<std::size_t>(hidden)].table;
+  WillChange(database, table, false);
   const std::string qualified = QualifiedTableName(database, table);
 
   std::vector<int> positions;
@@ -496,6 +500,7 @@ void Executor::RunDelete(const parser::Delete& deletion) {
     RaiseUnsupported("DELETE of a table that is not part of its FROM clause");
   }
   Table& table = *relation.columns[static_cast<std::size_t>(hidden)].table;
+  WillChange(database, table, false);
   std::int64_t limit = -1;
   if (deletion.top) limit = Convert(Eval(*deletion.top, nullptr), SqlType::Of(TypeKind::kBigInt), context).integer();
   std::vector<std::size_t> indices;

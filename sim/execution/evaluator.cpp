@@ -855,6 +855,7 @@ Value Executor::EvalFunction(const Expr& expr, const Scope* scope) {
   if (upper == "DEFAULT") RaiseUnsupported("DEFAULT outside an INSERT value list");
   if (upper.starts_with("@@")) {
     if (upper == "@@VERSION") return Value::String("Quelor simulated SQL Server", TypeKind::kNVarChar);
+    if (upper == "@@TRANCOUNT") return Value::Integer(session_.server->transactions().Count(session_.id));
     RaiseUnsupported("system function " + expr.name);
   }
   Raise(195, {expr.name, "built-in function name"});

@@ -266,10 +266,44 @@ Executor::Flow Executor::Run(const parser::Statement& statement, BatchResult& re
             }
             return Flow::kNormal;
           },
+          [&](const parser::TransactionControl& node) {
+            RunTransactionControl(node);
+            return Flow::kNormal;
+          },
+          [&](const parser::DatabaseStatement& node) -> Flow {
+            if (session_.server->transactions().Count(session_.id) > 0) Raise(226, {node.statement});
+            RaiseUnsupported(node.statement);
+          },
           [&](const parser::Break&) { return Flow::kBreak; },
           [&](const parser::Continue&) { return Flow::kContinue; },
       },
       statement.node);
+}
+
+void Executor::RunTransactionControl(const parser::TransactionControl& control) {
+  if (call_depth_ > 0) RaiseUnsupported("transaction statement inside a function");
+  Transactions& transactions = session_.server->transactions();
+  switch (control.kind) {
+    case parser::TransactionControl::Kind::kBegin: transactions.Begin(session_.id); return;
+    case parser::TransactionControl::Kind::kCommit:
+      if (!transactions.Commit(session_.id)) Raise(3902);
+      return;
+    case parser::TransactionControl::Kind::kRollback:
+      if (!transactions.Rollback(session_.id)) Raise(3903);
+      return;
+  }
+}
+
+void Executor::WillChange(Database& database, Table& table, bool schema) {
+  Transactions& transactions = session_.server->transactions();
+  if (!transactions.AnyOpen()) return;
+  transactions.CheckAccess(session_.id, database, table);
+  transactions.Changing(session_.id, database, table, schema);
+}
+
+void Executor::WillRead(const Database& database, const Table& table) const {
+  const Transactions& transactions = session_.server->transactions();
+  if (transactions.AnyOpen()) transactions.CheckAccess(session_.id, database, table);
 }
 
 void Executor::RunSetOption(const parser::SetOption& option) {
@@ -348,8 +382,10 @@ BatchResult RunBatch(Session& session, const std::string& text) {
     executor.CheckBinding(statements);
     executor.RunStatements(statements, result);
   } catch (const SqlError& error) {
-    // A batch-ending error: what ran before it stays done.
+    // A batch-ending error: what ran before it stays done, unless it was
+    // inside a transaction that the error rolls back.
     execution::RecordError(result, error);
+    if (RollsBackTransaction(error.number())) session.server->transactions().Rollback(session.id);
   }
   return result;
 }

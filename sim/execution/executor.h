@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "sim/catalog/schema.h"
+#include "sim/catalog/transactions.h"
 #include "sim/errors.h"
 #include "sim/execution/relation.h"
 #include "sim/execution/session.h"
@@ -152,8 +153,16 @@ class Executor {
   void DropColumns(Database& database, Table& table, const std::vector<std::string>& names);
   void DropConstraints(Database& database, Table& table, const std::vector<std::string>& names);
 
-  // ---- session settings ----
+  // ---- session settings and transactions ----
   void RunSetOption(const parser::SetOption& option);
+  void RunTransactionControl(const parser::TransactionControl& control);
+  // Before `table` is changed: refuses it while another session's open
+  // transaction has changed it, and keeps its first state for a rollback of
+  // this session's transaction. `schema`: its definition changes.
+  void WillChange(Database& database, Table& table, bool schema);
+  // Before `table` is read: refuses it while another session's open
+  // transaction has changed it.
+  void WillRead(const Database& database, const Table& table) const;
 
   // Per-batch lookup tables of column values, for correlated subqueries
   // such as "WHERE B.BLZ = d_blz.BLZ" on large tables.

@@ -464,6 +464,9 @@ Relation Executor::ScanNamed(const TableRef& ref, const Scope* outer, const Expr
         }
       }
     }
+    if (session_.server->transactions().AnyOpen()) {
+      session_.server->transactions().CheckCatalogAccess(session_.id, database);
+    }
     std::optional<Relation> view = SystemView(database, ref.name.schema, ref.name.name, qualifier, equalities);
     if (!view) Raise(208, {DisplayName(ref.name)});
     result = std::move(*view);
@@ -484,6 +487,7 @@ Relation Executor::ScanNamed(const TableRef& ref, const Scope* outer, const Expr
     }
     Raise(208, {DisplayName(ref.name)});
   }
+  WillRead(database, *table);
   for (const Column& column : table->columns) {
     result.columns.push_back(BoundColumn{qualifier, table->name, column.name, column.type, false, table});
   }

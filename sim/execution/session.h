@@ -1,7 +1,10 @@
 // What a connection keeps between batches: the current database, the date
-// format and language, and the one table whose IDENTITY_INSERT is ON.
+// format and language, and the one table whose IDENTITY_INSERT is ON. Its
+// open transaction is kept by the server (Server::transactions()).
 #pragma once
 
+#include <atomic>
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -12,8 +15,16 @@ namespace quelor::sim {
 
 class Server;
 
+// A number no other session of the process has: open transactions are kept
+// by the server under it.
+inline std::uint64_t NewSessionId() {
+  static std::atomic<std::uint64_t> last{0};
+  return ++last;
+}
+
 struct Session {
   Server* server = nullptr;
+  std::uint64_t id = NewSessionId();
   std::string database = "master";
   // An English login reads numeric dates month first.
   DateFormat date_format = DateFormat::kMdy;

@@ -285,10 +285,22 @@ struct NoEffect {
 struct Break {};
 struct Continue {};
 
+// BEGIN TRAN[SACTION], COMMIT and ROLLBACK [TRAN[SACTION]|WORK]; a name
+// after them is read and ignored.
+struct TransactionControl {
+  enum class Kind { kBegin, kCommit, kRollback };
+  Kind kind = Kind::kBegin;
+};
+
+// CREATE, ALTER or DROP DATABASE: refused (226 inside a transaction).
+struct DatabaseStatement {
+  std::string statement;  // "CREATE DATABASE"
+};
+
 struct Statement {
   std::variant<CreateTable, AlterTable, DropTable, CreateIndex, DropIndex, CreateFunction, DropFunction, Insert,
                Update, Delete, Select, SetOption, Declare, SetVariable, If, While, Block, Return, Use, NoEffect, Break,
-               Continue>
+               Continue, TransactionControl, DatabaseStatement>
       node;
 };
 

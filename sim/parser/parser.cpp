@@ -173,7 +173,12 @@ class Parser {
     }
     if (IsWord("BEGIN")) {
       Next();
-      if (IsWord("TRAN") || IsWord("TRANSACTION")) Unsupported("BEGIN TRANSACTION");
+      if (AcceptWord("TRAN") || AcceptWord("TRANSACTION")) {
+        if (IsWord("WITH")) Unsupported("BEGIN TRANSACTION WITH MARK");
+        SkipTransactionName();
+        return Make(TransactionControl{TransactionControl::Kind::kBegin});
+      }
+      if (IsWord("DISTRIBUTED")) Unsupported("BEGIN DISTRIBUTED TRANSACTION");
       if (IsWord("TRY")) Unsupported("BEGIN TRY");
       Block block;
       while (!IsWord("END")) {
@@ -229,6 +234,13 @@ class Parser {
       Next();
       return Make(Use{Identifier()});
     }
+    if (IsWord("COMMIT") || IsWord("ROLLBACK")) {
+      const bool commit = IsWord("COMMIT");
+      Next();
+      if (!AcceptWord("TRAN") && !AcceptWord("TRANSACTION")) AcceptWord("WORK");
+      SkipTransactionName();
+      return Make(TransactionControl{commit ? TransactionControl::Kind::kCommit : TransactionControl::Kind::kRollback});
+    }
     if (IsWord("BREAK")) {
       Next();
       return Make(Break{});
@@ -240,7 +252,6 @@ class Parser {
     static const CaseInsensitiveMap<std::string> kUnsupported = {
         {"MERGE", "MERGE statement"},       {"EXEC", "EXECUTE statement"},      {"EXECUTE", "EXECUTE statement"},
         {"TRUNCATE", "TRUNCATE TABLE"},     {"WITH", "common table expression (WITH)"},
-        {"COMMIT", "COMMIT TRANSACTION"},   {"ROLLBACK", "ROLLBACK TRANSACTION"},
         {"OPEN", "cursor OPEN"},            {"FETCH", "cursor FETCH"},          {"CLOSE", "cursor CLOSE"},
         {"DEALLOCATE", "cursor DEALLOCATE"}, {"GOTO", "GOTO"},                  {"RAISERROR", "RAISERROR"},
         {"THROW", "THROW"},                 {"WAITFOR", "WAITFOR"},             {"BULK", "BULK INSERT"},
@@ -254,7 +265,8 @@ class Parser {
   bool StartsStatement() const {
     static const CaseInsensitiveSet kStarts = {"SELECT", "INSERT", "UPDATE", "DELETE", "CREATE", "ALTER",  "DROP",
                                                "SET",    "DECLARE", "IF",    "WHILE",  "BEGIN",  "RETURN", "GRANT",
-                                               "PRINT",  "USE",    "END",    "ELSE",   "EXEC",   "EXECUTE", "MERGE"};
+                                               "PRINT",  "USE",    "END",    "ELSE",   "EXEC",   "EXECUTE", "MERGE",
+                                               "COMMIT", "ROLLBACK", "SAVE"};
     return Peek().kind == TokenKind::kWord && kStarts.contains(Peek().text);
   }
 
@@ -266,6 +278,30 @@ class Parser {
              IsWord("NOT") || IsWord("LEFT") || IsWord("RIGHT") || !ReservedWords().contains(token.text);
     }
     return token.kind != TokenKind::kEnd;
+  }
+
+  // The optional name of a transaction (a word or a variable) after BEGIN
+  // TRAN, COMMIT or ROLLBACK; the simulation keeps no names.
+  void SkipTransactionName() {
+    if (Peek().kind == TokenKind::kVariable) {
+      Next();
+      return;
+    }
+    if (Peek().kind == TokenKind::kWord && !StartsStatement() && !ReservedWords().contains(Peek().text)) Next();
+  }
+
+  // CREATE/ALTER/DROP DATABASE with its options, up to the next statement.
+  StatementPtr ParseDatabaseStatement(const std::string& verb) {
+    ExpectWord("DATABASE");
+    DatabaseStatement statement{verb + " DATABASE"};
+    while (!AtEnd() && !IsSymbol(";") && !(StartsStatement() && !IsWord("SET"))) {
+      if (IsSymbol("(")) {
+        SkipParenthesized();
+        continue;
+      }
+      Next();
+    }
+    return Make(std::move(statement));
   }
 
   StatementPtr ParseIf() {
@@ -389,6 +425,7 @@ class Parser {
     ExpectWord("CREATE");
     if (IsWord("TABLE")) return ParseCreateTable();
     if (IsWord("FUNCTION")) return ParseFunction(start, false);
+    if (IsWord("DATABASE")) return ParseDatabaseStatement("CREATE");
     bool unique = AcceptWord("UNIQUE");
     bool clustered = false;
     if (AcceptWord("CLUSTERED")) clustered = true;
@@ -651,6 +688,7 @@ class Parser {
     std::size_t start = Peek().begin;
     ExpectWord("ALTER");
     if (IsWord("FUNCTION")) return ParseFunction(start, true);
+    if (IsWord("DATABASE")) return ParseDatabaseStatement("ALTER");
     if (!AcceptWord("TABLE")) {
       if (Peek().kind == TokenKind::kWord) Unsupported("ALTER " + Peek().text);
       SyntaxError();
@@ -735,6 +773,7 @@ class Parser {
     ExpectWord("DROP");
     if (AcceptWord("TABLE")) return Make(ParseDropList<DropTable>());
     if (AcceptWord("FUNCTION")) return Make(ParseDropList<DropFunction>());
+    if (IsWord("DATABASE")) return ParseDatabaseStatement("DROP");
     if (AcceptWord("INDEX")) {
       DropIndex drop;
       ObjectName first = ParseObjectName();

@@ -75,7 +75,7 @@ TEST_F(BatchTest, UnsupportedConstructsFailLoudlyNamingThem) {
       {"EXEC sp_who", "Unsupported in the simulated server: EXECUTE statement"},
       {"CREATE VIEW V AS SELECT 1 AS A", "Unsupported in the simulated server: CREATE VIEW"},
       {"CREATE PROCEDURE P AS SELECT 1", "Unsupported in the simulated server: CREATE PROCEDURE"},
-      {"BEGIN TRANSACTION", "Unsupported in the simulated server: BEGIN TRANSACTION"},
+      {"SAVE TRANSACTION Punkt", "Unsupported in the simulated server: SAVE TRANSACTION"},
       {"DECLARE c CURSOR FOR SELECT 1", "Incorrect syntax near 'c'."},
       {"DECLARE @c CURSOR", "Unsupported in the simulated server: cursor"},
       {"WITH X AS (SELECT 1 AS A) SELECT * FROM X", "Unsupported in the simulated server: common table expression (WITH)"},
