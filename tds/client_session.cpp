@@ -4,6 +4,7 @@
 #include <optional>
 #include <span>
 
+#include "sim/catalog/transactions.h"
 #include "sim/errors.h"
 #include "sim/execution/executor.h"
 #include "tds/login7.h"
@@ -32,6 +33,12 @@ void WriteDatabaseChange(WireWriter& out, const std::string& database,
 }
 
 }  // namespace
+
+ClientSession::~ClientSession() {
+  if (!logged_in_) return;
+  std::lock_guard lock(server_mutex_);
+  server_.transactions().Rollback(session_.id);
+}
 
 Reply ClientSession::Frame(const WireWriter& tokens, bool close) const {
   return Reply{FramePackets(PacketType::kTabularResult, tokens.bytes(), packet_size_, spid_),
@@ -225,6 +232,19 @@ bool ClientSession::Run(WireWriter& out, const std::string& text, bool in_proced
 
   if (session_.database != database_before)
     WriteDatabaseChange(out, session_.database, database_before);
+  // Drivers keep the descriptor of the open transaction from these.
+  for (const sim::BatchResult::TransactionEvent event : result.transaction_events) {
+    using Event = sim::BatchResult::TransactionEvent;
+    if (event == Event::kBegin) {
+      transaction_descriptor_ = (std::uint64_t{spid_} << 32) | ++transactions_begun_;
+      WriteEnvChangeTransaction(out, kEnvBeginTransaction, transaction_descriptor_);
+    } else {
+      WriteEnvChangeTransaction(
+          out, event == Event::kCommit ? kEnvCommitTransaction : kEnvRollbackTransaction,
+          transaction_descriptor_);
+      transaction_descriptor_ = 0;
+    }
+  }
   // Results, row counts and errors in the order they arose; each closes
   // with a DONE, and only the last DONE of a batch lacks the "more" bit.
   std::uint16_t done_status = 0;

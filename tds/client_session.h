@@ -26,6 +26,11 @@ class ClientSession {
   // `server_mutex` guards `server`, which other clients share.
   ClientSession(sim::Server& server, std::mutex& server_mutex, std::uint16_t spid)
       : server_(server), server_mutex_(server_mutex), spid_(spid) {}
+  // The client is gone: its open transaction is rolled back, as the real
+  // server does when a connection ends.
+  ~ClientSession();
+  ClientSession(const ClientSession&) = delete;
+  ClientSession& operator=(const ClientSession&) = delete;
 
   // Throws ProtocolError for a message that breaks the protocol.
   Reply Handle(const Message& message);
@@ -57,6 +62,9 @@ class ClientSession {
   // Statements of sp_prepare and sp_prepexec by handle, for this client only.
   std::map<std::int32_t, PreparedStatement> prepared_;
   std::int32_t next_handle_ = 1;
+  // The descriptor of the open transaction the client was told of.
+  std::uint64_t transaction_descriptor_ = 0;
+  std::uint32_t transactions_begun_ = 0;
 };
 
 }  // namespace quelor::tds

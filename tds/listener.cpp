@@ -9,10 +9,13 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <iostream>
 #include <stdexcept>
 #include <string>
 #include <thread>
 
+#include "sim/catalog/transactions.h"
+#include "sim/snapshot.h"
 #include "tds/client_session.h"
 
 namespace quelor::tds {
@@ -52,6 +55,16 @@ bool SendAll(int fd, const Bytes& bytes) {
 
 }  // namespace
 
+void SaveCommitted(ServerShared& shared) {
+  if (shared.state_file.empty()) return;
+  try {
+    shared.server.transactions().WithCommittedState(
+        [&] { sim::SaveSnapshot(shared.server, shared.state_file); });
+  } catch (const std::exception& error) {
+    std::cerr << "quelor-simserver: " << error.what() << std::endl;
+  }
+}
+
 void ServeClient(int fd, ServerShared& shared, std::uint16_t spid) {
   ClientSession session(shared.server, shared.server_mutex, spid);
   shared.requests.CountConnection();
@@ -63,7 +76,11 @@ void ServeClient(int fd, ServerShared& shared, std::uint16_t spid) {
       if (session.logged_in() && (message->type == static_cast<std::uint8_t>(PacketType::kSqlBatch) ||
                                   message->type == static_cast<std::uint8_t>(PacketType::kRpc))) {
         const std::uint64_t count = shared.requests.CountRequest(session.session().database);
-        if (shared.go_away_after != 0 && count >= shared.go_away_after) std::_Exit(3);
+        if (shared.go_away_after != 0 && count >= shared.go_away_after) {
+          std::lock_guard lock(shared.server_mutex);
+          SaveCommitted(shared);
+          std::_Exit(3);
+        }
       }
       Reply reply = session.Handle(*message);
       if (!SendAll(fd, reply.packets) || reply.close) break;

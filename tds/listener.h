@@ -6,6 +6,7 @@
 #include <atomic>
 #include <cstdint>
 #include <mutex>
+#include <string>
 
 #include "sim/catalog/schema.h"
 #include "tds/request_counter.h"
@@ -18,10 +19,17 @@ struct ServerShared {
   std::mutex& server_mutex;  // guards `server`
   RequestCounter requests;
   // Testing a lost server: when this many requests have arrived, the process
-  // ends at once, unsaved and without answering, as a server that goes down
-  // does. 0 never.
+  // ends at once without answering, as a server that goes down does; like a
+  // real server it keeps the committed work (saved to `state_file`, if
+  // given) and loses what open transactions did. 0 never.
   std::uint64_t go_away_after = 0;
+  std::string state_file;
 };
+
+// Saves the committed work of `shared.server` to `shared.state_file` (if
+// given): what open transactions changed is left out. Call under the
+// server mutex. Reports a failure on standard error.
+void SaveCommitted(ServerShared& shared);
 
 class Listener {
  public:

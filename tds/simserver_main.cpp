@@ -17,21 +17,7 @@
 #include "tds/listener.h"
 #include "tds/simserver_options.h"
 
-namespace {
-
 using namespace quelor;
-
-void Save(const sim::Server& server, std::mutex& mutex, const std::string& path) {
-  if (path.empty()) return;
-  std::lock_guard lock(mutex);
-  try {
-    sim::SaveSnapshot(server, path);
-  } catch (const std::exception& error) {
-    std::cerr << "quelor-simserver: " << error.what() << std::endl;
-  }
-}
-
-}  // namespace
 
 int main(int argc, char** argv) {
   auto [options, fault] = tds::ParseSimServerOptions(std::vector<std::string>(argv + 1, argv + argc));
@@ -65,7 +51,7 @@ int main(int argc, char** argv) {
   if (options->logins.empty()) server.AddLogin(std::string(sim::kDemoUser), std::string(sim::kDemoPassword));
   for (const auto& [user, password] : options->logins) server.AddLogin(user, password);
 
-  tds::ServerShared shared{server, mutex, {}, options->go_away_after};
+  tds::ServerShared shared{server, mutex, {}, options->go_away_after, options->state_file};
   tds::Listener listener(shared);
   int port = 0;
   try {
@@ -79,15 +65,19 @@ int main(int argc, char** argv) {
     while (true) {
       int signal = 0;
       if (sigwait(&signals, &signal) != 0) continue;
-      Save(server, mutex, options->state_file);
+      // Saved under the lock, so no batch is half done; only committed work
+      // is saved, open transactions stay open (SIGUSR1) or are lost with
+      // the server (SIGTERM, SIGINT), as on a real server.
+      std::unique_lock lock(mutex);
+      tds::SaveCommitted(shared);
       if (!options->stats_file.empty()) std::ofstream(options->stats_file) << shared.requests.Report();
       if (signal != SIGUSR1) {
-        // Saved under the lock: no batch is half done. Client threads may
-        // still be blocked in reads, so the process ends here.
-        std::lock_guard lock(mutex);
+        // Client threads may still be blocked in reads, so the process
+        // ends here.
         std::cout.flush();
         std::_Exit(0);
       }
+      lock.unlock();
     }
   });
   signal_thread.detach();

@@ -2,13 +2,16 @@
 //   --port N              the loopback port; 0 (the default) picks a free one
 //   --state FILE          the snapshot loaded at start (the demo server when the
 //                         file does not exist) and saved on SIGTERM, SIGINT
-//                         and SIGUSR1
+//                         and SIGUSR1 and by --go-away-after: committed work
+//                         only, without what open transactions changed
 //   --login user:password a login the server accepts; repeatable. Without
 //                         one, the demo login.
 //   --stats FILE          connections and requests per database, written
 //                         when the server ends
 //   --go-away-after N     for tests of a lost server: ends the process,
-//                         unsaved and unanswered, at the Nth request
+//                         unanswered, at the Nth request; like a real server
+//                         it keeps the committed work (saved to --state) and
+//                         loses what open transactions did
 #pragma once
 
 #include <cstdint>

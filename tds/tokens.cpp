@@ -44,6 +44,21 @@ void WriteEnvChangeText(WireWriter& out, std::uint8_t type, std::string_view new
   out.BVarChar(old_value);
 }
 
+void WriteEnvChangeTransaction(WireWriter& out, std::uint8_t type, std::uint64_t descriptor) {
+  LengthScope scope(out, kEnvChange);
+  out.U8(type);
+  const auto write_descriptor = [&](bool present) {
+    if (!present) {
+      out.U8(0);
+      return;
+    }
+    out.U8(8);
+    for (int i = 0; i < 8; ++i) out.U8(static_cast<std::uint8_t>(descriptor >> (8 * i)));
+  };
+  write_descriptor(type == kEnvBeginTransaction);
+  write_descriptor(type != kEnvBeginTransaction);
+}
+
 void WriteEnvChangeCollation(WireWriter& out) {
   LengthScope scope(out, kEnvChange);
   out.U8(7);

@@ -35,6 +35,12 @@ void WriteEnvChangeCollation(WireWriter& out);
 inline constexpr std::uint8_t kEnvDatabase = 1;
 inline constexpr std::uint8_t kEnvLanguage = 2;
 inline constexpr std::uint8_t kEnvPacketSize = 4;
+// Begin, commit and rollback of a transaction: the new (begin) or old value
+// is the 8-byte transaction descriptor.
+inline constexpr std::uint8_t kEnvBeginTransaction = 8;
+inline constexpr std::uint8_t kEnvCommitTransaction = 9;
+inline constexpr std::uint8_t kEnvRollbackTransaction = 10;
+void WriteEnvChangeTransaction(WireWriter& out, std::uint8_t type, std::uint64_t descriptor);
 
 // An ERROR token for severity above 10, an INFO token otherwise.
 void WriteMessage(WireWriter& out, int number, int state, int severity, std::string_view text);

@@ -191,6 +191,8 @@ void Transactions::Created(std::uint64_t session, Database& database, Table& tab
   DatabaseJournal* journal = JournalFor(session, database);
   if (journal == nullptr) return;
   StartJournal(journal->tables, database.tables_);
+  // It is in the database already: the journal may have started just now.
+  std::erase(journal->tables.order, &table);
   journal->tables.created.insert(&table);
   journal->schema_changed = true;
 }
@@ -219,6 +221,7 @@ void Transactions::Created(std::uint64_t session, Database& database, Function& 
   DatabaseJournal* journal = JournalFor(session, database);
   if (journal == nullptr) return;
   StartJournal(journal->functions, database.functions_);
+  std::erase(journal->functions.order, &function);
   journal->functions.created.insert(&function);
   journal->schema_changed = true;
 }

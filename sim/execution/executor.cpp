@@ -267,7 +267,7 @@ Executor::Flow Executor::Run(const parser::Statement& statement, BatchResult& re
             return Flow::kNormal;
           },
           [&](const parser::TransactionControl& node) {
-            RunTransactionControl(node);
+            RunTransactionControl(node, result);
             return Flow::kNormal;
           },
           [&](const parser::DatabaseStatement& node) -> Flow {
@@ -280,16 +280,22 @@ Executor::Flow Executor::Run(const parser::Statement& statement, BatchResult& re
       statement.node);
 }
 
-void Executor::RunTransactionControl(const parser::TransactionControl& control) {
+void Executor::RunTransactionControl(const parser::TransactionControl& control, BatchResult& result) {
   if (call_depth_ > 0) RaiseUnsupported("transaction statement inside a function");
   Transactions& transactions = session_.server->transactions();
+  using Event = BatchResult::TransactionEvent;
   switch (control.kind) {
-    case parser::TransactionControl::Kind::kBegin: transactions.Begin(session_.id); return;
+    case parser::TransactionControl::Kind::kBegin:
+      if (transactions.Count(session_.id) == 0) result.transaction_events.push_back(Event::kBegin);
+      transactions.Begin(session_.id);
+      return;
     case parser::TransactionControl::Kind::kCommit:
       if (!transactions.Commit(session_.id)) Raise(3902);
+      if (transactions.Count(session_.id) == 0) result.transaction_events.push_back(Event::kCommit);
       return;
     case parser::TransactionControl::Kind::kRollback:
       if (!transactions.Rollback(session_.id)) Raise(3903);
+      result.transaction_events.push_back(Event::kRollback);
       return;
   }
 }
@@ -385,7 +391,9 @@ BatchResult RunBatch(Session& session, const std::string& text) {
     // A batch-ending error: what ran before it stays done, unless it was
     // inside a transaction that the error rolls back.
     execution::RecordError(result, error);
-    if (RollsBackTransaction(error.number())) session.server->transactions().Rollback(session.id);
+    if (RollsBackTransaction(error.number()) && session.server->transactions().Rollback(session.id)) {
+      result.transaction_events.push_back(BatchResult::TransactionEvent::kRollback);
+    }
   }
   return result;
 }

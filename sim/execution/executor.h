@@ -34,6 +34,10 @@ struct BatchResult {
     bool counted = true;  // false under SET NOCOUNT ON
   };
   std::vector<Outcome> outcomes;
+  // Where the session's transaction began or ended at its outermost level,
+  // in order; a wire client is told of each.
+  enum class TransactionEvent { kBegin, kCommit, kRollback };
+  std::vector<TransactionEvent> transaction_events;
 };
 
 // Runs `text` as one batch on `session`. Syntax errors stop the batch before
@@ -155,7 +159,7 @@ class Executor {
 
   // ---- session settings and transactions ----
   void RunSetOption(const parser::SetOption& option);
-  void RunTransactionControl(const parser::TransactionControl& control);
+  void RunTransactionControl(const parser::TransactionControl& control, BatchResult& result);
   // Before `table` is changed: refuses it while another session's open
   // transaction has changed it, and keeps its first state for a rollback of
   // this session's transaction. `schema`: its definition changes.

@@ -84,6 +84,18 @@ TEST_F(TransactionTest, RollbackUndoesDataAndSchemaInTheirOrder) {
   EXPECT_EQ(NumberOf("SET IDENTITY_INSERT T ON\nINSERT INTO T (Nr, Text) VALUES (2, 'y')"), 2627);
 }
 
+TEST_F(TransactionTest, RollbackUndoesTheFirstChangeOfAnyKind) {
+  const std::string before = SnapshotText(server_);
+  for (const char* change :
+       {"CREATE TABLE Neu (A int NULL)",
+        "CREATE FUNCTION dbo.Zwei() RETURNS int AS BEGIN RETURN 2 END", "DROP TABLE Nachher",
+        "DROP FUNCTION dbo.Eins", "CREATE INDEX IX_Text ON T (Text)",
+        "ALTER FUNCTION dbo.Eins() RETURNS int AS BEGIN RETURN 3 END", "DELETE FROM Kind"}) {
+    Run(std::string(kBegin) + "\n" + change + "\nROLLBACK");
+    EXPECT_EQ(SnapshotText(server_), before) << change;
+  }
+}
+
 TEST_F(TransactionTest, CommitKeepsTheWorkOnlyAtTheOutermostLevel) {
   Run(std::string(kBegin) + "\nINSERT INTO T (Text) VALUES ('c')\n" + kBegin +
       "\nALTER TABLE T ADD Neu int NULL");

@@ -352,5 +352,38 @@ TEST_F(ClientSessionTest, CorruptedCallsAreAnsweredOrRefusedNotRead) {
                        Utf16LeFromUtf8("eins")));
 }
 
+TEST_F(ClientSessionTest, TransactionChangesAreAnnouncedAndEndWithTheClient) {
+  // ENVCHANGE 8 with the new descriptor, 9 and 10 with the old one.
+  const Bytes descriptor = {0x01, 0x00, 0x00, 0x00, 0x33, 0x00, 0x00, 0x00};
+  const auto envchange = [&](std::uint8_t type) {
+    Bytes token = {0xE3, 0x0B, 0x00, type};
+    const Bytes empty = {0x00};
+    const Bytes value = [&] {
+      Bytes bytes = {0x08};
+      bytes.insert(bytes.end(), descriptor.begin(), descriptor.end());
+      return bytes;
+    }();
+    for (const Bytes* part : type == 8 ? std::vector{&value, &empty} : std::vector{&empty, &value})
+      token.insert(token.end(), part->begin(), part->end());
+    return token;
+  };
+  {
+    ClientSession session(server_, mutex_, 51);
+    session.Handle(Message{0x10, Login("quelor", "demo", "QUELORTMP1")});
+    const auto batch = [&](const std::string& text) {
+      return Payload(session.Handle(Message{0x01, Utf16LeFromUtf8(text)}));
+    };
+    EXPECT_TRUE(Contains(batch("BEGIN TRANSACTION\nCREATE TABLE T (A int)"), envchange(8)));
+    EXPECT_FALSE(
+        Contains(batch("BEGIN TRANSACTION\nCOMMIT TRANSACTION"), {0xE3, 0x0B, 0x00, 0x09}));
+    EXPECT_TRUE(Contains(batch("IF @@TRANCOUNT > 0 ROLLBACK TRANSACTION"), envchange(10)));
+    EXPECT_EQ(server_.FindDatabase("QUELORTMP1")->FindTable("T"), nullptr);
+    batch("BEGIN TRANSACTION\nCREATE TABLE T (A int)");
+    EXPECT_NE(server_.FindDatabase("QUELORTMP1")->FindTable("T"), nullptr);
+  }
+  // The client is gone: its transaction with it.
+  EXPECT_EQ(server_.FindDatabase("QUELORTMP1")->FindTable("T"), nullptr);
+}
+
 }  // namespace
 }  // namespace quelor::tds

@@ -125,8 +125,8 @@ TEST_F(SimServerUpdate, AMissingSystemDatabaseShowsTheServersTextAndStops) {
   EXPECT_NE(run.output.find("Summary: 0 databases visited, 0 statements sent"), std::string::npos) << run.output;
 }
 
-// The server ends in the middle of the first tenant's migration, unsaved, as
-// a machine that goes down: the run stops with the stop box, reports no
+// The server ends in the middle of the first tenant's migration, as a machine
+// that goes down: the run stops with the stop box, reports no
 // success and ends with exit status 1.
 TEST_F(SimServerUpdate, AServerThatGoesAwayMidTenantStopsTheRun) {
   const WireRun run = RunOverTheWire(dir_ / "wire.json", "demo", {"--go-away-after", "3500"});
