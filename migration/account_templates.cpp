@@ -180,78 +180,108 @@ std::string TaxKeyTemplateKey(std::string_view table) {
 void AccountTemplates(TenantContext& t) {
   using db::Policy;
 
+  // Each template and its key reach the database together: a run stopped
+  // after the table alone would leave it without its key for good.
   t.progress.UpdateProgress();
   if (t.db.TableMissing("F5KontMonosportverein")) {
-    t.db.Exec(Policy::kWarning, CreateAccountTemplate("F5KontMonosportverein"));
-    t.db.Exec(Policy::kWarning, AccountTemplateKey("F5KontMonosportverein"));
+    t.db.AllOrNothing([&] {
+      t.db.Exec(Policy::kWarning, CreateAccountTemplate("F5KontMonosportverein"));
+      t.db.Exec(Policy::kWarning, AccountTemplateKey("F5KontMonosportverein"));
+    });
   }
   t.progress.UpdateProgress();
   if (t.db.TableMissing("F5KontSportvereinOhneAnlagevermogen")) {
-    t.db.Exec(Policy::kWarning, CreateAccountTemplate("F5KontSportvereinOhneAnlagevermogen"));
-    t.db.Exec(Policy::kWarning, AccountTemplateKey("F5KontSportvereinOhneAnlagevermogen"));
+    t.db.AllOrNothing([&] {
+      t.db.Exec(Policy::kWarning, CreateAccountTemplate("F5KontSportvereinOhneAnlagevermogen"));
+      t.db.Exec(Policy::kWarning, AccountTemplateKey("F5KontSportvereinOhneAnlagevermogen"));
+    });
   }
   t.progress.UpdateProgress();
   if (t.db.TableMissing("F5KontSportvereinMitAnlagevermogen")) {
-    t.db.Exec(Policy::kWarning, CreateAccountTemplate("F5KontSportvereinMitAnlagevermogen"));
-    t.db.Exec(Policy::kWarning, AccountTemplateKey("F5KontSportvereinMitAnlagevermogen"));
+    t.db.AllOrNothing([&] {
+      t.db.Exec(Policy::kWarning, CreateAccountTemplate("F5KontSportvereinMitAnlagevermogen"));
+      t.db.Exec(Policy::kWarning, AccountTemplateKey("F5KontSportvereinMitAnlagevermogen"));
+    });
   }
   t.progress.UpdateProgress();
   if (t.db.TableMissing("F5KontMitBezahltenSport")) {
-    t.db.Exec(Policy::kWarning, CreateAccountTemplate("F5KontMitBezahltenSport"));
-    t.db.Exec(Policy::kWarning, AccountTemplateKey("F5KontMitBezahltenSport"));
+    t.db.AllOrNothing([&] {
+      t.db.Exec(Policy::kWarning, CreateAccountTemplate("F5KontMitBezahltenSport"));
+      t.db.Exec(Policy::kWarning, AccountTemplateKey("F5KontMitBezahltenSport"));
+    });
   }
   t.progress.UpdateProgress();
   if (t.db.TableMissing("F5KontKulturverein")) {
-    t.db.Exec(Policy::kWarning, CreateAccountTemplate("F5KontKulturverein"));
-    t.db.Exec(Policy::kWarning, AccountTemplateKey("F5KontKulturverein"));
+    t.db.AllOrNothing([&] {
+      t.db.Exec(Policy::kWarning, CreateAccountTemplate("F5KontKulturverein"));
+      t.db.Exec(Policy::kWarning, AccountTemplateKey("F5KontKulturverein"));
+    });
   }
   t.progress.UpdateProgress();
   if (t.db.TableMissing("F5KontKulturvereinUndSportverein")) {
-    t.db.Exec(Policy::kWarning, CreateAccountTemplate("F5KontKulturvereinUndSportverein"));
-    t.db.Exec(Policy::kWarning, AccountTemplateKey("F5KontKulturvereinUndSportverein"));
+    t.db.AllOrNothing([&] {
+      t.db.Exec(Policy::kWarning, CreateAccountTemplate("F5KontKulturvereinUndSportverein"));
+      t.db.Exec(Policy::kWarning, AccountTemplateKey("F5KontKulturvereinUndSportverein"));
+    });
   }
   t.progress.UpdateProgress();
   if (t.db.TableMissing("F5KontSonstiger")) {
-    t.db.Exec(Policy::kWarning, CreateAccountTemplate("F5KontSonstiger"));
-    t.db.Exec(Policy::kWarning, AccountTemplateKey("F5KontSonstiger"));
+    t.db.AllOrNothing([&] {
+      t.db.Exec(Policy::kWarning, CreateAccountTemplate("F5KontSonstiger"));
+      t.db.Exec(Policy::kWarning, AccountTemplateKey("F5KontSonstiger"));
+    });
   }
 
   t.progress.UpdateProgress();
   if (t.db.TableMissing("F5DatMonosportverein")) {
-    t.db.Exec(Policy::kWarning, CreateTaxKeyTemplate("F5DatMonosportverein"));
-    t.db.Exec(Policy::kWarning, TaxKeyTemplateKey("F5DatMonosportverein"));
+    t.db.AllOrNothing([&] {
+      t.db.Exec(Policy::kWarning, CreateTaxKeyTemplate("F5DatMonosportverein"));
+      t.db.Exec(Policy::kWarning, TaxKeyTemplateKey("F5DatMonosportverein"));
+    });
   }
   t.progress.UpdateProgress();
   if (t.db.TableMissing("F5DatSportvereinOhneAnlagevermogen")) {
-    t.db.Exec(Policy::kWarning, CreateTaxKeyTemplate("F5DatSportvereinOhneAnlagevermogen"));
-    t.db.Exec(Policy::kWarning, TaxKeyTemplateKey("F5DatSportvereinOhneAnlagevermogen"));
+    t.db.AllOrNothing([&] {
+      t.db.Exec(Policy::kWarning, CreateTaxKeyTemplate("F5DatSportvereinOhneAnlagevermogen"));
+      t.db.Exec(Policy::kWarning, TaxKeyTemplateKey("F5DatSportvereinOhneAnlagevermogen"));
+    });
   }
   t.progress.UpdateProgress();
   if (t.db.TableMissing("F5DatSportvereinMitAnlagevermogen")) {
-    t.db.Exec(Policy::kWarning, CreateTaxKeyTemplate("F5DatSportvereinMitAnlagevermogen"));
-    t.db.Exec(Policy::kWarning, TaxKeyTemplateKey("F5DatSportvereinMitAnlagevermogen"));
+    t.db.AllOrNothing([&] {
+      t.db.Exec(Policy::kWarning, CreateTaxKeyTemplate("F5DatSportvereinMitAnlagevermogen"));
+      t.db.Exec(Policy::kWarning, TaxKeyTemplateKey("F5DatSportvereinMitAnlagevermogen"));
+    });
   }
   t.progress.UpdateProgress();
   if (t.db.TableMissing("F5DatMitBezahltenSport")) {
-    t.db.Exec(Policy::kWarning, CreateTaxKeyTemplate("F5DatMitBezahltenSport"));
-    t.db.Exec(Policy::kWarning, TaxKeyTemplateKey("F5DatMitBezahltenSport"));
+    t.db.AllOrNothing([&] {
+      t.db.Exec(Policy::kWarning, CreateTaxKeyTemplate("F5DatMitBezahltenSport"));
+      t.db.Exec(Policy::kWarning, TaxKeyTemplateKey("F5DatMitBezahltenSport"));
+    });
   }
   t.progress.UpdateProgress();
   if (t.db.TableMissing("F5DatKulturverein")) {
-    t.db.Exec(Policy::kWarning, CreateTaxKeyTemplate("F5DatKulturverein"));
-    t.db.Exec(Policy::kWarning, TaxKeyTemplateKey("F5DatKulturverein"));
+    t.db.AllOrNothing([&] {
+      t.db.Exec(Policy::kWarning, CreateTaxKeyTemplate("F5DatKulturverein"));
+      t.db.Exec(Policy::kWarning, TaxKeyTemplateKey("F5DatKulturverein"));
+    });
   }
   // "Kultur", not "Kulturverein": the tax-key template of the cultural and
   // sports club is named differently from its account template.
   t.progress.UpdateProgress();
   if (t.db.TableMissing("F5DatKulturUndSportverein")) {
-    t.db.Exec(Policy::kWarning, CreateTaxKeyTemplate("F5DatKulturUndSportverein"));
-    t.db.Exec(Policy::kWarning, TaxKeyTemplateKey("F5DatKulturUndSportverein"));
+    t.db.AllOrNothing([&] {
+      t.db.Exec(Policy::kWarning, CreateTaxKeyTemplate("F5DatKulturUndSportverein"));
+      t.db.Exec(Policy::kWarning, TaxKeyTemplateKey("F5DatKulturUndSportverein"));
+    });
   }
   t.progress.UpdateProgress();
   if (t.db.TableMissing("F5DatSonstiger")) {
-    t.db.Exec(Policy::kWarning, CreateTaxKeyTemplate("F5DatSonstiger"));
-    t.db.Exec(Policy::kWarning, TaxKeyTemplateKey("F5DatSonstiger"));
+    t.db.AllOrNothing([&] {
+      t.db.Exec(Policy::kWarning, CreateTaxKeyTemplate("F5DatSonstiger"));
+      t.db.Exec(Policy::kWarning, TaxKeyTemplateKey("F5DatSonstiger"));
+    });
   }
   t.progress.UpdateProgress();
 }

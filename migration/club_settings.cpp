@@ -62,25 +62,29 @@ void ClubSettingsAndAddressFunctions(TenantContext& t) {
 
   // The functions of an address move from the single text Adresse.Funktion
   // into their own table. The copy runs only in the migration that creates
-  // the table: later edits of Adresse.Funktion are not carried over.
+  // the table: later edits of Adresse.Funktion are not carried over. Table,
+  // keys and copy reach the database together, so a run stopped in between
+  // leaves all of it to the next run.
   if (t.db.TableMissing("AdrFunktion")) {
-    t.db.ExecLines(Policy::kWarning, {"CREATE TABLE dbo.AdrFunktion (",
-                                      "AdrNr integer NOT NULL,",
-                                      "Funktion Varchar(80) NOT NULL,",
-                                      "Nr integer NULL,",
-                                      "DatumVon datetime NULL,",
-                                      "DatumBis datetime NULL)"});
-    t.db.ExecLines(Policy::kWarning, {"ALTER TABLE [dbo].[AdrFunktion]  ADD",
-                                      "CONSTRAINT [PK_AdrFunktion] PRIMARY KEY CLUSTERED",
-                                      "([AdrNr],[Funktion]) ON [PRIMARY]"});
-    // Added while the table is still empty, so the check cannot fail on data.
-    // The end of the first routine drops this foreign key again: keep both.
-    t.db.ExecLines(Policy::kWarning, {
-        "ALTER TABLE [dbo].[AdrFunktion]  WITH CHECK ADD  CONSTRAINT [FK_AdrFunktion_Adresse] FOREIGN KEY([AdrNr])",
-        "REFERENCES [dbo].[Adresse] ([AdrNr])"});
-    t.db.ExecLines(Policy::kWarning, {
-        "INSERT INTO AdrFunktion (AdrNr, Funktion, Nr)",
-        "SELECT AdrNr, Funktion, 1 FROM Adresse WHERE (Funktion IS NOT NULL AND Funktion<>'')"});
+    t.db.AllOrNothing([&] {
+      t.db.ExecLines(Policy::kWarning, {"CREATE TABLE dbo.AdrFunktion (",
+                                        "AdrNr integer NOT NULL,",
+                                        "Funktion Varchar(80) NOT NULL,",
+                                        "Nr integer NULL,",
+                                        "DatumVon datetime NULL,",
+                                        "DatumBis datetime NULL)"});
+      t.db.ExecLines(Policy::kWarning, {"ALTER TABLE [dbo].[AdrFunktion]  ADD",
+                                        "CONSTRAINT [PK_AdrFunktion] PRIMARY KEY CLUSTERED",
+                                        "([AdrNr],[Funktion]) ON [PRIMARY]"});
+      // Added while the table is still empty, so the check cannot fail on data.
+      // The end of the first routine drops this foreign key again: keep both.
+      t.db.ExecLines(Policy::kWarning, {
+          "ALTER TABLE [dbo].[AdrFunktion]  WITH CHECK ADD  CONSTRAINT [FK_AdrFunktion_Adresse] FOREIGN KEY([AdrNr])",
+          "REFERENCES [dbo].[Adresse] ([AdrNr])"});
+      t.db.ExecLines(Policy::kWarning, {
+          "INSERT INTO AdrFunktion (AdrNr, Funktion, Nr)",
+          "SELECT AdrNr, Funktion, 1 FROM Adresse WHERE (Funktion IS NOT NULL AND Funktion<>'')"});
+    });
   }
   t.progress.UpdateProgress();
   t.db.AddField("Interes1", "Nr", "integer", "", "Null");

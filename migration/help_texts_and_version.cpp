@@ -58,31 +58,39 @@ void InsertBankAccountSlot(TenantContext& t, const db::ResultSet& master, const 
 
 void HelpTextsVersionAndOnlineAccounts(TenantContext& t) {
   // ID is an identity column but not the key: a help entry is found by form,
-  // control and program.
+  // control and program. A new table and its key (or first row), and a new
+  // column and its fill, reach the database together: a run stopped in
+  // between leaves both to the next run.
   if (t.db.TableMissing("tblHelp")) {
-    t.db.ExecLines(Policy::kError, {"CREATE TABLE [dbo].[tblHelp](",
-                                    "ID INT IDENTITY (1,1) NOT NULL,",
-                                    "PARENTID INT NULL,",
-                                    "FORM varchar (50) NOT NULL,",
-                                    "CID varchar (50) NOT NULL,",
-                                    "Bezeichnung varchar (80) NOT NULL,",
-                                    "Memo text NOT NULL,",
-                                    "Notes text NULL,",
-                                    "Benutzer varchar (50) NOT NULL,",
-                                    "RadDat datetime NOT NULL,",
-                                    "Gruppe varchar (50) NULL,",
-                                    "PROGRAM varchar (5) NOT NULL)"});
-    t.db.ExecLines(Policy::kError, {"ALTER TABLE tblHelp ADD CONSTRAINT [PK_tblHelp1] PRIMARY KEY CLUSTERED (Form, CID, PROGRAM) ON [PRIMARY]"});
+    t.db.AllOrNothing([&] {
+      t.db.ExecLines(Policy::kError, {"CREATE TABLE [dbo].[tblHelp](",
+                                      "ID INT IDENTITY (1,1) NOT NULL,",
+                                      "PARENTID INT NULL,",
+                                      "FORM varchar (50) NOT NULL,",
+                                      "CID varchar (50) NOT NULL,",
+                                      "Bezeichnung varchar (80) NOT NULL,",
+                                      "Memo text NOT NULL,",
+                                      "Notes text NULL,",
+                                      "Benutzer varchar (50) NOT NULL,",
+                                      "RadDat datetime NOT NULL,",
+                                      "Gruppe varchar (50) NULL,",
+                                      "PROGRAM varchar (5) NOT NULL)"});
+      t.db.ExecLines(Policy::kError, {"ALTER TABLE tblHelp ADD CONSTRAINT [PK_tblHelp1] PRIMARY KEY CLUSTERED (Form, CID, PROGRAM) ON [PRIMARY]"});
+    });
   }
-  t.db.AddField("PASS", "HelpAend", "char", "(1)", "NULL");
-  if (t.db.ColumnAddedFlag()) {
-    t.db.ExecLines(Policy::kError, {"UPDATE PASS SET HelpAend='N'"});
-  }
+  t.db.AllOrNothing([&] {
+    t.db.AddField("PASS", "HelpAend", "char", "(1)", "NULL");
+    if (t.db.ColumnAddedFlag()) {
+      t.db.ExecLines(Policy::kError, {"UPDATE PASS SET HelpAend='N'"});
+    }
+  });
   if (t.db.TableMissing("tblHelpGruppe")) {
-    t.db.ExecLines(Policy::kError, {"CREATE TABLE [dbo].[tblHelpGruppe](",
-                                    "Kennung [varchar] (50) NOT NULL,",
-                                    "Nr [int] NULL)"});
-    t.db.ExecLines(Policy::kError, {"ALTER TABLE tblHelpGruppe ADD CONSTRAINT [PK_tblHelpGruppe] PRIMARY KEY CLUSTERED (Kennung) ON [PRIMARY]"});
+    t.db.AllOrNothing([&] {
+      t.db.ExecLines(Policy::kError, {"CREATE TABLE [dbo].[tblHelpGruppe](",
+                                      "Kennung [varchar] (50) NOT NULL,",
+                                      "Nr [int] NULL)"});
+      t.db.ExecLines(Policy::kError, {"ALTER TABLE tblHelpGruppe ADD CONSTRAINT [PK_tblHelpGruppe] PRIMARY KEY CLUSTERED (Kennung) ON [PRIMARY]"});
+    });
   }
   // Help groups and help texts are ours, not the club's: replaced on every run.
   t.db.ExecLines(Policy::kError, {"DELETE FROM [dbo].[tblHelpGruppe]"});
@@ -104,9 +112,11 @@ void HelpTextsVersionAndOnlineAccounts(TenantContext& t) {
   t.db.AddField("mandstam", "Online3", "char", "(1)", "NULL");
 
   if (t.db.TableMissing("tblVersion")) {
-    t.db.ExecLines(Policy::kError, {"CREATE TABLE [dbo].[tblVersion](",
-                                    "Version [varchar] (50) NOT NULL)"});
-    t.db.ExecLines(Policy::kError, {"INSERT INTO tblVersion (Version) VALUES ('0')"});
+    t.db.AllOrNothing([&] {
+      t.db.ExecLines(Policy::kError, {"CREATE TABLE [dbo].[tblVersion](",
+                                      "Version [varchar] (50) NOT NULL)"});
+      t.db.ExecLines(Policy::kError, {"INSERT INTO tblVersion (Version) VALUES ('0')"});
+    });
   }
   // The read is not caught: if tblVersion could not be created, the run ends
   // here.
@@ -124,19 +134,23 @@ void HelpTextsVersionAndOnlineAccounts(TenantContext& t) {
   t.db.AddField("MgKontoUms", "IBAN", "varchar", "(30)", "NULL");
   t.db.AddField("MgKontoUms", "BIC", "varchar", "(30)", "NULL");
   t.db.AddField("MandKonten", "IBAN", "varchar", "(30)", "NULL");
-  t.db.AddField("MandKonten", "BIC", "varchar", "(30)", "NULL");
   // Once, on the run that adds the BIC column: the club's bank accounts are
   // rebuilt from the three slots of the master record, replacing rows entered
-  // by hand before. Reading Mandstam is not caught.
-  if (t.db.ColumnAddedFlag()) {
-    const db::ResultSet master = t.db.Select("SELECT * FROM Mandstam");
-    t.db.ExecLines(Policy::kWarning, {"DELETE FROM MandKonten"});
-    if (!master.Empty()) {
-      InsertBankAccountSlot(t, master, "1");
-      InsertBankAccountSlot(t, master, "2");
-      InsertBankAccountSlot(t, master, "3");
+  // by hand before. Reading Mandstam is not caught. The column and the rebuild
+  // reach the database together: a run stopped after the delete would
+  // otherwise leave the club without its bank accounts for good.
+  t.db.AllOrNothing([&] {
+    t.db.AddField("MandKonten", "BIC", "varchar", "(30)", "NULL");
+    if (t.db.ColumnAddedFlag()) {
+      const db::ResultSet master = t.db.Select("SELECT * FROM Mandstam");
+      t.db.ExecLines(Policy::kWarning, {"DELETE FROM MandKonten"});
+      if (!master.Empty()) {
+        InsertBankAccountSlot(t, master, "1");
+        InsertBankAccountSlot(t, master, "2");
+        InsertBankAccountSlot(t, master, "3");
+      }
     }
-  }
+  });
 }
 
 }  // namespace quelor::migration

@@ -33,20 +33,24 @@ void JournalFixes(TenantContext& t) {
                  {"UPDATE F5bw4sa SET Stapel='Bankbuch' WHERE Stapel='Kassenbuch'"});
   t.db.ExecLines(Policy::kWarning, {"UPDATE F5bew4 SET DIALOG_STAP='B' WHERE DIALOG_STAP='K'"});
 
-  t.db.AddField("PASS", "AutoDatSichDeaktiv", "char", "(1)", "NULL");
-  if (t.db.ColumnAddedFlag()) {
-    t.db.Exec(Policy::kUnguarded, "UPDATE PASS SET AutoDatSichDeaktiv='N'");
-  }
+  t.db.AllOrNothing([&] {
+    t.db.AddField("PASS", "AutoDatSichDeaktiv", "char", "(1)", "NULL");
+    if (t.db.ColumnAddedFlag()) {
+      t.db.Exec(Policy::kUnguarded, "UPDATE PASS SET AutoDatSichDeaktiv='N'");
+    }
+  });
   t.db.AddField("F6KOST", "EtatE", "numeric", "(18,8)", "Null");
   t.progress.UpdateProgress();
   t.db.AddField("F6KOST", "EtatK", "numeric", "(18,8)", "Null");
   t.progress.UpdateProgress();
-  t.db.AddField("GuVKennzD", "EA", "char", "(1)", "Null");
-  t.progress.UpdateProgress();
-  if (t.db.ColumnAddedFlag()) {
-    t.db.Exec(Policy::kUnguarded, "UPDATE GuVKennzD SET EA='E' WHERE Kennz='A'");
-    t.db.Exec(Policy::kUnguarded, "UPDATE GuVKennzD SET EA='A' WHERE Kennz='B'");
-  }
+  t.db.AllOrNothing([&] {
+    t.db.AddField("GuVKennzD", "EA", "char", "(1)", "Null");
+    t.progress.UpdateProgress();
+    if (t.db.ColumnAddedFlag()) {
+      t.db.Exec(Policy::kUnguarded, "UPDATE GuVKennzD SET EA='E' WHERE Kennz='A'");
+      t.db.Exec(Policy::kUnguarded, "UPDATE GuVKennzD SET EA='A' WHERE Kennz='B'");
+    }
+  });
 
   t.db.Exec(Policy::kUnguarded,
             "UPDATE F5BuText SET [Text]='Aufnahmegebühren' WHERE [Text]='AUFNAHMEGEBÜHREN'");
@@ -57,14 +61,21 @@ void JournalFixes(TenantContext& t) {
   // joined without a separator. The merge fails as a whole when one joined
   // number no longer fits Telefon1; the area codes are cleared only after a
   // merge that went through, otherwise they stay for the next run to merge.
-  bool area_codes_merged = false;
-  t.db.RunUnder(Policy::kIgnored, [&] {
-    t.db.working().Execute("UPDATE Adresse SET Telefon1=ISNULL(Vorwahl,'')+ + ISNULL(Telefon1,'')");
-    area_codes_merged = true;
+  // The cleared area codes are what keeps a later run from prefixing the
+  // numbers once more, so merge and clearing reach the database together: a
+  // run stopped in between leaves both undone, not numbers with their area
+  // code still beside them.
+  t.db.AllOrNothing([&] {
+    bool area_codes_merged = false;
+    t.db.RunUnder(Policy::kIgnored, [&] {
+      t.db.working().Execute(
+          "UPDATE Adresse SET Telefon1=ISNULL(Vorwahl,'')+ + ISNULL(Telefon1,'')");
+      area_codes_merged = true;
+    });
+    if (area_codes_merged) {
+      t.db.Exec(Policy::kUnguarded, "UPDATE Adresse SET Vorwahl=NULL");
+    }
   });
-  if (area_codes_merged) {
-    t.db.Exec(Policy::kUnguarded, "UPDATE Adresse SET Vorwahl=NULL");
-  }
   t.progress.UpdateProgress();
 
   // Both scripts drop and re-create their seven templates on every run.

@@ -11,18 +11,22 @@ using db::Policy;
 
 void TaxKeysAndKeyTables(TenantContext& t) {
   // Klasse marks a converted tax-key table: the key rebuild and the new keys
-  // of F5Dat happen only in the migration that adds it, never again.
-  t.db.AddField("F5Dat", "Klasse", "char", "(1)", "Null");
-  if (t.db.ColumnAddedFlag()) {
-    // One tax key may now have several rows, told apart by LfdNr.
-    t.db.AddField("F5DAT", "LfdNr", "INT", "IDENTITY (1,1)", "NOT NULL");
-    t.db.Exec(Policy::kUnguarded, "Alter Table F5DAT Drop Constraint PK_F5DAT");
-    t.db.Exec(Policy::kUnguarded, "ALTER TABLE [dbo].[F5DAT] WITH NOCHECK ADD  CONSTRAINT [PK_F5DAT] PRIMARY KEY  CLUSTERED ([STEUERSCHL],[LfdNr])  ON [PRIMARY] ");
-    t.db.Exec(Policy::kUnguarded, "UPDATE F5Dat SET STEUERSCHL=19 WHERE STEUERSCHL=1190");
-    t.db.Exec(Policy::kUnguarded, "UPDATE F5Dat SET STEUERSCHL=17 WHERE STEUERSCHL=1170");
-    t.db.Exec(Policy::kUnguarded, "UPDATE F5Dat SET STEUERSCHL=7 WHERE STEUERSCHL=1070");
-    t.db.Exec(Policy::kUnguarded, "UPDATE F5Dat SET STEUERSCHL=16 WHERE STEUERSCHL=1160");
-  }
+  // of F5Dat happen only in the migration that adds it, never again. Marker
+  // and conversion reach the database together: a run stopped in between
+  // leaves both to the next run, not a marker without its key.
+  t.db.AllOrNothing([&] {
+    t.db.AddField("F5Dat", "Klasse", "char", "(1)", "Null");
+    if (t.db.ColumnAddedFlag()) {
+      // One tax key may now have several rows, told apart by LfdNr.
+      t.db.AddField("F5DAT", "LfdNr", "INT", "IDENTITY (1,1)", "NOT NULL");
+      t.db.Exec(Policy::kUnguarded, "Alter Table F5DAT Drop Constraint PK_F5DAT");
+      t.db.Exec(Policy::kUnguarded, "ALTER TABLE [dbo].[F5DAT] WITH NOCHECK ADD  CONSTRAINT [PK_F5DAT] PRIMARY KEY  CLUSTERED ([STEUERSCHL],[LfdNr])  ON [PRIMARY] ");
+      t.db.Exec(Policy::kUnguarded, "UPDATE F5Dat SET STEUERSCHL=19 WHERE STEUERSCHL=1190");
+      t.db.Exec(Policy::kUnguarded, "UPDATE F5Dat SET STEUERSCHL=17 WHERE STEUERSCHL=1170");
+      t.db.Exec(Policy::kUnguarded, "UPDATE F5Dat SET STEUERSCHL=7 WHERE STEUERSCHL=1070");
+      t.db.Exec(Policy::kUnguarded, "UPDATE F5Dat SET STEUERSCHL=16 WHERE STEUERSCHL=1160");
+    }
+  });
   // Unlike F5Dat, the chart of accounts is converted on every run.
   t.db.Exec(Policy::kUnguarded, "UPDATE F5Kont SET STSCHL=19 WHERE STSCHL=1190");
   t.db.Exec(Policy::kUnguarded, "UPDATE F5Kont SET STSCHL=17 WHERE STSCHL=1170");
@@ -30,27 +34,33 @@ void TaxKeysAndKeyTables(TenantContext& t) {
   t.db.Exec(Policy::kUnguarded, "UPDATE F5Kont SET STSCHL=16 WHERE STSCHL=1160");
   t.db.AddField("F5BEW4", "Parent", "int", "", "Null");
 
+  // A new table and its keys reach the database together: a run stopped
+  // after the table alone would leave it without them for good.
   if (t.db.TableMissing("F5kennzD")) {
-    t.db.ExecLines(Policy::kWarning, {"CREATE TABLE dbo.F5kennzD (",
-                                      "BILANZ_GUV varchar (6) NOT NULL,",
-                                      "KENNZAHLH varchar (4) NOT NULL,",
-                                      "Nr int NOT NULL,",
-                                      "BEZEICHG varchar (100) NULL)"});
-    t.db.ExecLines(Policy::kWarning, {"ALTER TABLE [dbo].[F5kennzD]  ADD",
-                                      "CONSTRAINT [PK_F5kennzD] PRIMARY KEY CLUSTERED",
-                                      "([BILANZ_GUV],[KENNZAHLH],[Nr]) ON [PRIMARY]"});
-    t.db.ExecLines(Policy::kWarning, {
-        "ALTER TABLE [dbo].[F5kennzD]  WITH CHECK ADD  CONSTRAINT [FK_F5kennzD_F5kennz] FOREIGN KEY([BILANZ_GUV],[KENNZAHLH])",
-        "REFERENCES [dbo].[F5kennz] ([BILANZ_GUV],[KENNZAHLH])"});
+    t.db.AllOrNothing([&] {
+      t.db.ExecLines(Policy::kWarning, {"CREATE TABLE dbo.F5kennzD (",
+                                        "BILANZ_GUV varchar (6) NOT NULL,",
+                                        "KENNZAHLH varchar (4) NOT NULL,",
+                                        "Nr int NOT NULL,",
+                                        "BEZEICHG varchar (100) NULL)"});
+      t.db.ExecLines(Policy::kWarning, {"ALTER TABLE [dbo].[F5kennzD]  ADD",
+                                        "CONSTRAINT [PK_F5kennzD] PRIMARY KEY CLUSTERED",
+                                        "([BILANZ_GUV],[KENNZAHLH],[Nr]) ON [PRIMARY]"});
+      t.db.ExecLines(Policy::kWarning, {
+          "ALTER TABLE [dbo].[F5kennzD]  WITH CHECK ADD  CONSTRAINT [FK_F5kennzD_F5kennz] FOREIGN KEY([BILANZ_GUV],[KENNZAHLH])",
+          "REFERENCES [dbo].[F5kennz] ([BILANZ_GUV],[KENNZAHLH])"});
+    });
   }
   if (t.db.TableMissing("GuVKennz")) {
-    t.db.ExecLines(Policy::kWarning, {"CREATE TABLE dbo.GuVKennz (",
-                                      "RimNr varchar (4) NOT NULL,",
-                                      "Kennz Varchar (1) NOT NULL,",
-                                      "Bezeichnung varchar (50) NOT NULL)"});
-    t.db.ExecLines(Policy::kWarning, {"ALTER TABLE [dbo].[GuVKennz]  ADD",
-                                      "CONSTRAINT [PK_GuVKennz] PRIMARY KEY CLUSTERED",
-                                      "([RimNr],[Kennz]) ON [PRIMARY]"});
+    t.db.AllOrNothing([&] {
+      t.db.ExecLines(Policy::kWarning, {"CREATE TABLE dbo.GuVKennz (",
+                                        "RimNr varchar (4) NOT NULL,",
+                                        "Kennz Varchar (1) NOT NULL,",
+                                        "Bezeichnung varchar (50) NOT NULL)"});
+      t.db.ExecLines(Policy::kWarning, {"ALTER TABLE [dbo].[GuVKennz]  ADD",
+                                        "CONSTRAINT [PK_GuVKennz] PRIMARY KEY CLUSTERED",
+                                        "([RimNr],[Kennz]) ON [PRIMARY]"});
+    });
   }
   // The heading VII marks a complete set. Without it the table is emptied and
   // refilled; where GuVKennzD hangs on it, the cascade empties that too and
@@ -76,17 +86,19 @@ void TaxKeysAndKeyTables(TenantContext& t) {
   // The lines are not written here: the final pass copies them from the
   // system database.
   if (t.db.TableMissing("GuVKennzD")) {
-    t.db.ExecLines(Policy::kWarning, {"CREATE TABLE dbo.GuVKennzD (",
-                                      "RimNr varchar (4) NOT NULL,",
-                                      "Kennz Varchar (1) NOT NULL,",
-                                      "Nr int NOT NULL,",
-                                      "Bezeichnung varchar (50) NOT NULL)"});
-    t.db.ExecLines(Policy::kWarning, {"ALTER TABLE [dbo].[GuVKennzD]  ADD",
-                                      "CONSTRAINT [PK_GuVKennzD] PRIMARY KEY CLUSTERED",
-                                      "([Nr], [RimNr], [Kennz]) ON [PRIMARY]"});
-    t.db.ExecLines(Policy::kWarning, {
-        "ALTER TABLE [dbo].[GuVKennzD]  WITH CHECK ADD  CONSTRAINT [FK_GuVKennzD_GuVKennz] FOREIGN KEY([RimNr],[Kennz])",
-        "REFERENCES [dbo].[GuVKennz] ([RimNr],[Kennz]) ON UPDATE CASCADE ON DELETE CASCADE"});
+    t.db.AllOrNothing([&] {
+      t.db.ExecLines(Policy::kWarning, {"CREATE TABLE dbo.GuVKennzD (",
+                                        "RimNr varchar (4) NOT NULL,",
+                                        "Kennz Varchar (1) NOT NULL,",
+                                        "Nr int NOT NULL,",
+                                        "Bezeichnung varchar (50) NOT NULL)"});
+      t.db.ExecLines(Policy::kWarning, {"ALTER TABLE [dbo].[GuVKennzD]  ADD",
+                                        "CONSTRAINT [PK_GuVKennzD] PRIMARY KEY CLUSTERED",
+                                        "([Nr], [RimNr], [Kennz]) ON [PRIMARY]"});
+      t.db.ExecLines(Policy::kWarning, {
+          "ALTER TABLE [dbo].[GuVKennzD]  WITH CHECK ADD  CONSTRAINT [FK_GuVKennzD_GuVKennz] FOREIGN KEY([RimNr],[Kennz])",
+          "REFERENCES [dbo].[GuVKennz] ([RimNr],[Kennz]) ON UPDATE CASCADE ON DELETE CASCADE"});
+    });
   }
   t.progress.UpdateProgress();
 
