@@ -11,7 +11,10 @@ RunLockResult TakeRunLock(db::Connection& lock) {
   try {
     const db::ResultSet result = lock.Query(std::string(kRunLockStatement));
     if (result.RecordCount() == 1) status = result.AsInteger(0, "Ergebnis");
-  } catch (const db::Error&) {
+  } catch (const db::Error& e) {
+    // A server that is gone stops the run here; one that refuses the lock
+    // is updated without it.
+    if (e.connection_lost()) throw;
     return RunLockResult::kRefused;
   }
   if (!status) return RunLockResult::kRefused;

@@ -15,7 +15,7 @@ namespace {
 // Counts what the run shows and confirms every dialog at once.
 class CountingView : public app::RunView {
  public:
-  explicit CountingView(RunRecord& record) : record_(record) {}
+  CountingView(RunRecord& record, const db::FaultPlan& plan) : record_(record), plan_(plan) {}
   void SetCaption(const std::string&) override {}
   void SetGauge(int) override {}
   void ShowDialog(app::DialogKind kind, const std::string& caption,
@@ -25,6 +25,7 @@ class CountingView : public app::RunView {
       record_.stop_text = text;
     } else if (kind == app::DialogKind::kInformation && text == app::kSuccessText) {
       ++record_.success_dialogs;
+      record_.statements_before_success = plan_.statements;
     } else {
       ++record_.other_dialogs;
     }
@@ -35,6 +36,7 @@ class CountingView : public app::RunView {
 
  private:
   RunRecord& record_;
+  const db::FaultPlan& plan_;
 };
 
 // Notes the statement number at which each database is first entered.
@@ -87,7 +89,7 @@ RunRecord RunWatched(sim::Server& server, db::FaultPlan& plan, const std::string
     db::FaultInjectingConnection faulty_catalogue(catalogue, plan), faulty_working(working, plan),
         faulty_lock(lock, plan);
     DatabaseWatch watched_working(faulty_working, plan, starts);
-    CountingView view(record);
+    CountingView view(record, plan);
     app::UpdateRun run({faulty_catalogue, watched_working, view,
                         [] { return config::IniFile::Parse(sim::DemoIniText()); },
                         migration::RunCatalogue, nullptr, bank_codes, &faulty_lock});
@@ -170,7 +172,10 @@ Verdict Probe(const Reference& reference, db::FaultPlan::Mode mode, std::int64_t
   if (f.outcome == app::RunOutcome::kFinished && f.success_dialogs != 1) {
     problem("finished without the success dialog");
   }
-  if (mode == db::FaultPlan::Mode::kLoseConnection && f.fault_fired) {
+  // After the success dialog only the run lock is given back: a connection
+  // lost there loses no work.
+  const bool lost_in_work = f.success_dialogs == 0 || k <= f.statements_before_success;
+  if (mode == db::FaultPlan::Mode::kLoseConnection && f.fault_fired && lost_in_work) {
     if (!stopped) problem("a lost connection did not stop the run");
     if (f.other_dialogs > 0) problem("dialogs shown after the connection was lost");
   }

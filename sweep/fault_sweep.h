@@ -23,9 +23,10 @@ struct RunRecord {
   int stop_boxes = 0;
   int success_dialogs = 0;
   int other_dialogs = 0;
-  std::string stop_text;        // the stop box's text, if one was shown
-  std::int64_t statements = 0;  // statements sent (the failing one included)
-  std::string database;         // the database the run was in when it ended
+  std::string stop_text;                       // the stop box's text, if one was shown
+  std::int64_t statements = 0;                 // statements sent (the failing one included)
+  std::int64_t statements_before_success = 0;  // sent when the success dialog showed
+  std::string database;                        // the database the run was in when it ended
   bool fault_fired = false;
 };
 
