@@ -72,6 +72,15 @@ class OdbcConnection : public Connection {
 
  private:
   OdbcHandle NewStatement();
+  // Runs `send`; a failure after which the driver finds the link dead is
+  // passed on as a lost connection (08S01), whatever words the driver chose
+  // ("Unexpected EOF from the server" comes with a general state).
+  template <typename Send>
+  auto MarkingLostLink(Send&& send) -> decltype(send());
+  bool LinkDead();
+  void SendBatch(const std::string& text);
+  ResultSet QueryBatch(const std::string& text);
+  void SendInsert(const std::string& table, const std::vector<ColumnValue>& values);
 
   // Declared before the connection handle, so it is freed after it.
   OdbcHandle environment_;
@@ -139,7 +148,36 @@ OdbcHandle OdbcConnection::NewStatement() {
   return statement;
 }
 
+bool OdbcConnection::LinkDead() {
+  SQLUINTEGER dead = SQL_CD_FALSE;
+  const SQLRETURN rc = SQLGetConnectAttr(connection_.get(), SQL_ATTR_CONNECTION_DEAD, &dead,
+                                         SQL_IS_UINTEGER, nullptr);
+  return SQL_SUCCEEDED(rc) && dead == SQL_CD_TRUE;
+}
+
+template <typename Send>
+auto OdbcConnection::MarkingLostLink(Send&& send) -> decltype(send()) {
+  try {
+    return send();
+  } catch (const Error& e) {
+    if (e.connection_lost() || !connected_ || !LinkDead()) throw;
+    throw Error(e.what(), e.native_error(), "08S01");
+  }
+}
+
 void OdbcConnection::Execute(const std::string& text) {
+  MarkingLostLink([&] { SendBatch(text); });
+}
+
+ResultSet OdbcConnection::Query(const std::string& text) {
+  return MarkingLostLink([&] { return QueryBatch(text); });
+}
+
+void OdbcConnection::InsertRow(const std::string& table, const std::vector<ColumnValue>& values) {
+  MarkingLostLink([&] { SendInsert(table, values); });
+}
+
+void OdbcConnection::SendBatch(const std::string& text) {
   OdbcHandle statement = NewStatement();
   WideText wide(text);
   const SQLRETURN rc =
@@ -148,7 +186,7 @@ void OdbcConnection::Execute(const std::string& text) {
   ReadWholeBatch(statement.get(), rc, errors, [] {});
 }
 
-ResultSet OdbcConnection::Query(const std::string& text) {
+ResultSet OdbcConnection::QueryBatch(const std::string& text) {
   OdbcHandle statement = NewStatement();
   WideText wide(text);
   const SQLRETURN rc =
@@ -163,7 +201,7 @@ ResultSet OdbcConnection::Query(const std::string& text) {
   return first ? std::move(*first) : ResultSet();
 }
 
-void OdbcConnection::InsertRow(const std::string& table, const std::vector<ColumnValue>& values) {
+void OdbcConnection::SendInsert(const std::string& table, const std::vector<ColumnValue>& values) {
   OdbcHandle statement = NewStatement();
   std::string sql = "INSERT INTO " + table;
   if (values.empty()) {
