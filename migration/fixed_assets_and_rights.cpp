@@ -14,13 +14,47 @@ namespace quelor::migration {
 
 using db::Policy;
 
+namespace {
+
+// The table of useful lives and its key.
+void CreateDepreciationTable(TenantContext& t) {
+  t.db.ExecLines(Policy::kWarning, {"CREATE TABLE dbo.Anlagetabelle (",
+                                    "Name varchar(240) NOT NULL,",
+                                    "Nutzungsdauer integer NOT NULL,",
+                                    "Fundstelle varchar(20) NOT NULL)"});
+  t.db.ExecLines(Policy::kWarning, {"ALTER TABLE [dbo].[Anlagetabelle]  ADD",
+                                    "CONSTRAINT [PK_Anlagetabelle] PRIMARY KEY CLUSTERED",
+                                    "([Name]) ON [PRIMARY]"});
+}
+
+// The depreciation entries per asset and year, and their key.
+void CreateDepreciationEntries(TenantContext& t) {
+  t.db.ExecLines(Policy::kWarning, {"CREATE TABLE dbo.AnlageAbschr (",
+                                    "InventarNr varchar(20) NOT NULL,",
+                                    "Jahr integer NOT NULL,",
+                                    "LaufzeitBis integer NOT NULL,",
+                                    "Anschaffungskosten numeric (18,8) NOT NULL,",
+                                    "AfaBetrag numeric (18,8) NOT NULL,",
+                                    "Buchwert numeric (18,8) NOT NULL,",
+                                    "Kummuliert numeric (18,8) NOT NULL,",
+                                    "Abschreibungsart char(1) NOT NULL,",
+                                    "Gerundet char(1) NOT NULL)"});
+  t.db.ExecLines(Policy::kWarning, {"ALTER TABLE [dbo].[AnlageAbschr]  ADD",
+                                    "CONSTRAINT [PK_AnlageAbschr] PRIMARY KEY CLUSTERED",
+                                    "([InventarNr],[Jahr]) ON [PRIMARY]"});
+}
+
+}  // namespace
+
 void FixedAssetsLetterLayoutAndRights(TenantContext& t) {
   FixedAssetsWithDepreciationTable(t, AnlageTypCommand());
 }
 
 void FixedAssetsWithDepreciationTable(TenantContext& t, std::string_view anlage_typ) {
-  // One probe decides for all three asset tables, so the three tables and
-  // their keys reach the database together or not at all.
+  // The probe on Anlagegut decides for all three asset tables, which reach
+  // the database together with their keys. A table of them that a refusal let
+  // pass leaves missing is made by a later run: its own probe finds it
+  // missing, or every later run would stop where the table is used.
   if (t.db.TableMissing("Anlagegut")) {
     t.db.AllOrNothing([&] {
       t.db.ExecLines(Policy::kWarning, {"CREATE TABLE dbo.Anlagegut (",
@@ -48,27 +82,12 @@ void FixedAssetsWithDepreciationTable(TenantContext& t, std::string_view anlage_
       t.db.ExecLines(Policy::kWarning, {"ALTER TABLE [dbo].[Anlagegut]  ADD",
                                         "CONSTRAINT [PK_Anlagegut] PRIMARY KEY CLUSTERED",
                                         "([InventarNr]) ON [PRIMARY]"});
-      t.db.ExecLines(Policy::kWarning, {"CREATE TABLE dbo.Anlagetabelle (",
-                                        "Name varchar(240) NOT NULL,",
-                                        "Nutzungsdauer integer NOT NULL,",
-                                        "Fundstelle varchar(20) NOT NULL)"});
-      t.db.ExecLines(Policy::kWarning, {"ALTER TABLE [dbo].[Anlagetabelle]  ADD",
-                                        "CONSTRAINT [PK_Anlagetabelle] PRIMARY KEY CLUSTERED",
-                                        "([Name]) ON [PRIMARY]"});
-      t.db.ExecLines(Policy::kWarning, {"CREATE TABLE dbo.AnlageAbschr (",
-                                        "InventarNr varchar(20) NOT NULL,",
-                                        "Jahr integer NOT NULL,",
-                                        "LaufzeitBis integer NOT NULL,",
-                                        "Anschaffungskosten numeric (18,8) NOT NULL,",
-                                        "AfaBetrag numeric (18,8) NOT NULL,",
-                                        "Buchwert numeric (18,8) NOT NULL,",
-                                        "Kummuliert numeric (18,8) NOT NULL,",
-                                        "Abschreibungsart char(1) NOT NULL,",
-                                        "Gerundet char(1) NOT NULL)"});
-      t.db.ExecLines(Policy::kWarning, {"ALTER TABLE [dbo].[AnlageAbschr]  ADD",
-                                        "CONSTRAINT [PK_AnlageAbschr] PRIMARY KEY CLUSTERED",
-                                        "([InventarNr],[Jahr]) ON [PRIMARY]"});
+      CreateDepreciationTable(t);
+      CreateDepreciationEntries(t);
     });
+  } else {
+    if (t.db.TableMissing("Anlagetabelle")) t.db.AllOrNothing([&] { CreateDepreciationTable(t); });
+    if (t.db.TableMissing("AnlageAbschr")) t.db.AllOrNothing([&] { CreateDepreciationEntries(t); });
   }
 
   if (t.db.TableMissing("tblBriefEinst")) {

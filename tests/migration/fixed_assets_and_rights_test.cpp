@@ -319,10 +319,10 @@ TEST_F(FixedAssetsTest, TenantWithoutUsersGetsAnEmptyRightsTable) {
   EXPECT_EQ(Rows("SELECT COUNT(*) FROM tblRechte"), (Table{{"0"}}));
 }
 
-// One probe decides for the three asset tables: a tenant that has the asset
-// register keeps lacking the yearly depreciation, and the columns meant for
-// it fail unseen.
-TEST_F(FixedAssetsTest, ExistingAssetRegisterKeepsTheOtherAssetTablesMissing) {
+// A tenant that has the asset register but lacks the other asset tables (a
+// refusal let pass cut their creation short) gets them from its own probes;
+// otherwise every later run would stop where the depreciation table is used.
+TEST_F(FixedAssetsTest, AnExistingAssetRegisterGetsTheMissingAssetTables) {
   Prepare({[](migration::TenantContext& t) {
     t.db.Exec(Policy::kUnguarded,
               "CREATE TABLE dbo.Anlagegut (InventarNr varchar(20) NOT NULL, Name varchar(240) "
@@ -333,20 +333,9 @@ TEST_F(FixedAssetsTest, ExistingAssetRegisterKeepsTheOtherAssetTablesMissing) {
   Run({[&](migration::TenantContext& t) { FixedAssetsWithDepreciationTable(t, load); }});
   EXPECT_EQ(Rows("SELECT COUNT(*) FROM sysobjects WHERE name IN ('Anlagetabelle', "
                  "'AnlageAbschr')"),
-            (Table{{"0"}}));
-  std::vector<std::string> failed;
-  std::string last;
-  for (const std::string& line : transcript.lines) {
-    if (line.rfind("w execute ", 0) == 0) last = line.substr(10);
-    if (line.rfind("w failed ", 0) == 0) failed.push_back(last);
-  }
-  EXPECT_EQ(failed, (std::vector<std::string>{
-                        "ALTER TABLE dbo.AnlageAbschr ADD SonderAfa  numeric (18,8) NULL",
-                        "ALTER TABLE dbo.AnlageAbschr ADD ID  int IDENTITY (1,1) NOT NULL",
-                        "DELETE FROM AnlageTabelle\r\n", load}));
-  // The depreciation table is missing too: its emptying and its load warn.
-  EXPECT_EQ(Dialogs(),
-            std::vector<std::string>(2, "dialog warning: Invalid object name 'AnlageTabelle'."));
+            (Table{{"2"}}));
+  EXPECT_EQ(Rows("SELECT COUNT(*) FROM Anlagetabelle"), (Table{{"1"}}));
+  EXPECT_EQ(Dialogs(), std::vector<std::string>{});
 }
 
 // The copy of MONAT and the grants have no handler: their failure ends the run.
