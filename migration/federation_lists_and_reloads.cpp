@@ -163,6 +163,9 @@ void FederationListsAndReferenceReloads(TenantContext& t) {
         // the rows anew, and the key comes last.
         t.db.ExecLines(Policy::kWarning, {"DELETE FROM fachverbaende"});
         t.db.DropConstraint("fachverbaende", "PK_fachverbaende");
+        // A refusal let pass in the rebuild of the sports lists may have left
+        // the table without LfdNr; the drop below would then stop every run.
+        t.db.AddField("fachverbaende", "LfdNr", "INT", "", "NOT NULL");
         t.db.Exec(Policy::kUnguarded, "ALTER TABLE dbo.fachverbaende DROP COLUMN LfdNr");
         t.db.AddField("fachverbaende", "LfdNr", "INT", "", "NOT NULL");
         t.db.Exec(Policy::kWarning, federations);
