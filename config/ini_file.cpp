@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "config/text_util.h"
+#include "platform/utf8_path.h"
 
 namespace quelor::config {
 namespace {
@@ -42,11 +43,16 @@ bool IsValidUtf8(std::string_view s) {
   while (i < s.size()) {
     const auto c = static_cast<unsigned char>(s[i]);
     std::size_t len = 0;
-    if (c < 0x80) len = 1;
-    else if (c >= 0xC2 && c <= 0xDF) len = 2;
-    else if (c >= 0xE0 && c <= 0xEF) len = 3;
-    else if (c >= 0xF0 && c <= 0xF4) len = 4;
-    else return false;
+    if (c < 0x80)
+      len = 1;
+    else if (c >= 0xC2 && c <= 0xDF)
+      len = 2;
+    else if (c >= 0xE0 && c <= 0xEF)
+      len = 3;
+    else if (c >= 0xF0 && c <= 0xF4)
+      len = 4;
+    else
+      return false;
     if (i + len > s.size()) return false;
     for (std::size_t k = 1; k < len; ++k) {
       if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;
@@ -62,11 +68,40 @@ void AppendUtf8(std::string& out, char32_t cp) {
   } else if (cp < 0x800) {
     out.push_back(static_cast<char>(0xC0 | (cp >> 6)));
     out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
-  } else {
+  } else if (cp < 0x10000) {
     out.push_back(static_cast<char>(0xE0 | (cp >> 12)));
     out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
     out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
+  } else {
+    out.push_back(static_cast<char>(0xF0 | (cp >> 18)));
+    out.push_back(static_cast<char>(0x80 | ((cp >> 12) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | ((cp >> 6) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | (cp & 0x3F)));
   }
+}
+
+// UTF-16 text after its byte-order mark, as UTF-8. A lone surrogate becomes
+// U+FFFD, as a trailing odd byte is dropped.
+std::string Utf8FromUtf16(std::string_view bytes, bool big_endian) {
+  std::string out;
+  out.reserve(bytes.size() / 2 + bytes.size() / 8);
+  auto unit = [&](std::size_t i) -> char32_t {
+    const auto first = static_cast<unsigned char>(bytes[i]);
+    const auto second = static_cast<unsigned char>(bytes[i + 1]);
+    return big_endian ? (char32_t{first} << 8 | second) : (char32_t{second} << 8 | first);
+  };
+  for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+    char32_t cp = unit(i);
+    if (cp >= 0xD800 && cp <= 0xDBFF && i + 3 < bytes.size() && unit(i + 2) >= 0xDC00 &&
+        unit(i + 2) <= 0xDFFF) {
+      cp = 0x10000 + ((cp - 0xD800) << 10) + (unit(i + 2) - 0xDC00);
+      i += 2;
+    } else if (cp >= 0xD800 && cp <= 0xDFFF) {
+      cp = 0xFFFD;
+    }
+    AppendUtf8(out, cp);
+  }
+  return out;
 }
 
 // Windows-1252 code points of the bytes 0x80 to 0x9F; the rest is Latin-1.
@@ -83,14 +118,25 @@ std::string ToUtf8FromProfileBytes(std::string_view bytes) {
   out.reserve(bytes.size() + bytes.size() / 4);
   for (char ch : bytes) {
     const auto b = static_cast<unsigned char>(ch);
-    if (b >= 0x80 && b <= 0x9F) AppendUtf8(out, kCp1252High[b - 0x80]);
-    else AppendUtf8(out, b);
+    if (b >= 0x80 && b <= 0x9F)
+      AppendUtf8(out, kCp1252High[b - 0x80]);
+    else
+      AppendUtf8(out, b);
   }
   return out;
 }
 
 IniFile IniFile::Parse(std::string_view raw) {
-  std::string text = ToUtf8FromProfileBytes(raw);
+  // A byte-order mark of UTF-16 makes it Unicode text, as Notepad saves a
+  // file as "Unicode"; anything else is UTF-8 or Windows-1252.
+  std::string text;
+  if (raw.substr(0, 2) == "\xFF\xFE") {
+    text = Utf8FromUtf16(raw.substr(2), false);
+  } else if (raw.substr(0, 2) == "\xFE\xFF") {
+    text = Utf8FromUtf16(raw.substr(2), true);
+  } else {
+    text = ToUtf8FromProfileBytes(raw);
+  }
   std::string_view rest(text);
   if (rest.substr(0, 3) == "\xEF\xBB\xBF") rest.remove_prefix(3);
 
@@ -127,7 +173,7 @@ IniFile IniFile::Parse(std::string_view raw) {
 }
 
 IniFile IniFile::Load(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(platform::PathFromUtf8(path), std::ios::binary);
   if (!in) return {};
   std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
   return Parse(bytes);

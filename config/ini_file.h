@@ -4,7 +4,9 @@
 // Windows tool reads the same here: section and key names are matched without
 // regard to ASCII letter case, a value is the text after the first "=" of its
 // line with blanks trimmed and one pair of enclosing quotes removed, and at most
-// 2047 characters of a value are returned. A UTF-8 byte-order mark is skipped,
+// 2047 characters of a value are returned. A file that begins with the
+// byte-order mark of UTF-16 (either order) is read as UTF-16, as Notepad saves
+// "Unicode"; otherwise a UTF-8 byte-order mark is skipped,
 // CR LF, LF and CR line ends are all accepted, and a file that is not valid
 // UTF-8 is taken as Windows-1252 (what Notepad on a German Windows writes).
 #pragma once

@@ -8,6 +8,7 @@
 
 #include "db/connection.h"
 #include "db/error.h"
+#include "platform/local_time.h"
 
 namespace quelor::migration {
 namespace {
@@ -26,8 +27,7 @@ std::string Trimmed(std::string_view text) {
 // reads the same way in every language setting.
 std::string TodayText() {
   std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
+  const std::tm local = platform::LocalTime(now);
   char text[9];
   std::strftime(text, sizeof text, "%Y%m%d", &local);
   return text;

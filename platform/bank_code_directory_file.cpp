@@ -1,29 +1,30 @@
 #include "platform/bank_code_directory_file.h"
 
-#include <sys/stat.h>
-
-#include <cerrno>
-#include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
+#include <system_error>
 
 #include "platform/executable_directory.h"
+#include "platform/utf8_path.h"
 
 namespace quelor::platform {
 
 std::optional<std::string> ReadBankCodeDirectoryFile(const std::string& directory) {
   const std::string path = directory + kBankCodeDirectoryFileName;
-  struct stat status {};
-  if (::stat(path.c_str(), &status) != 0) {
-    if (errno == ENOENT || errno == ENOTDIR) return std::nullopt;
+  std::error_code error;
+  const std::filesystem::file_status status = std::filesystem::status(PathFromUtf8(path), error);
+  if (status.type() == std::filesystem::file_type::not_found) return std::nullopt;
+  if (error) {
     throw std::runtime_error("Die Datei " + path +
-                             " kann nicht gelesen werden: " + std::strerror(errno));
+                             " kann nicht gelesen werden: " + error.message());
   }
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(PathFromUtf8(path), std::ios::binary);
   std::ostringstream bytes;
-  if (S_ISREG(status.st_mode) && in) bytes << in.rdbuf();
-  if (!S_ISREG(status.st_mode) || !in || in.bad()) {
+  const bool regular = status.type() == std::filesystem::file_type::regular;
+  if (regular && in) bytes << in.rdbuf();
+  if (!regular || !in || in.bad()) {
     throw std::runtime_error("Die Datei " + path + " kann nicht gelesen werden.");
   }
   return std::move(bytes).str();

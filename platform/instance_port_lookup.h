@@ -32,4 +32,10 @@ InstancePortLookup LookUpInstancePort(const std::string& host, const std::string
 std::optional<std::uint16_t> InstancePortFromReply(const std::string& reply,
                                                    const std::string& instance);
 
+// The failure texts of a lookup: a service answered but named no TCP port for
+// the instance, or nothing answered within `timeout`.
+std::string NoTcpPortText(const std::string& host, const std::string& instance);
+std::string SilentBrowserText(const std::string& host, const std::string& instance,
+                              std::chrono::milliseconds timeout, std::uint16_t browser_port);
+
 }  // namespace quelor::platform

@@ -19,15 +19,6 @@ constexpr char kUnicastInstanceRequest = 0x04;  // CLNT_UCAST_INST
 constexpr char kServerReply = 0x05;             // SVR_RESP
 constexpr auto kResendInterval = std::chrono::seconds(1);
 
-bool EqualsIgnoreCase(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
-    if (lower(a[i]) != lower(b[i])) return false;
-  }
-  return true;
-}
-
 struct AddrInfoDeleter {
   void operator()(addrinfo* info) const { freeaddrinfo(info); }
 };
@@ -46,40 +37,7 @@ class Socket {
   int fd_;
 };
 
-std::string Seconds(std::chrono::milliseconds timeout) {
-  return std::to_string((timeout.count() + 999) / 1000);
-}
-
 }  // namespace
-
-std::optional<std::uint16_t> InstancePortFromReply(const std::string& reply,
-                                                   const std::string& instance) {
-  bool in_instance = false;
-  std::size_t pos = 0;
-  while (pos < reply.size()) {
-    const std::size_t key_end = reply.find(';', pos);
-    if (key_end == std::string::npos) break;
-    const std::string key = reply.substr(pos, key_end - pos);
-    if (key.empty()) {  // ";;" ends one instance's list
-      in_instance = false;
-      pos = key_end + 1;
-      continue;
-    }
-    const std::size_t value_end = reply.find(';', key_end + 1);
-    if (value_end == std::string::npos) break;
-    const std::string value = reply.substr(key_end + 1, value_end - key_end - 1);
-    if (EqualsIgnoreCase(key, "InstanceName")) in_instance = EqualsIgnoreCase(value, instance);
-    if (in_instance && EqualsIgnoreCase(key, "tcp")) {
-      unsigned port = 0;
-      const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), port);
-      if (ec == std::errc() && end == value.data() + value.size() && port > 0 && port <= 0xFFFF) {
-        return static_cast<std::uint16_t>(port);
-      }
-    }
-    pos = value_end + 1;
-  }
-  return std::nullopt;
-}
 
 InstancePortLookup LookUpInstancePort(const std::string& host, const std::string& instance,
                                       std::chrono::milliseconds timeout,
@@ -136,14 +94,8 @@ InstancePortLookup LookUpInstancePort(const std::string& host, const std::string
       }
     }
   }
-  if (answered) {
-    result.failure = "Der Dienst SQL Server Browser auf " + host + " nennt für die Instanz " +
-                     instance + " keinen TCP-Port.";
-  } else {
-    result.failure = "Für die Instanz " + instance + " hat auf " + host + " innerhalb von " +
-                     Seconds(timeout) + " Sekunden kein Dienst SQL Server Browser (UDP " + service +
-                     ") einen Port genannt.";
-  }
+  result.failure = answered ? NoTcpPortText(host, instance)
+                            : SilentBrowserText(host, instance, timeout, browser_port);
   return result;
 }
 

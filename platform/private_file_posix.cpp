@@ -4,72 +4,36 @@
 
 #include <cerrno>
 #include <cstring>
-#include <streambuf>
 #include <system_error>
-#include <vector>
 
+#include "platform/file_stream_buffer.h"
 #include "platform/private_file.h"
 
 namespace quelor::platform {
 namespace {
 
-// A stream buffer over a file descriptor that remembers the first failed
-// write, so a trace cut short by a full disk is not taken for a whole one.
-class FileBuffer : public std::streambuf {
+class FdBuffer : public FileStreamBuffer {
  public:
-  explicit FileBuffer(int fd) : fd_(fd), buffer_(64 * 1024) {
-    setp(buffer_.data(), buffer_.data() + buffer_.size());
-  }
-  FileBuffer(const FileBuffer&) = delete;
-  FileBuffer& operator=(const FileBuffer&) = delete;
-  ~FileBuffer() override { Close(); }
-
-  std::string Close() {
-    if (fd_ >= 0) {
-      WriteOut();
-      if (::close(fd_) != 0) Fail(errno);
-      fd_ = -1;
-    }
-    return failure_;
-  }
+  explicit FdBuffer(int fd) : fd_(fd) {}
+  ~FdBuffer() override { Close(); }
 
  protected:
-  int_type overflow(int_type c) override {
-    if (!WriteOut()) return traits_type::eof();
-    if (!traits_type::eq_int_type(c, traits_type::eof())) {
-      *pptr() = traits_type::to_char_type(c);
-      pbump(1);
+  std::size_t WriteSome(const char* data, std::size_t size, std::string& failure) override {
+    for (;;) {
+      const ssize_t written = ::write(fd_, data, size);
+      if (written < 0 && errno == EINTR) continue;
+      if (written > 0) return static_cast<std::size_t>(written);
+      failure = std::strerror(written < 0 ? errno : EIO);
+      return 0;
     }
-    return traits_type::not_eof(c);
   }
 
-  int sync() override { return WriteOut() ? 0 : -1; }
+  std::string CloseFile() override {
+    return ::close(fd_) == 0 ? std::string() : std::string(std::strerror(errno));
+  }
 
  private:
-  bool WriteOut() {
-    const char* data = pbase();
-    std::size_t left = static_cast<std::size_t>(pptr() - pbase());
-    while (left > 0 && failure_.empty() && fd_ >= 0) {
-      const ssize_t written = ::write(fd_, data, left);
-      if (written < 0 && errno == EINTR) continue;
-      if (written <= 0) {
-        Fail(written < 0 ? errno : EIO);
-        break;
-      }
-      data += written;
-      left -= static_cast<std::size_t>(written);
-    }
-    setp(buffer_.data(), buffer_.data() + buffer_.size());
-    return failure_.empty();
-  }
-
-  void Fail(int error) {
-    if (failure_.empty()) failure_ = std::strerror(error);
-  }
-
   int fd_;
-  std::vector<char> buffer_;
-  std::string failure_;
 };
 
 class PosixPrivateFile : public PrivateFile {
@@ -84,7 +48,7 @@ class PosixPrivateFile : public PrivateFile {
   }
 
  private:
-  FileBuffer buffer_;
+  FdBuffer buffer_;
   std::ostream stream_;
 };
 

@@ -1,6 +1,4 @@
 // quelor-update: brings every product database on the server to release 11.
-#include <unistd.h>
-
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
@@ -16,17 +14,18 @@
 #include "db/trace_connection.h"
 #include "migration/reference_commands.h"
 #include "platform/bank_code_directory_file.h"
+#include "platform/console.h"
 #include "platform/executable_directory.h"
 #include "platform/private_file.h"
-#include "platform/xdg_shortcuts.h"
+#include "platform/system_shortcuts.h"
 #include "sim/catalog/schema.h"
 #include "sim/demo_server.h"
 #include "sim/sim_connection.h"
 #include "sim/snapshot.h"
 #include "ui/console/console_view.h"
 #include "ui/options.h"
-#include "ui/qt/qt_front_end.h"
 #include "ui/run_summary.h"
+#include "ui/window_front_end.h"
 
 namespace {
 
@@ -44,18 +43,17 @@ int FinishTrace(platform::PrivateFile* trace, const std::string& path, int statu
   return status == 0 ? 1 : status;
 }
 
-bool HasDisplay() {
-  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"}) {
-    const char* value = std::getenv(name);
-    if (value != nullptr && *value != '\0') return true;
-  }
-  return false;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-  const ui::ParsedOptions parsed = ui::ParseOptions(std::vector<std::string>(argv + 1, argv + argc));
+  const ui::ParsedOptions parsed = ui::ParseOptions(platform::CommandLineArguments(argc, argv));
+#ifdef QUELOR_CONSOLE_PROGRAM
+  const bool window = false;  // the console twin of the Windows window program
+#else
+  const bool window = !parsed.options.console && parsed.error.empty() && !parsed.options.help &&
+                      !parsed.options.version && platform::HasDisplay();
+#endif
+  if (!window) platform::PrepareConsoleOutput();
   if (!parsed.error.empty()) {
     std::cerr << "quelor-update: " << parsed.error << "\n\n" << ui::UsageText();
     return 2;
@@ -70,10 +68,12 @@ int main(int argc, char** argv) {
     return 0;
   }
 
-  const std::string ini_path = options.ini_path.empty()
-                                   ? platform::ExecutableDirectory() + std::string(config::kIniFileName)
-                                   : options.ini_path;
-  std::function<config::IniFile()> read_ini = [ini_path] { return config::IniFile::Load(ini_path); };
+  const std::string ini_path =
+      options.ini_path.empty() ? platform::ExecutableDirectory() + std::string(config::kIniFileName)
+                               : options.ini_path;
+  std::function<config::IniFile()> read_ini = [ini_path] {
+    return config::IniFile::Load(ini_path);
+  };
 
   // The demo runs on a simulated server: from the snapshot in --state when it
   // exists, otherwise from the built-in databases of the release before 11.
@@ -154,13 +154,13 @@ int main(int argc, char** argv) {
   // Every front-end's view is wrapped so the summary can count the dialogs.
   std::unique_ptr<ui::DialogCountingView> counting_view;
   // The demo leaves the machine's shortcuts alone; a real run refreshes them.
-  platform::XdgShortcuts shortcuts;
-  platform::Shortcuts* refreshed_shortcuts = demo_server ? nullptr : &shortcuts;
+  const std::unique_ptr<platform::Shortcuts> shortcuts =
+      demo_server ? nullptr : platform::MakeSystemShortcuts();
   auto make_run = [&](app::RunView& view) {
     counting_view = std::make_unique<ui::DialogCountingView>(view);
     return std::make_unique<app::UpdateRun>(app::RunDependencies{
-        counted_catalogue, counted_working, *counting_view, read_ini,
-        migration::RunCatalogue, refreshed_shortcuts, bank_code_directory, &counted_lock});
+        counted_catalogue, counted_working, *counting_view, read_ini, migration::RunCatalogue,
+        shortcuts.get(), bank_code_directory, &counted_lock});
   };
   auto print_summary = [&] {
     std::cout << ui::SummaryLine(static_cast<long>(counted_working.databases().size()),
@@ -182,8 +182,8 @@ int main(int argc, char** argv) {
     }
   };
 
-  if (options.console || !HasDisplay()) {
-    ui::ConsoleView console(std::cout, std::cerr, isatty(STDOUT_FILENO) != 0);
+  if (!window) {
+    ui::ConsoleView console(std::cout, std::cerr, platform::StandardOutputIsTerminal());
     const app::RunOutcome outcome = make_run(console)->Start();
     print_summary();
     const bool saved = save_state();

@@ -12,6 +12,7 @@
 #include "db/error.h"
 #include "migration/dsa_member_data.h"
 #include "migration/sepa_mandates.h"
+#include "platform/local_time.h"
 #include "segments_before_dsa.h"
 
 namespace quelor::testing {
@@ -28,8 +29,7 @@ const char kSelection[] =
 
 std::string Today() {
   std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
+  const std::tm local = platform::LocalTime(now);
   char text[9];
   std::strftime(text, sizeof text, "%Y%m%d", &local);
   return text;
