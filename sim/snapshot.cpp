@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <stdexcept>
 
+#include "platform/utf8_path.h"
 #include "sim/case_insensitive_map.h"
 #include "sim/date_time.h"
 #include "sim/errors.h"
@@ -61,7 +63,8 @@ ordered_json ColumnJson(const Column& column) {
     ordered_json identity;
     identity["seed"] = column.identity->seed;
     identity["increment"] = column.identity->increment;
-    identity["current"] = column.identity->current ? json(*column.identity->current) : json(nullptr);
+    identity["current"] =
+        column.identity->current ? json(*column.identity->current) : json(nullptr);
     j["identity"] = identity;
   }
   return j;
@@ -87,8 +90,10 @@ void WriteTable(std::ostream& out, const Table& table) {
   out << in << "\"name\": " << json(table.name).dump() << ",\n";
   out << in << "\"columns\": ";
   WriteLines(out, in, table.columns, ColumnJson);
-  out << ",\n" << in << "\"primary_key\": "
-      << (table.primary_key ? KeyJson(*table.primary_key).dump() : "null") << ",\n";
+  out << ",\n"
+      << in
+      << "\"primary_key\": " << (table.primary_key ? KeyJson(*table.primary_key).dump() : "null")
+      << ",\n";
   out << in << "\"unique_constraints\": ";
   WriteLines(out, in, table.unique_constraints, KeyJson);
   out << ",\n" << in << "\"foreign_keys\": ";
@@ -136,9 +141,8 @@ template <typename T>
 std::vector<const T*> ByName(const std::vector<std::unique_ptr<T>>& objects) {
   std::vector<const T*> sorted;
   for (const auto& object : objects) sorted.push_back(object.get());
-  std::stable_sort(sorted.begin(), sorted.end(), [](const T* a, const T* b) {
-    return FoldCase(a->name) < FoldCase(b->name);
-  });
+  std::stable_sort(sorted.begin(), sorted.end(),
+                   [](const T* a, const T* b) { return FoldCase(a->name) < FoldCase(b->name); });
   return sorted;
 }
 
@@ -234,7 +238,8 @@ void ReadTable(const json& j, Database& database, const std::string& where) {
       Identity id;
       id.seed = identity.at("seed").get<std::int64_t>();
       id.increment = identity.at("increment").get<std::int64_t>();
-      if (!identity.at("current").is_null()) id.current = identity.at("current").get<std::int64_t>();
+      if (!identity.at("current").is_null())
+        id.current = identity.at("current").get<std::int64_t>();
       column.identity = id;
     }
     table->columns.push_back(std::move(column));
@@ -286,7 +291,8 @@ void ReadTable(const json& j, Database& database, const std::string& where) {
     Row row;
     row.reserve(r.size());
     for (std::size_t c = 0; c < r.size(); ++c) {
-      row.push_back(ValueOf(r[c], table->columns[c], row_where + " column " + table->columns[c].name));
+      row.push_back(
+          ValueOf(r[c], table->columns[c], row_where + " column " + table->columns[c].name));
     }
     table->rows.push_back(std::move(row));
   }
@@ -302,15 +308,14 @@ void ReadFunction(const json& j, Database& database, const std::string& where) {
   } catch (const SqlError& e) {
     Invalid(where, e.what());
   }
-  const auto* create = statements.size() == 1
-                           ? std::get_if<parser::CreateFunction>(&statements[0]->node)
-                           : nullptr;
+  const auto* create =
+      statements.size() == 1 ? std::get_if<parser::CreateFunction>(&statements[0]->node) : nullptr;
   if (create == nullptr) Invalid(where, "the definition is not one CREATE FUNCTION");
   Function function;
   function.name = j.at("name").get<std::string>();
   function.id = database.server().NextObjectId();
-  function.kind = create->definition->inline_table ? Function::Kind::kInlineTable
-                                                   : Function::Kind::kScalar;
+  function.kind =
+      create->definition->inline_table ? Function::Kind::kInlineTable : Function::Kind::kScalar;
   function.definition = definition;
   function.parsed = create->definition;
   database.AddFunction(std::move(function));
@@ -415,8 +420,10 @@ std::vector<std::string> DiffServers(const Server& first, const Server& second) 
     }
     for (const Function* fb : ByName(b->functions())) {
       const Function* fa = a->FindFunction(fb->name);
-      if (fa == nullptr) only(prefix + fb->name, false);
-      else if (fa->definition != fb->definition) lines.push_back(prefix + fb->name + ": definition differs");
+      if (fa == nullptr)
+        only(prefix + fb->name, false);
+      else if (fa->definition != fb->definition)
+        lines.push_back(prefix + fb->name + ": definition differs");
     }
   }
   return lines;
@@ -436,7 +443,8 @@ void ReadSnapshot(std::string_view text, Server& server) {
     throw std::runtime_error(std::string("Invalid snapshot: ") + e.what());
   }
   try {
-    if (document.value("format", "") != kFormatName) Invalid("the top", "not a snapshot of the simulated server");
+    if (document.value("format", "") != kFormatName)
+      Invalid("the top", "not a snapshot of the simulated server");
     if (document.value("version", 0) != kFormatVersion) Invalid("the top", "unknown version");
     for (const json& d : document.at("databases")) {
       const std::string name = d.at("name").get<std::string>();
@@ -455,19 +463,23 @@ void ReadSnapshot(std::string_view text, Server& server) {
 void SaveSnapshot(const Server& server, const std::string& path) {
   const std::string temporary = path + ".tmp";
   {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+    std::ofstream out(platform::PathFromUtf8(temporary), std::ios::binary | std::ios::trunc);
     if (!out) throw std::runtime_error("Cannot write the snapshot file " + temporary);
     WriteSnapshot(server, out);
     out.flush();
     if (!out) throw std::runtime_error("Cannot write the snapshot file " + temporary);
   }
-  if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-    throw std::runtime_error("Cannot replace the snapshot file " + path);
+  // std::filesystem::rename replaces an existing file on Windows too, where
+  // std::rename refuses to.
+  std::error_code error;
+  std::filesystem::rename(platform::PathFromUtf8(temporary), platform::PathFromUtf8(path), error);
+  if (error) {
+    throw std::runtime_error("Cannot replace the snapshot file " + path + ": " + error.message());
   }
 }
 
 void LoadSnapshot(const std::string& path, Server& server) {
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in(platform::PathFromUtf8(path), std::ios::binary);
   if (!in) throw std::runtime_error("Cannot read the snapshot file " + path);
   std::stringstream text;
   text << in.rdbuf();

@@ -18,6 +18,7 @@
 #include "platform/executable_directory.h"
 #include "platform/private_file.h"
 #include "platform/system_shortcuts.h"
+#include "platform/utf8_path.h"
 #include "sim/catalog/schema.h"
 #include "sim/demo_server.h"
 #include "sim/sim_connection.h"
@@ -81,7 +82,8 @@ int main(int argc, char** argv) {
   if (options.demo) {
     demo_server = std::make_unique<sim::Server>();
     try {
-      if (!options.state_path.empty() && std::filesystem::exists(options.state_path)) {
+      if (!options.state_path.empty() &&
+          std::filesystem::exists(platform::PathFromUtf8(options.state_path))) {
         sim::LoadSnapshot(options.state_path, *demo_server);
       } else {
         sim::BuildDemoServer(*demo_server);

@@ -5,7 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "db/error.h"
+#include "platform/utf8_path.h"
 #include "sim/demo_server.h"
 #include "sim/sim_connection.h"
 #include "sim_fixture.h"
@@ -76,7 +79,8 @@ TEST(Snapshot, RoundTripKeepsSchemaRowsAndBehaviour) {
   c.Execute("DELETE FROM Mandstam WHERE MandNr = 1");
   EXPECT_EQ(c.Query("SELECT COUNT(*) AS n FROM Adresse").AsText(0, "n"), "1");
   // Exact values survive: decimals, dates to the 1/300 s, text with umlauts.
-  db::ResultSet row = c.Query("SELECT Betrag, Geboren, Notiz, Aktiv FROM Adresse WHERE Name IS NULL");
+  db::ResultSet row =
+      c.Query("SELECT Betrag, Geboren, Notiz, Aktiv FROM Adresse WHERE Name IS NULL");
   EXPECT_EQ(row.AsText(0, "Notiz"), "");
   EXPECT_EQ(row.AsText(0, "Aktiv"), "1");
   // Functions are parsed again and can be called.
@@ -90,8 +94,9 @@ TEST(Snapshot, KeepsExactValuesByteForByte) {
   Server original;
   Fill(original);
   const std::string text = SnapshotText(original);
-  for (const char* expected : {"\"Grüße – €\"", "\"12.50\"", "\"-0.01\"", "\"1980-02-29 00:00:00.000\"",
-                               "\"2026-12-31 23:59:59.997\"", "\"0x00FF10\"", "1e+300", "\"O'Brien\""}) {
+  for (const char* expected :
+       {"\"Grüße – €\"", "\"12.50\"", "\"-0.01\"", "\"1980-02-29 00:00:00.000\"",
+        "\"2026-12-31 23:59:59.997\"", "\"0x00FF10\"", "1e+300", "\"O'Brien\""}) {
     EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
   }
 }
@@ -135,11 +140,17 @@ TEST(Snapshot, RefusesBrokenFilesNamingThePlace) {
 TEST(Snapshot, SavesThroughATemporaryFileAndLoadsBack) {
   Server original;
   Fill(original);
-  const std::string path = ::testing::TempDir() + "snapshot_save_test.json";
+  // Saved twice into a folder with an umlaut and a blank: the second save
+  // replaces the first file (on Windows too).
+  const std::string folder = ::testing::TempDir() + "Vereinsb\xC3\xBCro Snapshot";
+  std::filesystem::create_directories(platform::PathFromUtf8(folder));
+  const std::string path = folder + "/snapshot_save_test.json";
+  SaveSnapshot(Server(), path);
   SaveSnapshot(original, path);
   Server loaded;
   LoadSnapshot(path, loaded);
   EXPECT_EQ(SnapshotText(loaded), SnapshotText(original));
+  std::filesystem::remove_all(platform::PathFromUtf8(folder));
   EXPECT_THROW(SaveSnapshot(original, "/nonexistent-dir/x.json"), std::runtime_error);
   EXPECT_THROW(LoadSnapshot("/nonexistent-dir/x.json", loaded), std::runtime_error);
 }
