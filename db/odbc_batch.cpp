@@ -1,9 +1,8 @@
 #include "db/odbc_batch.h"
 
-#include <sqlext.h>
-
 #include <algorithm>
 
+#include "db/odbc_api.h"
 #include "db/odbc_diagnostics.h"
 
 namespace quelor::db {

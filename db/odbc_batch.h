@@ -4,12 +4,11 @@
 // SQL_NO_DATA and its first error is kept for the caller.
 #pragma once
 
-#include <sql.h>
-
 #include <functional>
 #include <optional>
 
 #include "db/error.h"
+#include "db/odbc_api.h"
 
 namespace quelor::db {
 

@@ -1,13 +1,10 @@
 #include "db/odbc_connection.h"
 
-#include <sql.h>
-#include <sqlext.h>
-#include <sqlucode.h>
-
 #include <optional>
 
 #include "db/connect_failure_hint.h"
 #include "db/error.h"
+#include "db/odbc_api.h"
 #include "db/odbc_batch.h"
 #include "db/odbc_connection_string.h"
 #include "db/odbc_diagnostics.h"
@@ -60,7 +57,8 @@ bool IsTimeout(const std::vector<DiagRecord>& records) {
 
 class OdbcConnection : public Connection {
  public:
-  explicit OdbcConnection(std::chrono::seconds login_timeout) : login_timeout_(login_timeout) {}
+  OdbcConnection(std::chrono::seconds login_timeout, Encryption encryption)
+      : login_timeout_(login_timeout), encryption_(encryption) {}
   ~OdbcConnection() override { Close(); }
 
   void Open(const std::string& connection_text) override;
@@ -87,16 +85,19 @@ class OdbcConnection : public Connection {
   OdbcHandle connection_;
   bool connected_ = false;
   std::chrono::seconds login_timeout_;
+  Encryption encryption_;
 };
 
 void OdbcConnection::Open(const std::string& connection_text) {
   Close();
-  const std::string driver = FindSqlServerDriver();
+  const SqlServerDriver driver = FindSqlServerDriver();
   // A provider that names no SQL Server client fails here, before any ODBC call.
-  MapConnectionText(connection_text, driver);
+  MapConnectionText(connection_text, driver, {}, encryption_);
   const ServerAddress server = ServerOf(connection_text);
   std::string instance_port;
-  if (!server.instance.empty()) {
+  // Microsoft's drivers ask the browser service themselves, within the login
+  // time-out; FreeTDS would try for a fixed 16 seconds.
+  if (!server.instance.empty() && driver.kind == DriverKind::kFreeTds) {
     const platform::InstancePortLookup lookup =
         platform::LookUpInstancePort(server.host, server.instance, login_timeout_);
     if (!lookup.port) {
@@ -104,7 +105,7 @@ void OdbcConnection::Open(const std::string& connection_text) {
     }
     instance_port = std::to_string(*lookup.port);
   }
-  WideText odbc_string(MapConnectionText(connection_text, driver, instance_port));
+  WideText odbc_string(MapConnectionText(connection_text, driver, instance_port, encryption_));
   if (!environment_) {
     OdbcHandle environment(SQL_HANDLE_ENV, SQL_NULL_HANDLE);
     SQLSetEnvAttr(environment.get(), SQL_ATTR_ODBC_VERSION,
@@ -123,7 +124,7 @@ void OdbcConnection::Open(const std::string& connection_text) {
                                          nullptr, 0, nullptr, SQL_DRIVER_NOPROMPT);
   if (!SQL_SUCCEEDED(rc)) {
     const std::vector<DiagRecord> records = ReadDiagnostics(SQL_HANDLE_DBC, connection.get());
-    const Error error = ConnectError(records, driver);
+    const Error error = ConnectError(records, driver.name);
     if (!IsNetworkFailure(records)) throw error;
     throw Error(std::string(error.what()) + "\n\n" +
                     ConnectFailureHint(server, login_timeout_, IsTimeout(records)),
@@ -260,8 +261,9 @@ void OdbcConnection::SendInsert(const std::string& table, const std::vector<Colu
 
 }  // namespace
 
-std::unique_ptr<Connection> MakeOdbcConnection(std::chrono::seconds login_timeout) {
-  return std::make_unique<OdbcConnection>(login_timeout);
+std::unique_ptr<Connection> MakeOdbcConnection(std::chrono::seconds login_timeout,
+                                               Encryption encryption) {
+  return std::make_unique<OdbcConnection>(login_timeout, encryption);
 }
 
 }  // namespace quelor::db

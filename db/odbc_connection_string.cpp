@@ -191,6 +191,46 @@ ServerAddress MapDataSource(std::string_view source) {
   return server;
 }
 
+// The ODBC rule, which Microsoft's drivers follow: a value with ; { } = or
+// blanks at either end is braced, and a "}" inside braces is doubled.
+std::string QuoteByTheRule(std::string_view value) {
+  const bool braces = value.find_first_of(";{}=") != std::string_view::npos ||
+                      (!value.empty() && (IsBlank(value.front()) || IsBlank(value.back())));
+  if (!braces) return std::string(value);
+  std::string quoted = "{";
+  for (char c : value) {
+    quoted += c;
+    if (c == '}') quoted += '}';
+  }
+  return quoted + "}";
+}
+
+void AppendByTheRule(std::string& out, std::string_view key, std::string_view value) {
+  if (!out.empty()) out += ';';
+  out.append(key).append("=").append(QuoteByTheRule(value));
+}
+
+std::string MapForMicrosoftDriver(const Settings& s, const SqlServerDriver& driver,
+                                  Encryption encryption) {
+  std::string out = "DRIVER={" + driver.name + "}";
+  AppendByTheRule(out, "SERVER", s.data_source);
+  if (s.catalog) AppendByTheRule(out, "DATABASE", *s.catalog);
+  if (s.integrated) {
+    AppendByTheRule(out, "Trusted_Connection", "Yes");
+  } else {
+    if (s.user) AppendByTheRule(out, "UID", *s.user);
+    if (s.password) AppendByTheRule(out, "PWD", *s.password);
+  }
+  const bool demanded = encryption == Encryption::kDemanded;
+  if (driver.kind == DriverKind::kClassic) {
+    if (demanded) AppendByTheRule(out, "Encrypt", "yes");
+  } else {
+    AppendByTheRule(out, "Encrypt", demanded ? "yes" : "no");
+    if (demanded) AppendByTheRule(out, "TrustServerCertificate", "no");
+  }
+  return out;
+}
+
 }  // namespace
 
 ServerAddress ServerOf(std::string_view connection_text) {
@@ -198,7 +238,20 @@ ServerAddress ServerOf(std::string_view connection_text) {
 }
 
 std::string MapConnectionText(std::string_view connection_text) {
-  return MapConnectionText(connection_text, FindSqlServerDriver());
+  return MapConnectionText(connection_text, FindSqlServerDriver(), {},
+                           Encryption::kAsClassicProvider);
+}
+
+std::string MapConnectionText(std::string_view connection_text, const SqlServerDriver& driver,
+                              std::string_view instance_port, Encryption encryption) {
+  if (driver.kind != DriverKind::kFreeTds) {
+    const Settings s = Parse(connection_text);
+    CheckProvider(s.provider);
+    return MapForMicrosoftDriver(s, driver, encryption);
+  }
+  std::string out = MapConnectionText(connection_text, driver.name, instance_port);
+  if (encryption == Encryption::kDemanded) out += ";Encryption=require";
+  return out;
 }
 
 std::string MapConnectionText(std::string_view connection_text, std::string_view driver,

@@ -1,5 +1,23 @@
 // Mapping of the OLE DB connection text that the run builds from SysDBAdo.INI
-// onto an ODBC connection string for the FreeTDS driver:
+// onto an ODBC connection string. For Microsoft's drivers (Windows) the
+// items map one to one: DRIVER={name}, SERVER=<Data Source as written: host,
+// host\instance, host,port, (local), tcp:...>, DATABASE, UID and PWD or
+// Trusted_Connection=Yes, values braced by the ODBC rule ("}" doubled).
+//
+// Encryption. The classic providers demand no encryption (the server may
+// still require it); "ODBC Driver 18" and later encrypt by default and reject
+// the self-signed certificate of a typical SQL Server Express, so a server
+// that the classic provider reached would refuse the run. By default every
+// driver therefore behaves like the classic provider; --encrypt demands an
+// encrypted connection with a certificate the client trusts:
+//
+//   driver                         default          --encrypt
+//   ODBC Driver NN for SQL Server  Encrypt=no       Encrypt=yes;TrustServerCertificate=no
+//   SQL Server Native Client       Encrypt=no       Encrypt=yes;TrustServerCertificate=no
+//   SQL Server (part of Windows)   (nothing)        Encrypt=yes
+//   FreeTDS                        (nothing)        Encryption=require
+//
+// For the FreeTDS driver:
 //
 //   Provider            SQLOLEDB, SQLNCLI, SQLNCLI10, SQLNCLI11, MSOLEDBSQL,
 //                       MSOLEDBSQL19 (any letter case, with or without a
@@ -34,14 +52,27 @@
 #include <string>
 #include <string_view>
 
+#include "db/odbc_driver.h"
+
 namespace quelor::db {
+
+enum class Encryption {
+  kAsClassicProvider,  // the client demands nothing; the server decides
+  kDemanded,           // encrypted, with a certificate the client trusts
+};
 
 // The connection string for `connection_text`, naming the driver found by
 // FindSqlServerDriver(). Throws db::Error for a provider that names no SQL
 // Server client.
 std::string MapConnectionText(std::string_view connection_text);
 
-// The same with the DRIVER value given: a pure function of its arguments.
+// The connection string for `driver` (a pure function of its arguments).
+// `instance_port` as below; it is used for FreeTDS only.
+std::string MapConnectionText(std::string_view connection_text, const SqlServerDriver& driver,
+                              std::string_view instance_port, Encryption encryption);
+
+// The same for FreeTDS with the DRIVER value given: a pure function of its
+// arguments.
 // `instance_port`, when not empty, is the TCP port of the named instance of
 // the Data Source, as the browser service gave it.
 std::string MapConnectionText(std::string_view connection_text, std::string_view driver,

@@ -1,17 +1,23 @@
 #include "db/odbc_diagnostics.h"
 
-#include <sqlext.h>
-#include <sqlucode.h>
-
 #include <algorithm>
+#include <iterator>
 
+#include "db/odbc_api.h"
 #include "db/odbc_driver.h"
 #include "db/odbc_text.h"
 
 namespace quelor::db {
 namespace {
 
-constexpr std::string_view kDriverManagerPrefix = "[unixODBC][Driver Manager]";
+// unixODBC's and Windows' driver managers.
+constexpr std::string_view kDriverManagerPrefixes[] = {"[unixODBC][Driver Manager]",
+                                                       "[Microsoft][ODBC Driver Manager]"};
+
+bool FromDriverManager(std::string_view raw) {
+  return std::any_of(std::begin(kDriverManagerPrefixes), std::end(kDriverManagerPrefixes),
+                     [raw](std::string_view prefix) { return raw.starts_with(prefix); });
+}
 
 // unixODBC reports a driver it cannot load as "Can't open lib ..." (01000) or,
 // for a name that odbcinst.ini does not know, as IM002; IM003 to IM005 are the
@@ -46,7 +52,7 @@ std::vector<DiagRecord> ReadDiagnostics(SQLSMALLINT handle_type, SQLHANDLE handl
     record.sql_state = ToUtf8(state, SQL_SQLSTATE_SIZE);
     record.native_error = static_cast<int>(native);
     record.text = StripDriverPrefixes(raw);
-    record.from_driver_manager = raw.starts_with(kDriverManagerPrefix);
+    record.from_driver_manager = FromDriverManager(raw);
     records.push_back(std::move(record));
   }
   return records;

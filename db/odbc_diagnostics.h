@@ -4,13 +4,12 @@
 // removed.
 #pragma once
 
-#include <sql.h>
-
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "db/error.h"
+#include "db/odbc_api.h"
 
 namespace quelor::db {
 

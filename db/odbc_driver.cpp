@@ -1,51 +1,75 @@
 #include "db/odbc_driver.h"
 
-#include <array>
-#include <cstdlib>
-#include <filesystem>
-#include <system_error>
+#include <cctype>
+
+#include "config/text_util.h"
 
 namespace quelor::db {
 namespace {
 
-// Where Debian's tdsodbc (per architecture), other distributions and a
-// source build put the library.
-constexpr std::array<std::string_view, 9> kLibraryCandidates = {
-    "/usr/lib/x86_64-linux-gnu/odbc/libtdsodbc.so",
-    "/usr/lib/aarch64-linux-gnu/odbc/libtdsodbc.so",
-    "/usr/lib/arm-linux-gnueabihf/odbc/libtdsodbc.so",
-    "/usr/lib/i386-linux-gnu/odbc/libtdsodbc.so",
-    "/usr/lib/odbc/libtdsodbc.so",
-    "/usr/lib64/libtdsodbc.so.0",
-    "/usr/lib64/libtdsodbc.so",
-    "/usr/local/lib/libtdsodbc.so",
-    "/opt/homebrew/lib/libtdsodbc.so",
-};
+using config::EqualsIgnoreAsciiCase;
+
+bool StartsWithIgnoreCase(std::string_view text, std::string_view prefix) {
+  return text.size() >= prefix.size() &&
+         EqualsIgnoreAsciiCase(text.substr(0, prefix.size()), prefix);
+}
+
+// NN of "ODBC Driver NN for SQL Server", or 0.
+int OdbcDriverVersion(std::string_view name) {
+  constexpr std::string_view kPrefix = "ODBC Driver ";
+  constexpr std::string_view kSuffix = " for SQL Server";
+  if (!StartsWithIgnoreCase(name, kPrefix) || name.size() <= kPrefix.size() + kSuffix.size() ||
+      !EqualsIgnoreAsciiCase(name.substr(name.size() - kSuffix.size()), kSuffix)) {
+    return 0;
+  }
+  const std::string_view number =
+      name.substr(kPrefix.size(), name.size() - kPrefix.size() - kSuffix.size());
+  int version = 0;
+  for (char c : number) {
+    if (!std::isdigit(static_cast<unsigned char>(c)) || version > 1000) return 0;
+    version = version * 10 + (c - '0');
+  }
+  return version;
+}
+
+// How good a driver is for SQL Server: higher is better, 0 is unusable.
+int Rank(const SqlServerDriver& driver) {
+  switch (driver.kind) {
+    case DriverKind::kOdbcDriver:
+      return 1000 + driver.version;
+    case DriverKind::kNativeClient:
+      return 300;
+    case DriverKind::kClassic:
+      return 200;
+    case DriverKind::kFreeTds:
+      return EqualsIgnoreAsciiCase(driver.name, kRegisteredDriverName) ? 100 : 0;
+  }
+  return 0;
+}
 
 }  // namespace
 
-std::string FindSqlServerDriver() {
-  if (const char* chosen = std::getenv(kDriverOverrideVariable); chosen && *chosen) {
-    return chosen;
+SqlServerDriver DriverNamed(std::string_view name) {
+  SqlServerDriver driver{std::string(name), DriverKind::kFreeTds, 0};
+  if (const int version = OdbcDriverVersion(name); version > 0) {
+    driver.kind = DriverKind::kOdbcDriver;
+    driver.version = version;
+  } else if (StartsWithIgnoreCase(name, "SQL Server Native Client") ||
+             EqualsIgnoreAsciiCase(name, "SQL Native Client")) {
+    driver.kind = DriverKind::kNativeClient;
+  } else if (EqualsIgnoreAsciiCase(name, "SQL Server")) {
+    driver.kind = DriverKind::kClassic;
   }
-  for (std::string_view candidate : kLibraryCandidates) {
-    std::error_code ignored;
-    if (std::filesystem::is_regular_file(std::filesystem::path(candidate), ignored)) {
-      return std::string(candidate);
-    }
-  }
-  return std::string(kRegisteredDriverName);
+  return driver;
 }
 
-std::string MissingDriverText(std::string_view driver, std::string_view reason) {
-  std::string text = "The ODBC driver for SQL Server could not be loaded (";
-  text.append(driver).append("): ").append(reason);
-  text.append(
-      "\nInstall the FreeTDS ODBC driver, on Debian and Ubuntu the package tdsodbc "
-      "(apt-get install tdsodbc), or set ");
-  text.append(kDriverOverrideVariable)
-      .append(" to the driver's library or to its name in odbcinst.ini.");
-  return text;
+std::optional<SqlServerDriver> ChooseSqlServerDriver(const std::vector<std::string>& installed) {
+  std::optional<SqlServerDriver> best;
+  for (const std::string& name : installed) {
+    const SqlServerDriver driver = DriverNamed(name);
+    if (Rank(driver) > 0 && (!best || Rank(driver) > Rank(*best))) best = driver;
+  }
+  return best;
 }
 
 }  // namespace quelor::db

@@ -4,9 +4,9 @@
 // connection class does that.
 #pragma once
 
-#include <sql.h>
-
 #include <utility>
+
+#include "db/odbc_api.h"
 
 namespace quelor::db {
 

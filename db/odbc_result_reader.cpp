@@ -1,12 +1,10 @@
 #include "db/odbc_result_reader.h"
 
-#include <sqlext.h>
-#include <sqlucode.h>
-
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "db/odbc_api.h"
 #include "db/odbc_text.h"
 
 namespace quelor::db {

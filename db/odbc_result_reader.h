@@ -3,10 +3,9 @@
 // (the driver converts numbers and dates), NULL kept apart from empty text.
 #pragma once
 
-#include <sql.h>
-
 #include <optional>
 
+#include "db/odbc_api.h"
 #include "db/odbc_batch.h"
 #include "db/result_set.h"
 

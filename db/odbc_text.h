@@ -3,12 +3,12 @@
 // server unchanged whatever the machine's locale is.
 #pragma once
 
-#include <sql.h>
-
 #include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "db/odbc_api.h"
 
 namespace quelor::db {
 

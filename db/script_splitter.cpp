@@ -6,7 +6,8 @@ bool IsSeparatorLine(std::string_view line) {
   auto is_trimmed = [](char c) { return static_cast<unsigned char>(c) <= 0x20; };
   while (!line.empty() && is_trimmed(line.front())) line.remove_prefix(1);
   while (!line.empty() && is_trimmed(line.back())) line.remove_suffix(1);
-  return line.size() == 2 && (line[0] == 'G' || line[0] == 'g') && (line[1] == 'O' || line[1] == 'o');
+  return line.size() == 2 && (line[0] == 'G' || line[0] == 'g') &&
+         (line[1] == 'O' || line[1] == 'o');
 }
 
 std::vector<std::string_view> SplitLines(std::string_view text) {

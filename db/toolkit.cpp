@@ -27,9 +27,7 @@ std::string JoinCrLf(const std::vector<std::string>& lines) {
   return text;
 }
 
-std::string QuoteLiteral(std::string_view text) {
-  return "'" + DoubleSingleQuotes(text) + "'";
-}
+std::string QuoteLiteral(std::string_view text) { return "'" + DoubleSingleQuotes(text) + "'"; }
 
 void Toolkit::Handle(Policy policy, const Error& e) {
   // A lost server answers nothing more: going on would only fill the screen
@@ -107,8 +105,8 @@ void Toolkit::AlterStringField(std::string_view table, std::string_view column,
 }
 
 void Toolkit::AddIndex(std::string_view table, std::string_view index_name,
-                       std::string_view column1, std::string_view column2,
-                       std::string_view column3, std::string_view column4) {
+                       std::string_view column1, std::string_view column2, std::string_view column3,
+                       std::string_view column4) {
   BusyCursorScope busy(feedback_);
   if (!Select("SELECT * FROM SysIndexes WHERE Name='" + ProbeLiteral(index_name) + "'").Empty()) {
     return;
@@ -138,11 +136,10 @@ void Toolkit::DropPrimaryKey(std::string_view table) {
   BusyCursorScope busy(feedback_);
   const std::string last_line =
       " and OBJECT_NAME(ic.OBJECT_ID)='" + DoubleSingleQuotes(table) + "'";
-  ResultSet probe = Select(JoinCrLf({" SELECT  distinct i.name AS IndexName",
-                                     " FROM    sys.indexes AS i INNER JOIN",
-                                     " sys.index_columns AS ic ON  i.OBJECT_ID = ic.OBJECT_ID",
-                                     " AND i.index_id = ic.index_id",
-                                     " WHERE   i.is_primary_key = 1", last_line}));
+  ResultSet probe = Select(
+      JoinCrLf({" SELECT  distinct i.name AS IndexName", " FROM    sys.indexes AS i INNER JOIN",
+                " sys.index_columns AS ic ON  i.OBJECT_ID = ic.OBJECT_ID",
+                " AND i.index_id = ic.index_id", " WHERE   i.is_primary_key = 1", last_line}));
   if (probe.Empty()) {
     column_added_flag_ = false;
     return;
@@ -164,8 +161,9 @@ void Toolkit::SQLExec(std::string_view script) {
 void Toolkit::AddStateSportsBody(std::string_view kennung, std::string_view bezeichnung) {
   // The values are doubled where they hold a quote, so a name with an
   // apostrophe is stored instead of failing the insert.
-  ExecLines(Policy::kWarning, {"INSERT INTO tblLSB (Kennung, Bezeichnung)", "VALUES",
-                               "(" + QuoteLiteral(kennung) + ", " + QuoteLiteral(bezeichnung) + ")"});
+  ExecLines(Policy::kWarning,
+            {"INSERT INTO tblLSB (Kennung, Bezeichnung)", "VALUES",
+             "(" + QuoteLiteral(kennung) + ", " + QuoteLiteral(bezeichnung) + ")"});
 }
 
 void Toolkit::GrantRightToAllUsers(std::int32_t rb, std::string_view bezeichnung,

@@ -45,8 +45,8 @@ std::string CatalogOf(const std::string& connection_text) {
 void TraceConnection::Write(const char* kind, const std::string& outcome,
                             std::chrono::nanoseconds elapsed, const std::string& text) {
   const double ms = std::chrono::duration<double, std::milli>(elapsed).count();
-  out_ << "=== " << label_ << ' ' << database_ << " | " << kind << " | " << outcome << " | "
-       << ms << " ms\n"
+  out_ << "=== " << label_ << ' ' << database_ << " | " << kind << " | " << outcome << " | " << ms
+       << " ms\n"
        << text << "\n\n";
   out_.flush();
 }
@@ -98,9 +98,12 @@ void TraceConnection::InsertRow(const std::string& table, const std::vector<Colu
     std::visit(
         [&](const auto& v) {
           using T = std::decay_t<decltype(v)>;
-          if constexpr (std::is_same_v<T, std::monostate>) text.append("NULL");
-          else if constexpr (std::is_same_v<T, std::string>) text.append("'").append(v).append("'");
-          else text.append(std::to_string(v));
+          if constexpr (std::is_same_v<T, std::monostate>)
+            text.append("NULL");
+          else if constexpr (std::is_same_v<T, std::string>)
+            text.append("'").append(v).append("'");
+          else
+            text.append(std::to_string(v));
         },
         values[i].value);
   }

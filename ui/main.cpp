@@ -136,9 +136,11 @@ int main(int argc, char** argv) {
     working = std::make_unique<sim::SimConnection>(*demo_server);
     lock = std::make_unique<sim::SimConnection>(*demo_server);
   } else {
-    catalogue = db::MakeOdbcConnection(options.login_timeout);
-    working = db::MakeOdbcConnection(options.login_timeout);
-    lock = db::MakeOdbcConnection(options.login_timeout);
+    const db::Encryption encryption =
+        options.encrypt ? db::Encryption::kDemanded : db::Encryption::kAsClassicProvider;
+    catalogue = db::MakeOdbcConnection(options.login_timeout, encryption);
+    working = db::MakeOdbcConnection(options.login_timeout, encryption);
+    lock = db::MakeOdbcConnection(options.login_timeout, encryption);
   }
   std::unique_ptr<db::Connection> traced_catalogue, traced_working, traced_lock;
   if (trace_file) {

@@ -29,15 +29,26 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
       target = std::chrono::seconds(count);
       ++i;
     };
-    if (arg == "--console") o.console = true;
-    else if (arg == "--help" || arg == "-h") o.help = true;
-    else if (arg == "--version") o.version = true;
-    else if (arg == "--ini") value(o.ini_path);
-    else if (arg == "--trace") value(o.trace_path);
-    else if (arg == "--login-timeout") seconds(o.login_timeout);
-    else if (arg == "--demo") o.demo = true;
-    else if (arg == "--state") value(o.state_path);
-    else parsed.error = "unknown argument: " + arg;
+    if (arg == "--console")
+      o.console = true;
+    else if (arg == "--help" || arg == "-h")
+      o.help = true;
+    else if (arg == "--version")
+      o.version = true;
+    else if (arg == "--ini")
+      value(o.ini_path);
+    else if (arg == "--trace")
+      value(o.trace_path);
+    else if (arg == "--login-timeout")
+      seconds(o.login_timeout);
+    else if (arg == "--encrypt")
+      o.encrypt = true;
+    else if (arg == "--demo")
+      o.demo = true;
+    else if (arg == "--state")
+      value(o.state_path);
+    else
+      parsed.error = "unknown argument: " + arg;
     if (!parsed.error.empty()) break;
   }
   if (parsed.error.empty() && !o.state_path.empty() && !o.demo) {
@@ -51,7 +62,7 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
 
 std::string UsageText() {
   return "Usage: quelor-update [--console] [--ini FILE] [--trace FILE]\n"
-         "                    [--login-timeout SECONDS]\n"
+         "                    [--login-timeout SECONDS] [--encrypt]\n"
          "       quelor-update --demo [--state FILE] [--console] [--trace FILE]\n"
          "       quelor-update --help | --version\n"
          "\n"
@@ -79,6 +90,10 @@ std::string UsageText() {
          "                the port of a named instance (SQL Server Browser, UDP 1434)\n"
          "                and again for the login; raise it for slow networks.\n"
          "                Statements have no time-out\n"
+         "  --encrypt     demand an encrypted connection whose certificate this\n"
+         "                machine trusts; without it the client demands nothing,\n"
+         "                as the classic SQL Server providers do (the server may\n"
+         "                still require encryption)\n"
          "  --help        show this text\n"
          "  --version     show the version\n"
          "\n"

@@ -9,16 +9,19 @@
 namespace quelor::ui {
 
 struct Options {
-  bool console = false;   // --console: no window; dialogs become lines on stderr
-  bool demo = false;      // --demo: run against the built-in simulated server
-  std::string state_path; // --state FILE: with --demo, the server is kept in FILE between runs
-  bool help = false;      // --help
-  bool version = false;   // --version
-  std::string ini_path;   // --ini FILE: instead of SysDBAdo.INI beside the executable
-  std::string trace_path; // --trace FILE: record every statement sent
+  bool console = false;    // --console: no window; dialogs become lines on stderr
+  bool demo = false;       // --demo: run against the built-in simulated server
+  std::string state_path;  // --state FILE: with --demo, the server is kept in FILE between runs
+  bool help = false;       // --help
+  bool version = false;    // --version
+  std::string ini_path;    // --ini FILE: instead of SysDBAdo.INI beside the executable
+  std::string trace_path;  // --trace FILE: record every statement sent
   // --login-timeout SECONDS: how long a connect waits for the server (the
   // lookup of a named instance, then the login); statements never time out.
   std::chrono::seconds login_timeout{15};
+  // --encrypt: demand an encrypted connection with a trusted certificate,
+  // whatever the driver's default.
+  bool encrypt = false;
 };
 
 struct ParsedOptions {
