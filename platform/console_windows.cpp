@@ -1,6 +1,8 @@
 // windows.h before the other system headers, which rely on its types.
-#include <shellapi.h>
+// clang-format off
 #include <windows.h>
+#include <shellapi.h>
+// clang-format on
 
 #include <cstdio>
 

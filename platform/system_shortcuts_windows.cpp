@@ -1,8 +1,8 @@
 #include "platform/system_shortcuts.h"
+#include "platform/windows_shortcuts.h"
 
 namespace quelor::platform {
 
-// Shell links are not refreshed by this build yet.
-std::unique_ptr<Shortcuts> MakeSystemShortcuts() { return nullptr; }
+std::unique_ptr<Shortcuts> MakeSystemShortcuts() { return std::make_unique<WindowsShortcuts>(); }
 
 }  // namespace quelor::platform
