@@ -108,9 +108,8 @@ int main(int argc, char** argv) {
   }
   const std::string& command = args[0];
   const std::size_t expected = command == "load" || command == "sql" || command == "diff" ? 3 : 1;
-  if (args.size() != expected ||
-      (command != "demo" && command != "load" && command != "sql" && command != "list" &&
-       command != "dump" && command != "diff")) {
+  if (args.size() != expected || (command != "demo" && command != "load" && command != "sql" &&
+                                  command != "list" && command != "dump" && command != "diff")) {
     std::cerr << "quelor-sim: bad command line\n\n" << kUsage;
     return 2;
   }
