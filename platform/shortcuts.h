@@ -3,10 +3,10 @@
 // and how a shortcut's description (the tool tip that names the edition) is
 // rewritten.
 //
-// Implementations: XdgShortcuts (.desktop files, Linux), MemoryShortcuts (for
-// tests). The Windows one (shell link objects through COM, ".lnk") is built
-// only on Windows and is not written yet; the interface is kept to what it
-// can provide: a folder path per identifier and load / set description / save.
+// Implementations: XdgShortcuts (.desktop files, Linux), WindowsShortcuts
+// (shell link objects through COM, ".lnk"), MemoryShortcuts (for tests). The
+// interface is kept to what the shell provides: a folder path per identifier
+// and load / set description / save.
 #pragma once
 
 #include <stdexcept>

@@ -97,8 +97,9 @@ void WindowsShortcuts::UpdateDescription(const std::string& path, const std::str
   if (FAILED(result)) Unusable("geöffnet", result, path);
   result = file->Load(wide_path.c_str(), STGM_READ | STGM_SHARE_DENY_WRITE);
   if (FAILED(result)) Unusable("gelesen", result, path);
-  // A target that cannot be found is no reason to keep the old name.
-  link->Resolve(nullptr, kResolveFlags);
+  // A link that the shell cannot resolve is left as it is.
+  result = link->Resolve(nullptr, kResolveFlags);
+  if (FAILED(result)) Unusable("aufgelöst", result, path);
   result = link->SetDescription(WideFromUtf8(description).c_str());
   if (FAILED(result)) Unusable("geändert", result, path);
   // Unlike a shell that ignores it, a failed save is told: the shortcut would
