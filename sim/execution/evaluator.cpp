@@ -3,8 +3,8 @@
 // user-defined scalar functions.
 #include <algorithm>
 #include <chrono>
-#include <cstdio>
 #include <cmath>
+#include <cstdio>
 #include <random>
 
 #include "sim/execution/executor.h"
@@ -39,8 +39,10 @@ std::string Upper(std::string_view text) {
 std::string Lower(std::string_view text) { return FoldCase(text); }
 
 SqlType StringResultType(const Value& source) {
-  SqlType type = IsUnicodeKind(source.kind()) ? SqlType::Of(TypeKind::kNVarChar) : SqlType::Of(TypeKind::kVarChar);
-  type.length = IsStringKind(source.kind()) && source.type().length != 0 ? source.type().length : 8000;
+  SqlType type = IsUnicodeKind(source.kind()) ? SqlType::Of(TypeKind::kNVarChar)
+                                              : SqlType::Of(TypeKind::kVarChar);
+  type.length =
+      IsStringKind(source.kind()) && source.type().length != 0 ? source.type().length : 8000;
   if (source.kind() == TypeKind::kText || source.kind() == TypeKind::kNText) type.length = -1;
   return type;
 }
@@ -143,7 +145,8 @@ std::optional<bool> Executor::EvalCondition(const Expr& expr, const Scope* scope
       if (value.is_null() || pattern.is_null()) return std::nullopt;
       SqlType text_type = SqlType::VarChar(-1);
       Value text = IsStringKind(value.kind()) ? value : Convert(value, text_type, context);
-      Value pattern_text = IsStringKind(pattern.kind()) ? pattern : Convert(pattern, text_type, context);
+      Value pattern_text =
+          IsStringKind(pattern.kind()) ? pattern : Convert(pattern, text_type, context);
       bool matched = Like(text.text(), pattern_text.text());
       return expr.negated ? !matched : matched;
     }
@@ -165,7 +168,8 @@ std::optional<bool> Executor::EvalCondition(const Expr& expr, const Scope* scope
     case ExprKind::kInQuery: {
       Value value = Eval(*expr.args[0], scope);
       Relation result = RunQuery(*expr.query, scope);
-      if (value.is_null()) return result.rows.empty() ? std::optional<bool>(expr.negated) : std::nullopt;
+      if (value.is_null())
+        return result.rows.empty() ? std::optional<bool>(expr.negated) : std::nullopt;
       bool unknown = false;
       for (const Row& row : result.rows) {
         if (row.empty() || row[0].is_null()) {
@@ -177,7 +181,8 @@ std::optional<bool> Executor::EvalCondition(const Expr& expr, const Scope* scope
       if (unknown) return std::nullopt;
       return expr.negated;
     }
-    case ExprKind::kExists: return !RunQuery(*expr.query, scope).rows.empty();
+    case ExprKind::kExists:
+      return !RunQuery(*expr.query, scope).rows.empty();
     case ExprKind::kBetween: {
       Value value = Eval(*expr.args[0], scope);
       Value low = Eval(*expr.args[1], scope);
@@ -187,8 +192,10 @@ std::optional<bool> Executor::EvalCondition(const Expr& expr, const Scope* scope
       if (!value.is_null() && !low.is_null()) above = Compare(value, low, context) >= 0;
       if (!value.is_null() && !high.is_null()) below = Compare(value, high, context) <= 0;
       std::optional<bool> inside;
-      if (above == false || below == false) inside = false;
-      else if (above && below) inside = true;
+      if (above == false || below == false)
+        inside = false;
+      else if (above && below)
+        inside = true;
       if (!inside) return std::nullopt;
       return expr.negated ? !*inside : *inside;
     }
@@ -203,18 +210,34 @@ std::optional<bool> Executor::EvalCondition(const Expr& expr, const Scope* scope
 }
 
 Value Executor::Eval(const Expr& expr, const Scope* scope) {
+  struct Depth {
+    int& depth;
+    explicit Depth(int& d) : depth(d) {
+      if (++depth > 2 * parser::kMaxNesting) {
+        --depth;
+        Raise(191);
+      }
+    }
+    ~Depth() { --depth; }
+  } nested(eval_depth_);
   const ConversionContext context = session_.conversion();
   switch (expr.kind) {
-    case ExprKind::kLiteral: return expr.literal;
-    case ExprKind::kColumn: return EvalColumn(expr, scope);
-    case ExprKind::kVariable: return FindVariable(expr.name).value;
-    case ExprKind::kStar: return Value::Integer(1);
-    case ExprKind::kNegate: return Negate(Eval(*expr.args[0], scope));
+    case ExprKind::kLiteral:
+      return expr.literal;
+    case ExprKind::kColumn:
+      return EvalColumn(expr, scope);
+    case ExprKind::kVariable:
+      return FindVariable(expr.name).value;
+    case ExprKind::kStar:
+      return Value::Integer(1);
+    case ExprKind::kNegate:
+      return Negate(Eval(*expr.args[0], scope));
     case ExprKind::kBitNot: {
       Value value = Eval(*expr.args[0], scope);
       if (value.is_null()) return value;
       if (!IsIntegerKind(value.kind())) Raise(8117, {TypeName(value.type()), "bitwise not"});
-      if (value.kind() == TypeKind::kBit) return Value::Integer(value.integer() == 0 ? 1 : 0, TypeKind::kBit);
+      if (value.kind() == TypeKind::kBit)
+        return Value::Integer(value.integer() == 0 ? 1 : 0, TypeKind::kBit);
       return Value::Integer(~value.integer(), value.kind());
     }
     case ExprKind::kArithmetic: {
@@ -227,11 +250,13 @@ Value Executor::Eval(const Expr& expr, const Scope* scope) {
       if (op == "/") return Divide(left, right, context);
       if (op == "%") return Modulo(left, right, context);
       if (left.is_null() || right.is_null()) return Value::Null();
-      if (!IsIntegerKind(left.kind()) || !IsIntegerKind(right.kind())) Raise(8117, {TypeName(left.type()), op});
+      if (!IsIntegerKind(left.kind()) || !IsIntegerKind(right.kind()))
+        Raise(8117, {TypeName(left.type()), op});
       std::int64_t a = left.integer();
       std::int64_t b = right.integer();
       std::int64_t result = op == "&" ? (a & b) : op == "|" ? (a | b) : (a ^ b);
-      TypeKind kind = Precedence(left.kind()) >= Precedence(right.kind()) ? left.kind() : right.kind();
+      TypeKind kind =
+          Precedence(left.kind()) >= Precedence(right.kind()) ? left.kind() : right.kind();
       return Value::Integer(result, kind);
     }
     case ExprKind::kCompare:
@@ -243,36 +268,58 @@ Value Executor::Eval(const Expr& expr, const Scope* scope) {
     case ExprKind::kInList:
     case ExprKind::kInQuery:
     case ExprKind::kExists:
-    case ExprKind::kBetween: return Boolean(EvalCondition(expr, scope));
-    case ExprKind::kCase: return EvalCase(expr, scope);
-    case ExprKind::kFunction: return EvalFunction(expr, scope);
+    case ExprKind::kBetween:
+      return Boolean(EvalCondition(expr, scope));
+    case ExprKind::kCase:
+      return EvalCase(expr, scope);
+    case ExprKind::kFunction:
+      return EvalFunction(expr, scope);
     case ExprKind::kCast: {
       Value value = Eval(*expr.args[0], scope);
       if (expr.args.size() > 1 && !value.is_null()) {
         Value style_value = Eval(*expr.args[1], scope);
-        std::int64_t style = style_value.is_null() ? 0 : Convert(style_value, SqlType::Of(TypeKind::kInt), context).integer();
+        std::int64_t style =
+            style_value.is_null()
+                ? 0
+                : Convert(style_value, SqlType::Of(TypeKind::kInt), context).integer();
         if (IsDateKind(value.kind()) && IsStringKind(expr.type.kind) && style != 0) {
           CivilTime t = CivilFromMillis(value.integer());
           char buffer[40];
           switch (style) {
-            case 104: std::snprintf(buffer, sizeof buffer, "%02d.%02d.%04d", t.day, t.month, t.year); break;
-            case 103: std::snprintf(buffer, sizeof buffer, "%02d/%02d/%04d", t.day, t.month, t.year); break;
-            case 101: std::snprintf(buffer, sizeof buffer, "%02d/%02d/%04d", t.month, t.day, t.year); break;
-            case 112: std::snprintf(buffer, sizeof buffer, "%04d%02d%02d", t.year, t.month, t.day); break;
-            case 23: std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d", t.year, t.month, t.day); break;
-            case 120:
-              std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d %02d:%02d:%02d", t.year, t.month, t.day, t.hour,
-                            t.minute, t.second);
+            case 104:
+              std::snprintf(buffer, sizeof buffer, "%02d.%02d.%04d", t.day, t.month, t.year);
               break;
-            case 121: std::snprintf(buffer, sizeof buffer, "%s", FormatDateTime(value.integer(), TypeKind::kDateTime).c_str()); break;
-            default: RaiseUnsupported("CONVERT style " + std::to_string(style));
+            case 103:
+              std::snprintf(buffer, sizeof buffer, "%02d/%02d/%04d", t.day, t.month, t.year);
+              break;
+            case 101:
+              std::snprintf(buffer, sizeof buffer, "%02d/%02d/%04d", t.month, t.day, t.year);
+              break;
+            case 112:
+              std::snprintf(buffer, sizeof buffer, "%04d%02d%02d", t.year, t.month, t.day);
+              break;
+            case 23:
+              std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d", t.year, t.month, t.day);
+              break;
+            case 120:
+              std::snprintf(buffer, sizeof buffer, "%04d-%02d-%02d %02d:%02d:%02d", t.year, t.month,
+                            t.day, t.hour, t.minute, t.second);
+              break;
+            case 121:
+              std::snprintf(buffer, sizeof buffer, "%s",
+                            FormatDateTime(value.integer(), TypeKind::kDateTime).c_str());
+              break;
+            default:
+              RaiseUnsupported("CONVERT style " + std::to_string(style));
           }
           return Convert(Value::String(buffer), expr.type, context);
         }
         if (IsStringKind(value.kind()) && IsDateKind(expr.type.kind) && style != 0) {
           ConversionContext styled = context;
-          if (style == 103 || style == 104 || style == 105) styled.date_format = DateFormat::kDmy;
-          else if (style == 101 || style == 110) styled.date_format = DateFormat::kMdy;
+          if (style == 103 || style == 104 || style == 105)
+            styled.date_format = DateFormat::kDmy;
+          else if (style == 101 || style == 110)
+            styled.date_format = DateFormat::kMdy;
           else if (style != 112 && style != 120 && style != 121 && style != 23 && style != 126) {
             RaiseUnsupported("CONVERT style " + std::to_string(style));
           }
@@ -283,7 +330,8 @@ Value Executor::Eval(const Expr& expr, const Scope* scope) {
     }
     case ExprKind::kSubquery: {
       Relation result = RunQuery(*expr.query, scope);
-      if (result.rows.empty()) return Value::Null(result.columns.empty() ? SqlType{} : result.columns[0].type);
+      if (result.rows.empty())
+        return Value::Null(result.columns.empty() ? SqlType{} : result.columns[0].type);
       if (result.rows.size() > 1) Raise(512);
       return result.rows[0][0];
     }
@@ -293,7 +341,8 @@ Value Executor::Eval(const Expr& expr, const Scope* scope) {
 
 Value Executor::EvalColumn(const Expr& expr, const Scope* scope) {
   const std::string& name = expr.parts.back();
-  const std::string qualifier = expr.parts.size() >= 2 ? expr.parts[expr.parts.size() - 2] : std::string();
+  const std::string qualifier =
+      expr.parts.size() >= 2 ? expr.parts[expr.parts.size() - 2] : std::string();
   for (const Scope* current = scope; current != nullptr; current = current->outer) {
     if (current->columns == nullptr) continue;
     const std::vector<BoundColumn>& columns = *current->columns;
@@ -307,7 +356,8 @@ Value Executor::EvalColumn(const Expr& expr, const Scope* scope) {
     }
     if (found < 0) continue;
     const Row* row = current->row;
-    if (row == nullptr || static_cast<std::size_t>(found) >= row->size()) return Value::Null(columns[static_cast<std::size_t>(found)].type);
+    if (row == nullptr || static_cast<std::size_t>(found) >= row->size())
+      return Value::Null(columns[static_cast<std::size_t>(found)].type);
     return (*row)[static_cast<std::size_t>(found)];
   }
   if (qualifier.empty()) {
@@ -348,8 +398,10 @@ Value Executor::EvalCase(const Expr& expr, const Scope* scope) {
     }
   }
   if (!chosen) {
-    if (expr.has_else) chosen = Eval(*expr.args.back(), scope);
-    else return Value::Null(SqlType::VarChar(1));
+    if (expr.has_else)
+      chosen = Eval(*expr.args.back(), scope);
+    else
+      return Value::Null(SqlType::VarChar(1));
   }
   // When every result is a constant, their common type is known without
   // evaluating the other branches: CASE ... THEN 1.5 ELSE 2 END gives 2.0.
@@ -362,13 +414,14 @@ Value Executor::EvalCase(const Expr& expr, const Scope* scope) {
     return true;
   };
   bool constant = true;
-  for (std::size_t i = first_result; i < pairs_end; i += 2) constant = constant && consider(*expr.args[i]);
+  for (std::size_t i = first_result; i < pairs_end; i += 2)
+    constant = constant && consider(*expr.args[i]);
   if (expr.has_else) constant = constant && consider(*expr.args.back());
   if (constant && common && !chosen->is_null() && chosen->kind() != common->kind) {
     return Convert(*chosen, *common, context);
   }
-  if (constant && common && chosen->kind() == TypeKind::kDecimal && common->kind == TypeKind::kDecimal &&
-      chosen->type().scale != common->scale) {
+  if (constant && common && chosen->kind() == TypeKind::kDecimal &&
+      common->kind == TypeKind::kDecimal && chosen->type().scale != common->scale) {
     return Convert(*chosen, *common, context);
   }
   return *chosen;
@@ -377,8 +430,10 @@ Value Executor::EvalCase(const Expr& expr, const Scope* scope) {
 Value Executor::EvalAggregate(const Expr& expr, const Scope* scope) {
   const ConversionContext context = session_.conversion();
   static const std::vector<Row> kNoRows;
-  const std::vector<Row>* rows = scope != nullptr && scope->group != nullptr ? scope->group : &kNoRows;
-  const bool count = EqualsIgnoreCase(expr.name, "COUNT") || EqualsIgnoreCase(expr.name, "COUNT_BIG");
+  const std::vector<Row>* rows =
+      scope != nullptr && scope->group != nullptr ? scope->group : &kNoRows;
+  const bool count =
+      EqualsIgnoreCase(expr.name, "COUNT") || EqualsIgnoreCase(expr.name, "COUNT_BIG");
   if (expr.args.size() != 1) Raise(174, {Upper(expr.name), "1"});
   std::vector<Value> values;
   for (const Row& row : *rows) {
@@ -401,8 +456,9 @@ Value Executor::EvalAggregate(const Expr& expr, const Scope* scope) {
     values = std::move(unique);
   }
   if (count) {
-    return Value::Integer(static_cast<std::int64_t>(values.size()),
-                          EqualsIgnoreCase(expr.name, "COUNT_BIG") ? TypeKind::kBigInt : TypeKind::kInt);
+    return Value::Integer(
+        static_cast<std::int64_t>(values.size()),
+        EqualsIgnoreCase(expr.name, "COUNT_BIG") ? TypeKind::kBigInt : TypeKind::kInt);
   }
   if (values.empty()) {
     // NULL of the argument's type, so that ISNULL(MAX(text), '1') stays text.
@@ -427,9 +483,11 @@ Value Executor::EvalAggregate(const Expr& expr, const Scope* scope) {
   if (!IsNumeric(values[0].kind())) Raise(8117, {TypeName(values[0].type()), Upper(expr.name)});
   Value sum = values[0];
   if (sum.kind() == TypeKind::kDecimal) sum = Value::Decimal(sum.units(), 38, sum.type().scale);
-  if (IsIntegerKind(sum.kind()) && sum.kind() != TypeKind::kBigInt) sum = Value::Integer(sum.integer(), TypeKind::kInt);
+  if (IsIntegerKind(sum.kind()) && sum.kind() != TypeKind::kBigInt)
+    sum = Value::Integer(sum.integer(), TypeKind::kInt);
   for (std::size_t i = 1; i < values.size(); ++i) sum = Add(sum, values[i], context);
-  if (sum.kind() == TypeKind::kDecimal) sum = Convert(sum, SqlType::Decimal(38, sum.type().scale), context);
+  if (sum.kind() == TypeKind::kDecimal)
+    sum = Convert(sum, SqlType::Decimal(38, sum.type().scale), context);
   if (EqualsIgnoreCase(expr.name, "SUM")) return sum;
   Value count_value = Value::Integer(static_cast<std::int64_t>(values.size()));
   Value average = Divide(sum, count_value, context);
@@ -515,7 +573,8 @@ Value Executor::EvalFunction(const Expr& expr, const Scope* scope) {
     Value source = arg(0);
     Value pattern = arg(1);
     Value replacement = arg(2);
-    if (source.is_null() || pattern.is_null() || replacement.is_null()) return Value::Null(SqlType::VarChar(8000));
+    if (source.is_null() || pattern.is_null() || replacement.is_null())
+      return Value::Null(SqlType::VarChar(8000));
     std::string text = text_of(source);
     std::string find = text_of(pattern);
     std::string with = text_of(replacement);
@@ -542,7 +601,9 @@ Value Executor::EvalFunction(const Expr& expr, const Scope* scope) {
     Value source = arg(0);
     if (source.is_null()) return Value::Null(SqlType::VarChar(8000));
     std::string text = text_of(source);
-    if (upper != "RTRIM") text.erase(0, text.find_first_not_of(' ') == std::string::npos ? text.size() : text.find_first_not_of(' '));
+    if (upper != "RTRIM")
+      text.erase(0, text.find_first_not_of(' ') == std::string::npos ? text.size()
+                                                                     : text.find_first_not_of(' '));
     if (upper != "LTRIM") text = std::string(TrimTrailingBlanks(text));
     return Value::String(text, StringResultType(source));
   }
@@ -550,7 +611,8 @@ Value Executor::EvalFunction(const Expr& expr, const Scope* scope) {
     RequireArguments(expr, 1, 1);
     Value source = arg(0);
     if (source.is_null()) return Value::Null();
-    return Value::Integer(static_cast<std::int64_t>(CharacterCount(TrimTrailingBlanks(text_of(source)))));
+    return Value::Integer(
+        static_cast<std::int64_t>(CharacterCount(TrimTrailingBlanks(text_of(source)))));
   }
   if (upper == "DATALENGTH") {
     RequireArguments(expr, 1, 1);
@@ -558,7 +620,8 @@ Value Executor::EvalFunction(const Expr& expr, const Scope* scope) {
     if (source.is_null()) return Value::Null();
     if (IsStringKind(source.kind())) {
       std::size_t count = CharacterCount(source.text());
-      return Value::Integer(static_cast<std::int64_t>(IsUnicodeKind(source.kind()) ? count * 2 : count));
+      return Value::Integer(
+          static_cast<std::int64_t>(IsUnicodeKind(source.kind()) ? count * 2 : count));
     }
     return Value::Integer(StorageLength(source.type()));
   }
@@ -587,9 +650,10 @@ Value Executor::EvalFunction(const Expr& expr, const Scope* scope) {
     std::string text = text_of(source);
     std::size_t length = CharacterCount(text);
     std::size_t take = std::min<std::size_t>(length, static_cast<std::size_t>(*count));
-    std::string result = upper == "LEFT" ? std::string(FirstCharacters(text, take))
-                                         : Substring(text, static_cast<std::int64_t>(length - take) + 1,
-                                                     static_cast<std::int64_t>(take));
+    std::string result = upper == "LEFT"
+                             ? std::string(FirstCharacters(text, take))
+                             : Substring(text, static_cast<std::int64_t>(length - take) + 1,
+                                         static_cast<std::int64_t>(take));
     return Value::String(result, StringResultType(source));
   }
   if (upper == "CHARINDEX") {
@@ -604,7 +668,8 @@ Value Executor::EvalFunction(const Expr& expr, const Scope* scope) {
     std::size_t byte_start = FirstCharacters(text, static_cast<std::size_t>(start - 1)).size();
     std::size_t hit = text.find(find, byte_start);
     if (hit == std::string::npos || find.empty()) return Value::Integer(0);
-    return Value::Integer(static_cast<std::int64_t>(CharacterCount(std::string_view(text).substr(0, hit)) + 1));
+    return Value::Integer(
+        static_cast<std::int64_t>(CharacterCount(std::string_view(text).substr(0, hit)) + 1));
   }
   if (upper == "SPACE" || upper == "REPLICATE") {
     RequireArguments(expr, upper == "SPACE" ? 1 : 2, upper == "SPACE" ? 1 : 2);
@@ -650,14 +715,17 @@ Value Executor::EvalFunction(const Expr& expr, const Scope* scope) {
     std::int64_t decimals = expr.args.size() > 2 ? integer_arg(2).value_or(0) : 0;
     double number = Convert(value, SqlType::Of(TypeKind::kFloat), context).number();
     char buffer[128];
-    std::snprintf(buffer, sizeof buffer, "%*.*f", static_cast<int>(length), static_cast<int>(decimals), number);
+    std::snprintf(buffer, sizeof buffer, "%*.*f", static_cast<int>(length),
+                  static_cast<int>(decimals), number);
     std::string text = buffer;
-    if (static_cast<std::int64_t>(text.size()) > length) text = std::string(static_cast<std::size_t>(length), '*');
+    if (static_cast<std::int64_t>(text.size()) > length)
+      text = std::string(static_cast<std::size_t>(length), '*');
     return Value::String(text, SqlType::VarChar(static_cast<int>(length)));
   }
   if (upper == "GETDATE" || upper == "SYSDATETIME" || upper == "GETUTCDATE") {
     auto now = std::chrono::system_clock::now();
-    std::int64_t millis = std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count();
+    std::int64_t millis =
+        std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count();
     return Value::DateTime(millis + 25567LL * 86'400'000LL, TypeKind::kDateTime);
   }
   if (upper == "DATEADD") {
@@ -686,7 +754,9 @@ Value Executor::EvalFunction(const Expr& expr, const Scope* scope) {
       index = 1;
     } else {
       RequireArguments(expr, 1, 1);
-      part = upper == "YEAR" ? DatePart::kYear : upper == "MONTH" ? DatePart::kMonth : DatePart::kDay;
+      part = upper == "YEAR"    ? DatePart::kYear
+             : upper == "MONTH" ? DatePart::kMonth
+                                : DatePart::kDay;
     }
     Value date = datetime_of(arg(index));
     if (date.is_null()) return Value::Null();
@@ -697,7 +767,9 @@ Value Executor::EvalFunction(const Expr& expr, const Scope* scope) {
     Value value = arg(0);
     if (value.is_null()) return Value::Integer(0);
     try {
-      Convert(value, upper == "ISDATE" ? SqlType::Of(TypeKind::kDateTime) : SqlType::Decimal(38, 10), context);
+      Convert(value,
+              upper == "ISDATE" ? SqlType::Of(TypeKind::kDateTime) : SqlType::Decimal(38, 10),
+              context);
       return Value::Integer(1);
     } catch (const SqlError&) {
       return Value::Integer(0);
@@ -775,8 +847,9 @@ Value Executor::EvalFunction(const Expr& expr, const Scope* scope) {
     char buffer[40];
     std::uint64_t a = generator();
     std::uint64_t b = generator();
-    std::snprintf(buffer, sizeof buffer, "%08X-%04X-4%03X-%04X-%012llX", static_cast<unsigned>(a >> 32),
-                  static_cast<unsigned>((a >> 16) & 0xFFFF), static_cast<unsigned>(a & 0xFFF),
+    std::snprintf(buffer, sizeof buffer, "%08X-%04X-4%03X-%04X-%012llX",
+                  static_cast<unsigned>(a >> 32), static_cast<unsigned>((a >> 16) & 0xFFFF),
+                  static_cast<unsigned>(a & 0xFFF),
                   static_cast<unsigned>(0x8000 | ((b >> 48) & 0x3FFF)),
                   static_cast<unsigned long long>(b & 0xFFFFFFFFFFFFull));
     return Value::String(buffer, TypeKind::kUniqueIdentifier);
@@ -785,7 +858,8 @@ Value Executor::EvalFunction(const Expr& expr, const Scope* scope) {
     if (expr.args.empty()) return Value::String(CurrentDatabase().name(), TypeKind::kNVarChar);
     std::optional<std::int64_t> id = integer_arg(0);
     const auto& databases = session_.server->databases();
-    if (!id || *id < 1 || *id > static_cast<std::int64_t>(databases.size())) return Value::Null(SqlType::Of(TypeKind::kNVarChar));
+    if (!id || *id < 1 || *id > static_cast<std::int64_t>(databases.size()))
+      return Value::Null(SqlType::Of(TypeKind::kNVarChar));
     return Value::String(databases[static_cast<std::size_t>(*id - 1)]->name(), TypeKind::kNVarChar);
   }
   if (upper == "OBJECT_NAME") {
@@ -797,7 +871,8 @@ Value Executor::EvalFunction(const Expr& expr, const Scope* scope) {
     Database& database = CurrentDatabase();
     for (const auto& table : database.tables()) {
       if (table->id == *id) return Value::String(table->name, sysname);
-      if (table->primary_key && table->primary_key->id == *id) return Value::String(table->primary_key->name, sysname);
+      if (table->primary_key && table->primary_key->id == *id)
+        return Value::String(table->primary_key->name, sysname);
       for (const auto& key : table->unique_constraints) {
         if (key.id == *id) return Value::String(key.name, sysname);
       }
@@ -834,12 +909,14 @@ Value Executor::EvalFunction(const Expr& expr, const Scope* scope) {
     parser::ObjectName name;
     name.name = parts.back();
     if (parts.size() == 3) name.database = parts[0];
-    Database* database = name.database.empty() ? &CurrentDatabase() : session_.server->FindDatabase(name.database);
+    Database* database =
+        name.database.empty() ? &CurrentDatabase() : session_.server->FindDatabase(name.database);
     if (database == nullptr) return Value::Null();
     if (Table* table = database->FindTable(name.name)) return Value::Integer(table->id);
     if (Function* function = database->FindFunction(name.name)) return Value::Integer(function->id);
     if (Table* owner = database->ConstraintOwner(name.name)) {
-      if (owner->primary_key && EqualsIgnoreCase(owner->primary_key->name, name.name)) return Value::Integer(owner->primary_key->id);
+      if (owner->primary_key && EqualsIgnoreCase(owner->primary_key->name, name.name))
+        return Value::Integer(owner->primary_key->id);
       for (const auto& key : owner->unique_constraints) {
         if (EqualsIgnoreCase(key.name, name.name)) return Value::Integer(key.id);
       }
@@ -854,8 +931,10 @@ Value Executor::EvalFunction(const Expr& expr, const Scope* scope) {
   }
   if (upper == "DEFAULT") RaiseUnsupported("DEFAULT outside an INSERT value list");
   if (upper.starts_with("@@")) {
-    if (upper == "@@VERSION") return Value::String("Quelor simulated SQL Server", TypeKind::kNVarChar);
-    if (upper == "@@TRANCOUNT") return Value::Integer(session_.server->transactions().Count(session_.id));
+    if (upper == "@@VERSION")
+      return Value::String("Quelor simulated SQL Server", TypeKind::kNVarChar);
+    if (upper == "@@TRANCOUNT")
+      return Value::Integer(session_.server->transactions().Count(session_.id));
     RaiseUnsupported("system function " + expr.name);
   }
   Raise(195, {expr.name, "built-in function name"});
@@ -870,7 +949,8 @@ Value Executor::CallScalarFunction(const Function& function, std::vector<Value> 
   CaseInsensitiveMap<Variable> frame;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const parser::Parameter& parameter = definition.parameters[i];
-    frame[parameter.name] = Variable{parameter.type, Convert(arguments[i], parameter.type, session_.conversion())};
+    frame[parameter.name] =
+        Variable{parameter.type, Convert(arguments[i], parameter.type, session_.conversion())};
   }
   frames_.push_back(std::move(frame));
   ++call_depth_;

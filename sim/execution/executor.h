@@ -114,7 +114,7 @@ class Executor {
   // ---- queries (query.cpp) ----
   Relation RunQuery(const parser::SelectQuery& query, const Scope* outer);
   Relation RunSelectBlock(const parser::SelectQuery& query, const Scope* outer,
-                                 const std::vector<parser::OrderItem>* order_by);
+                          const std::vector<parser::OrderItem>* order_by);
   // The rows of a FROM list; `where` is applied while scanning when the list
   // is one named table, and `where_applied` tells whether it was.
   Relation BuildFrom(const std::vector<std::unique_ptr<parser::TableRef>>& from, const Scope* outer,
@@ -125,8 +125,10 @@ class Executor {
   // Positions of the rows of `table` that can satisfy `where`, found through
   // an equality "column = outer value" of its top-level AND list; nullopt
   // when there is no such equality and every row must be tested.
-  std::optional<std::vector<std::size_t>> IndexedCandidates(const Table& table, const std::string& qualifier,
-                                                            const parser::Expr& where, const Scope* outer);
+  std::optional<std::vector<std::size_t>> IndexedCandidates(const Table& table,
+                                                            const std::string& qualifier,
+                                                            const parser::Expr& where,
+                                                            const Scope* outer);
 
   // ---- data changes (dml.cpp) ----
   void RunInsert(const parser::Insert& insert);
@@ -136,11 +138,13 @@ class Executor {
   // ("DB.dbo.T"): refuses text that does not fit (2628) and numbers that
   // overflow (8115); rounds decimals to the column's scale.
   Value AssignToColumn(const Value& value, const std::string& qualified, const Column& column);
-  void CheckUniqueKeys(Table& table, const std::vector<Row>& new_rows, const std::vector<std::size_t>* replaced);
-  void CheckForeignKeysOut(Database& database, const Table& table, const std::vector<Row>& rows, const char* statement);
+  void CheckUniqueKeys(Table& table, const std::vector<Row>& new_rows,
+                       const std::vector<std::size_t>* replaced);
+  void CheckForeignKeysOut(Database& database, const Table& table, const std::vector<Row>& rows,
+                           const char* statement);
   void CascadeOrRefuse(Database& database, Table& table, const std::vector<std::size_t>& deleted,
-                       const std::vector<std::pair<std::size_t, Row>>* updated, const char* statement,
-                       std::vector<std::function<void()>>& undo);
+                       const std::vector<std::pair<std::size_t, Row>>* updated,
+                       const char* statement, std::vector<std::function<void()>>& undo);
 
   // ---- schema changes (ddl.cpp) ----
   void RunCreateTable(const parser::CreateTable& create);
@@ -150,8 +154,9 @@ class Executor {
   void RunDropIndex(const parser::DropIndex& drop);
   void RunCreateFunction(const parser::CreateFunction& create);
   void RunDropFunction(const parser::DropFunction& drop);
-  void AddConstraint(Database& database, Table& table, const parser::ConstraintDefinition& constraint,
-                     std::optional<bool> with_check, bool creating);
+  void AddConstraint(Database& database, Table& table,
+                     const parser::ConstraintDefinition& constraint, std::optional<bool> with_check,
+                     bool creating);
   void AddColumns(Database& database, Table& table, const parser::AlterTable& alter);
   void AlterColumn(Database& database, Table& table, const parser::ColumnDefinition& column);
   void DropColumns(Database& database, Table& table, const std::vector<std::string>& names);
@@ -187,6 +192,10 @@ class Executor {
   std::vector<CaseInsensitiveMap<Variable>> frames_;
   std::optional<Value> return_value_;
   int call_depth_ = 0;
+  // Expressions being evaluated, user functions and subqueries included: a
+  // tree is no deeper than the parser allows, but functions calling
+  // functions nest trees in one another.
+  int eval_depth_ = 0;
 };
 
 }  // namespace execution

@@ -16,18 +16,21 @@ namespace {
 // syntax near the keyword ..." instead of "near '...'".
 const CaseInsensitiveSet& ReservedWords() {
   static const CaseInsensitiveSet kWords = {
-      "ADD",      "ALL",        "ALTER",      "AND",        "ANY",      "AS",         "ASC",       "BEGIN",
-      "BETWEEN",  "BREAK",      "BY",         "CASE",       "CHECK",    "CLUSTERED",  "COLUMN",    "CONSTRAINT",
-      "CONTINUE", "CONVERT",    "CREATE",     "CROSS",      "CURSOR",   "DECLARE",    "DEFAULT",   "DELETE",
-      "DESC",     "DISTINCT",   "DROP",       "ELSE",       "END",      "EXEC",       "EXECUTE",   "EXISTS",
-      "FOREIGN",  "FROM",       "FULL",       "FUNCTION",   "GOTO",     "GRANT",      "GROUP",     "HAVING",
-      "IDENTITY", "IDENTITY_INSERT", "IF",    "IN",         "INDEX",    "INNER",      "INSERT",    "INTO",
-      "IS",       "JOIN",       "KEY",        "LEFT",       "LIKE",     "MERGE",      "NOCHECK",   "NONCLUSTERED",
-      "NOT",      "NULL",       "OF",         "ON",         "OR",       "ORDER",      "OUTER",     "PRIMARY",
-      "PRINT",    "PROCEDURE",  "REFERENCES", "RETURN",     "RIGHT",    "SELECT",     "SET",       "TABLE",
-      "THEN",     "TO",         "TOP",        "TRAN",       "TRANSACTION", "TRUNCATE", "UNION",    "UNIQUE",
-      "UPDATE",   "USE",        "VALUES",     "VIEW",       "WHEN",     "WHERE",      "WHILE",     "WITH",
-      "CASCADE"};
+      "ADD",        "ALL",          "ALTER",   "AND",        "ANY",         "AS",
+      "ASC",        "BEGIN",        "BETWEEN", "BREAK",      "BY",          "CASE",
+      "CHECK",      "CLUSTERED",    "COLUMN",  "CONSTRAINT", "CONTINUE",    "CONVERT",
+      "CREATE",     "CROSS",        "CURSOR",  "DECLARE",    "DEFAULT",     "DELETE",
+      "DESC",       "DISTINCT",     "DROP",    "ELSE",       "END",         "EXEC",
+      "EXECUTE",    "EXISTS",       "FOREIGN", "FROM",       "FULL",        "FUNCTION",
+      "GOTO",       "GRANT",        "GROUP",   "HAVING",     "IDENTITY",    "IDENTITY_INSERT",
+      "IF",         "IN",           "INDEX",   "INNER",      "INSERT",      "INTO",
+      "IS",         "JOIN",         "KEY",     "LEFT",       "LIKE",        "MERGE",
+      "NOCHECK",    "NONCLUSTERED", "NOT",     "NULL",       "OF",          "ON",
+      "OR",         "ORDER",        "OUTER",   "PRIMARY",    "PRINT",       "PROCEDURE",
+      "REFERENCES", "RETURN",       "RIGHT",   "SELECT",     "SET",         "TABLE",
+      "THEN",       "TO",           "TOP",     "TRAN",       "TRANSACTION", "TRUNCATE",
+      "UNION",      "UNIQUE",       "UPDATE",  "USE",        "VALUES",      "VIEW",
+      "WHEN",       "WHERE",        "WHILE",   "WITH",       "CASCADE"};
   return kWords;
 }
 
@@ -101,7 +104,9 @@ class Parser {
     Raise(102, {near});
   }
 
-  std::string_view SourceOf(const Token& token) const { return text_.substr(token.begin, token.end - token.begin); }
+  std::string_view SourceOf(const Token& token) const {
+    return text_.substr(token.begin, token.end - token.begin);
+  }
 
   bool IsIdentifierToken(std::size_t ahead = 0) const {
     const Token& token = Peek(ahead);
@@ -151,8 +156,10 @@ class Parser {
   }
 
   StatementPtr ParseStatement() {
+    Nested nested(*this);
     const Token& token = Peek();
-    if (token.kind == TokenKind::kSymbol && token.text == "(") return Make(Select{ParseQueryExpression()});
+    if (token.kind == TokenKind::kSymbol && token.text == "(")
+      return Make(Select{ParseQueryExpression()});
     if (token.kind != TokenKind::kWord) SyntaxError();
     if (IsWord("SELECT")) return Make(Select{ParseQueryExpression()});
     if (IsWord("INSERT")) return ParseInsert();
@@ -192,7 +199,8 @@ class Parser {
     if (IsWord("RETURN")) {
       Next();
       Return ret;
-      if (!AtEnd() && !IsSymbol(";") && !IsWord("END") && StartsExpression()) ret.value = ParseExpr();
+      if (!AtEnd() && !IsSymbol(";") && !IsWord("END") && StartsExpression())
+        ret.value = ParseExpr();
       return Make(std::move(ret));
     }
     if (IsWord("GRANT") || IsWord("DENY") || IsWord("REVOKE")) {
@@ -239,7 +247,8 @@ class Parser {
       Next();
       if (!AcceptWord("TRAN") && !AcceptWord("TRANSACTION")) AcceptWord("WORK");
       SkipTransactionName();
-      return Make(TransactionControl{commit ? TransactionControl::Kind::kCommit : TransactionControl::Kind::kRollback});
+      return Make(TransactionControl{commit ? TransactionControl::Kind::kCommit
+                                            : TransactionControl::Kind::kRollback});
     }
     if (IsWord("EXEC") || IsWord("EXECUTE")) return ParseExecute();
     if (IsWord("BREAK")) {
@@ -251,32 +260,47 @@ class Parser {
       return Make(Continue{});
     }
     static const CaseInsensitiveMap<std::string> kUnsupported = {
-        {"MERGE", "MERGE statement"},       {"EXEC", "EXECUTE statement"},      {"EXECUTE", "EXECUTE statement"},
-        {"TRUNCATE", "TRUNCATE TABLE"},     {"WITH", "common table expression (WITH)"},
-        {"OPEN", "cursor OPEN"},            {"FETCH", "cursor FETCH"},          {"CLOSE", "cursor CLOSE"},
-        {"DEALLOCATE", "cursor DEALLOCATE"}, {"GOTO", "GOTO"},                  {"RAISERROR", "RAISERROR"},
-        {"THROW", "THROW"},                 {"WAITFOR", "WAITFOR"},             {"BULK", "BULK INSERT"},
-        {"DBCC", "DBCC"},                   {"BACKUP", "BACKUP"},               {"RESTORE", "RESTORE"},
-        {"SAVE", "SAVE TRANSACTION"},       {"REVERT", "REVERT"},               {"RECONFIGURE", "RECONFIGURE"}};
+        {"MERGE", "MERGE statement"},
+        {"EXEC", "EXECUTE statement"},
+        {"EXECUTE", "EXECUTE statement"},
+        {"TRUNCATE", "TRUNCATE TABLE"},
+        {"WITH", "common table expression (WITH)"},
+        {"OPEN", "cursor OPEN"},
+        {"FETCH", "cursor FETCH"},
+        {"CLOSE", "cursor CLOSE"},
+        {"DEALLOCATE", "cursor DEALLOCATE"},
+        {"GOTO", "GOTO"},
+        {"RAISERROR", "RAISERROR"},
+        {"THROW", "THROW"},
+        {"WAITFOR", "WAITFOR"},
+        {"BULK", "BULK INSERT"},
+        {"DBCC", "DBCC"},
+        {"BACKUP", "BACKUP"},
+        {"RESTORE", "RESTORE"},
+        {"SAVE", "SAVE TRANSACTION"},
+        {"REVERT", "REVERT"},
+        {"RECONFIGURE", "RECONFIGURE"}};
     auto unsupported = kUnsupported.find(token.text);
     if (unsupported != kUnsupported.end()) Unsupported(unsupported->second);
     SyntaxError();
   }
 
   bool StartsStatement() const {
-    static const CaseInsensitiveSet kStarts = {"SELECT", "INSERT", "UPDATE", "DELETE", "CREATE", "ALTER",  "DROP",
-                                               "SET",    "DECLARE", "IF",    "WHILE",  "BEGIN",  "RETURN", "GRANT",
-                                               "PRINT",  "USE",    "END",    "ELSE",   "EXEC",   "EXECUTE", "MERGE",
-                                               "COMMIT", "ROLLBACK", "SAVE"};
+    static const CaseInsensitiveSet kStarts = {
+        "SELECT",  "INSERT", "UPDATE", "DELETE",  "CREATE", "ALTER",  "DROP",     "SET",
+        "DECLARE", "IF",     "WHILE",  "BEGIN",   "RETURN", "GRANT",  "PRINT",    "USE",
+        "END",     "ELSE",   "EXEC",   "EXECUTE", "MERGE",  "COMMIT", "ROLLBACK", "SAVE"};
     return Peek().kind == TokenKind::kWord && kStarts.contains(Peek().text);
   }
 
   bool StartsExpression() const {
     const Token& token = Peek();
-    if (token.kind == TokenKind::kSymbol) return token.text == "(" || token.text == "-" || token.text == "+";
+    if (token.kind == TokenKind::kSymbol)
+      return token.text == "(" || token.text == "-" || token.text == "+";
     if (token.kind == TokenKind::kWord) {
-      return IsWord("NULL") || IsWord("CASE") || IsWord("CAST") || IsWord("CONVERT") || IsWord("EXISTS") ||
-             IsWord("NOT") || IsWord("LEFT") || IsWord("RIGHT") || !ReservedWords().contains(token.text);
+      return IsWord("NULL") || IsWord("CASE") || IsWord("CAST") || IsWord("CONVERT") ||
+             IsWord("EXISTS") || IsWord("NOT") || IsWord("LEFT") || IsWord("RIGHT") ||
+             !ReservedWords().contains(token.text);
     }
     return token.kind != TokenKind::kEnd;
   }
@@ -288,7 +312,9 @@ class Parser {
       Next();
       return;
     }
-    if (Peek().kind == TokenKind::kWord && !StartsStatement() && !ReservedWords().contains(Peek().text)) Next();
+    if (Peek().kind == TokenKind::kWord && !StartsStatement() &&
+        !ReservedWords().contains(Peek().text))
+      Next();
   }
 
   // CREATE/ALTER/DROP DATABASE with its options, up to the next statement.
@@ -309,8 +335,11 @@ class Parser {
   // sys; every other EXECUTE (other procedures, dynamic SQL) is refused.
   static bool IsAppLockProcedure(const ObjectName& name) {
     if (!name.database.empty()) return false;
-    if (!name.schema.empty() && !EqualsIgnoreCase(name.schema, "dbo") && !EqualsIgnoreCase(name.schema, "sys")) return false;
-    return EqualsIgnoreCase(name.name, "sp_getapplock") || EqualsIgnoreCase(name.name, "sp_releaseapplock");
+    if (!name.schema.empty() && !EqualsIgnoreCase(name.schema, "dbo") &&
+        !EqualsIgnoreCase(name.schema, "sys"))
+      return false;
+    return EqualsIgnoreCase(name.name, "sp_getapplock") ||
+           EqualsIgnoreCase(name.name, "sp_releaseapplock");
   }
 
   StatementPtr ParseExecute() {
@@ -371,8 +400,8 @@ class Parser {
       SetVariable set;
       set.name = Next().text;
       const Token& op = Peek();
-      if (op.kind != TokenKind::kSymbol || (op.text != "=" && op.text != "+=" && op.text != "-=" && op.text != "*=" &&
-                                            op.text != "/=")) {
+      if (op.kind != TokenKind::kSymbol || (op.text != "=" && op.text != "+=" && op.text != "-=" &&
+                                            op.text != "*=" && op.text != "/=")) {
         SyntaxError();
       }
       set.op = Next().text;
@@ -382,14 +411,16 @@ class Parser {
     SetOption option;
     std::string name = AnyWord();
     option.option = name;
-    for (char& c : option.option) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    for (char& c : option.option)
+      c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     if (option.option == "IDENTITY_INSERT") {
       option.table = ParseObjectName();
       option.on = ParseOnOff();
       return Make(std::move(option));
     }
-    if (option.option == "DATEFORMAT" || option.option == "LANGUAGE" || option.option == "DATEFIRST" ||
-        option.option == "LOCK_TIMEOUT" || option.option == "DEADLOCK_PRIORITY" || option.option == "TEXTSIZE") {
+    if (option.option == "DATEFORMAT" || option.option == "LANGUAGE" ||
+        option.option == "DATEFIRST" || option.option == "LOCK_TIMEOUT" ||
+        option.option == "DEADLOCK_PRIORITY" || option.option == "TEXTSIZE") {
       const Token& value = Next();
       if (value.kind == TokenKind::kEnd) SyntaxError();
       option.value = value.text;
@@ -422,7 +453,8 @@ class Parser {
     }
     std::optional<SqlType> type = TypeFromName(name);
     if (!type) {
-      if (EqualsIgnoreCase(name, "timestamp") || EqualsIgnoreCase(name, "rowversion")) Unsupported("data type " + name);
+      if (EqualsIgnoreCase(name, "timestamp") || EqualsIgnoreCase(name, "rowversion"))
+        Unsupported("data type " + name);
       Raise(2715, {"1", name});
     }
     if (AcceptSymbol("(")) {
@@ -443,7 +475,8 @@ class Parser {
         } else if (HasLength(type->kind)) {
           type->length = first;
           if (first > 8000 || (IsUnicodeKind(type->kind) && first > 4000)) {
-            Raise(131, {std::to_string(first), "type", name, IsUnicodeKind(type->kind) ? "4000" : "8000"});
+            Raise(131, {std::to_string(first), "type", name,
+                        IsUnicodeKind(type->kind) ? "4000" : "8000"});
           }
         }
       }
@@ -461,8 +494,10 @@ class Parser {
     if (IsWord("DATABASE")) return ParseDatabaseStatement("CREATE");
     bool unique = AcceptWord("UNIQUE");
     bool clustered = false;
-    if (AcceptWord("CLUSTERED")) clustered = true;
-    else AcceptWord("NONCLUSTERED");
+    if (AcceptWord("CLUSTERED"))
+      clustered = true;
+    else
+      AcceptWord("NONCLUSTERED");
     if (AcceptWord("INDEX")) {
       CreateIndex index;
       index.unique = unique;
@@ -475,11 +510,17 @@ class Parser {
       SkipStorageClauses();
       return Make(std::move(index));
     }
-    static const CaseInsensitiveMap<std::string> kObjects = {
-        {"VIEW", "CREATE VIEW"},         {"PROCEDURE", "CREATE PROCEDURE"}, {"PROC", "CREATE PROCEDURE"},
-        {"TRIGGER", "CREATE TRIGGER"},   {"DATABASE", "CREATE DATABASE"},   {"SCHEMA", "CREATE SCHEMA"},
-        {"TYPE", "CREATE TYPE"},         {"LOGIN", "CREATE LOGIN"},         {"USER", "CREATE USER"},
-        {"SYNONYM", "CREATE SYNONYM"},   {"STATISTICS", "CREATE STATISTICS"}};
+    static const CaseInsensitiveMap<std::string> kObjects = {{"VIEW", "CREATE VIEW"},
+                                                             {"PROCEDURE", "CREATE PROCEDURE"},
+                                                             {"PROC", "CREATE PROCEDURE"},
+                                                             {"TRIGGER", "CREATE TRIGGER"},
+                                                             {"DATABASE", "CREATE DATABASE"},
+                                                             {"SCHEMA", "CREATE SCHEMA"},
+                                                             {"TYPE", "CREATE TYPE"},
+                                                             {"LOGIN", "CREATE LOGIN"},
+                                                             {"USER", "CREATE USER"},
+                                                             {"SYNONYM", "CREATE SYNONYM"},
+                                                             {"STATISTICS", "CREATE STATISTICS"}};
     if (Peek().kind == TokenKind::kWord) {
       auto found = kObjects.find(Peek().text);
       if (found != kObjects.end()) Unsupported(found->second);
@@ -544,7 +585,8 @@ class Parser {
     ExpectSymbol("(");
     while (true) {
       if (IsSymbol(")")) break;  // a trailing comma before ")" is accepted
-      if (IsWord("CONSTRAINT") || IsWord("PRIMARY") || IsWord("UNIQUE") || IsWord("FOREIGN") || IsWord("CHECK")) {
+      if (IsWord("CONSTRAINT") || IsWord("PRIMARY") || IsWord("UNIQUE") || IsWord("FOREIGN") ||
+          IsWord("CHECK")) {
         create.constraints.push_back(ParseTableConstraint());
       } else {
         create.columns.push_back(ParseColumnDefinition(&create.constraints));
@@ -577,8 +619,8 @@ class Parser {
           ExpectSymbol(")");
         }
         column.identity = identity;
-      } else if (IsWord("CONSTRAINT") || IsWord("DEFAULT") || IsWord("PRIMARY") || IsWord("UNIQUE") ||
-                 IsWord("REFERENCES") || IsWord("FOREIGN") || IsWord("CHECK")) {
+      } else if (IsWord("CONSTRAINT") || IsWord("DEFAULT") || IsWord("PRIMARY") ||
+                 IsWord("UNIQUE") || IsWord("REFERENCES") || IsWord("FOREIGN") || IsWord("CHECK")) {
         std::string name;
         if (AcceptWord("CONSTRAINT")) name = Identifier();
         if (AcceptWord("DEFAULT")) {
@@ -587,12 +629,16 @@ class Parser {
           column.default_text = ParseDefaultText();
         } else if (IsWord("PRIMARY") || IsWord("UNIQUE")) {
           column.primary_key = AcceptWord("PRIMARY");
-          if (column.primary_key) ExpectWord("KEY");
-          else ExpectWord("UNIQUE");
+          if (column.primary_key)
+            ExpectWord("KEY");
+          else
+            ExpectWord("UNIQUE");
           column.unique = !column.primary_key;
           column.key_name = name;
-          if (AcceptWord("CLUSTERED")) column.clustered = true;
-          else if (AcceptWord("NONCLUSTERED")) column.clustered = false;
+          if (AcceptWord("CLUSTERED"))
+            column.clustered = true;
+          else if (AcceptWord("NONCLUSTERED"))
+            column.clustered = false;
         } else if (IsWord("REFERENCES") || IsWord("FOREIGN")) {
           if (AcceptWord("FOREIGN")) ExpectWord("KEY");
           ConstraintDefinition foreign;
@@ -653,7 +699,8 @@ class Parser {
       if (!encloses) break;
       text = inner;
     }
-    bool number = expr->kind == ExprKind::kLiteral && IsNumeric(expr->literal.kind()) && !expr->literal.is_null();
+    bool number = expr->kind == ExprKind::kLiteral && IsNumeric(expr->literal.kind()) &&
+                  !expr->literal.is_null();
     if (expr->kind == ExprKind::kNegate && expr->args[0]->kind == ExprKind::kLiteral) number = true;
     return number ? "((" + text + "))" : "(" + text + ")";
   }
@@ -710,8 +757,10 @@ class Parser {
     } else {
       SyntaxError();
     }
-    if (AcceptWord("CLUSTERED")) constraint.clustered = true;
-    else if (AcceptWord("NONCLUSTERED")) constraint.clustered = false;
+    if (AcceptWord("CLUSTERED"))
+      constraint.clustered = true;
+    else if (AcceptWord("NONCLUSTERED"))
+      constraint.clustered = false;
     constraint.columns = ParseColumnList(true);
     SkipStorageClauses();
     return constraint;
@@ -729,13 +778,16 @@ class Parser {
     AlterTable alter;
     alter.name = ParseObjectName();
     if (AcceptWord("WITH")) {
-      if (AcceptWord("CHECK")) alter.with_check = true;
-      else if (AcceptWord("NOCHECK")) alter.with_check = false;
-      else SyntaxError();
+      if (AcceptWord("CHECK"))
+        alter.with_check = true;
+      else if (AcceptWord("NOCHECK"))
+        alter.with_check = false;
+      else
+        SyntaxError();
     }
     if (AcceptWord("ADD")) {
-      if (IsWord("CONSTRAINT") || IsWord("PRIMARY") || IsWord("UNIQUE") || IsWord("FOREIGN") || IsWord("CHECK") ||
-          IsWord("DEFAULT")) {
+      if (IsWord("CONSTRAINT") || IsWord("PRIMARY") || IsWord("UNIQUE") || IsWord("FOREIGN") ||
+          IsWord("CHECK") || IsWord("DEFAULT")) {
         alter.action = AlterTable::Action::kAddConstraint;
         do {
           alter.constraints.push_back(ParseTableConstraint());
@@ -933,7 +985,8 @@ class Parser {
       if (Peek().kind == TokenKind::kVariable) {
         assignment.variable = Next().text;
         if (AcceptSymbol("=")) {
-          if (IsIdentifierToken() && IsSymbol("=", 1)) Unsupported("SET @variable = column = expression");
+          if (IsIdentifierToken() && IsSymbol("=", 1))
+            Unsupported("SET @variable = column = expression");
         } else {
           SyntaxError();
         }
@@ -942,7 +995,8 @@ class Parser {
         while (AcceptSymbol(".")) assignment.column.push_back(Identifier());
         const Token& op = Peek();
         if (op.kind != TokenKind::kSymbol ||
-            (op.text != "=" && op.text != "+=" && op.text != "-=" && op.text != "*=" && op.text != "/=")) {
+            (op.text != "=" && op.text != "+=" && op.text != "-=" && op.text != "*=" &&
+             op.text != "/=")) {
           SyntaxError();
         }
         assignment.op = Next().text;
@@ -975,6 +1029,8 @@ class Parser {
 
   // ---- queries ----
   std::unique_ptr<SelectQuery> ParseQueryExpression() {
+    Nested nested(*this);
+    Chain chain(*this);
     std::unique_ptr<SelectQuery> first;
     if (AcceptSymbol("(")) {
       first = ParseQueryExpression();
@@ -986,6 +1042,7 @@ class Parser {
     while (IsWord("UNION") || IsWord("EXCEPT") || IsWord("INTERSECT")) {
       if (!IsWord("UNION")) Unsupported(Peek().text + " operator");
       Next();
+      chain.Link();
       last->union_all = AcceptWord("ALL");
       if (AcceptSymbol("(")) {
         last->union_next = ParseQueryExpression();
@@ -1000,8 +1057,10 @@ class Parser {
       do {
         OrderItem item;
         item.expr = ParseExpr();
-        if (AcceptWord("DESC")) item.descending = true;
-        else AcceptWord("ASC");
+        if (AcceptWord("DESC"))
+          item.descending = true;
+        else
+          AcceptWord("ASC");
         first->order_by.push_back(std::move(item));
       } while (AcceptSymbol(","));
     }
@@ -1013,8 +1072,10 @@ class Parser {
   std::unique_ptr<SelectQuery> ParseSelectBlock() {
     ExpectWord("SELECT");
     auto query = std::make_unique<SelectQuery>();
-    if (AcceptWord("DISTINCT")) query->distinct = true;
-    else AcceptWord("ALL");
+    if (AcceptWord("DISTINCT"))
+      query->distinct = true;
+    else
+      AcceptWord("ALL");
     query->top = ParseTop();
     if (query->top && AcceptWord("PERCENT")) query->top_percent = true;
     if (IsWord("WITH") && IsWord("TIES", 1)) Unsupported("TOP ... WITH TIES");
@@ -1070,8 +1131,10 @@ class Parser {
     }
     item.expr = ParseExpr();
     if (AcceptWord("AS")) {
-      if (Peek().kind == TokenKind::kString) item.alias = Next().text;
-      else item.alias = Identifier();
+      if (Peek().kind == TokenKind::kString)
+        item.alias = Next().text;
+      else
+        item.alias = Identifier();
     } else if (IsIdentifierToken()) {
       item.alias = Next().text;
     } else if (Peek().kind == TokenKind::kString) {
@@ -1089,6 +1152,8 @@ class Parser {
   }
 
   std::unique_ptr<TableRef> ParseJoinedTable() {
+    Nested nested(*this);
+    Chain chain(*this);
     std::unique_ptr<TableRef> left = ParseTablePrimary();
     while (true) {
       JoinType type;
@@ -1099,7 +1164,9 @@ class Parser {
         ExpectWord("JOIN");
         type = JoinType::kInner;
       } else if (IsWord("LEFT") || IsWord("RIGHT") || IsWord("FULL")) {
-        type = IsWord("LEFT") ? JoinType::kLeft : IsWord("RIGHT") ? JoinType::kRight : JoinType::kFull;
+        type = IsWord("LEFT")    ? JoinType::kLeft
+               : IsWord("RIGHT") ? JoinType::kRight
+                                 : JoinType::kFull;
         Next();
         AcceptWord("OUTER");
         ExpectWord("JOIN");
@@ -1113,6 +1180,7 @@ class Parser {
       } else {
         return left;
       }
+      chain.Link();
       auto join = std::make_unique<TableRef>();
       join->kind = TableRef::Kind::kJoin;
       join->join = type;
@@ -1172,11 +1240,16 @@ class Parser {
     return expr;
   }
 
-  ExprPtr ParseExpr() { return ParseOr(); }
+  ExprPtr ParseExpr() {
+    Nested nested(*this);
+    return ParseOr();
+  }
 
   ExprPtr ParseOr() {
+    Chain chain(*this);
     ExprPtr left = ParseAnd();
     while (AcceptWord("OR")) {
+      chain.Link();
       ExprPtr node = MakeExpr(ExprKind::kOr);
       node->args.push_back(std::move(left));
       node->args.push_back(ParseAnd());
@@ -1186,8 +1259,10 @@ class Parser {
   }
 
   ExprPtr ParseAnd() {
+    Chain chain(*this);
     ExprPtr left = ParseNot();
     while (AcceptWord("AND")) {
+      chain.Link();
       ExprPtr node = MakeExpr(ExprKind::kAnd);
       node->args.push_back(std::move(left));
       node->args.push_back(ParseNot());
@@ -1198,6 +1273,7 @@ class Parser {
 
   ExprPtr ParseNot() {
     if (AcceptWord("NOT")) {
+      Nested nested(*this);
       ExprPtr node = MakeExpr(ExprKind::kNot);
       node->args.push_back(ParseNot());
       return node;
@@ -1213,17 +1289,21 @@ class Parser {
       ExpectSymbol(")");
       return node;
     }
+    Chain chain(*this);
     ExprPtr left = ParseAdditive();
     while (true) {
+      chain.Link();
       const Token& token = Peek();
       if (token.kind == TokenKind::kSymbol &&
-          (token.text == "=" || token.text == "<>" || token.text == "!=" || token.text == "<" || token.text == "<=" ||
-           token.text == ">" || token.text == ">=" || token.text == "!<" || token.text == "!>")) {
+          (token.text == "=" || token.text == "<>" || token.text == "!=" || token.text == "<" ||
+           token.text == "<=" || token.text == ">" || token.text == ">=" || token.text == "!<" ||
+           token.text == "!>")) {
         std::string op = Next().text;
         if (op == "!=") op = "<>";
         if (op == "!<") op = ">=";
         if (op == "!>") op = "<=";
-        if (IsWord("ALL") || IsWord("ANY") || IsWord("SOME")) Unsupported("comparison with ALL/ANY/SOME");
+        if (IsWord("ALL") || IsWord("ANY") || IsWord("SOME"))
+          Unsupported("comparison with ALL/ANY/SOME");
         ExprPtr node = MakeExpr(ExprKind::kCompare);
         node->op = op;
         node->args.push_back(std::move(left));
@@ -1288,8 +1368,10 @@ class Parser {
   }
 
   ExprPtr ParseAdditive() {
+    Chain chain(*this);
     ExprPtr left = ParseMultiplicative();
     while (IsSymbol("+") || IsSymbol("-") || IsSymbol("&") || IsSymbol("|") || IsSymbol("^")) {
+      chain.Link();
       ExprPtr node = MakeExpr(ExprKind::kArithmetic);
       node->op = Next().text;
       node->args.push_back(std::move(left));
@@ -1300,8 +1382,10 @@ class Parser {
   }
 
   ExprPtr ParseMultiplicative() {
+    Chain chain(*this);
     ExprPtr left = ParseUnary();
     while (IsSymbol("*") || IsSymbol("/") || IsSymbol("%")) {
+      chain.Link();
       ExprPtr node = MakeExpr(ExprKind::kArithmetic);
       node->op = Next().text;
       node->args.push_back(std::move(left));
@@ -1312,6 +1396,7 @@ class Parser {
   }
 
   ExprPtr ParseUnary() {
+    Nested nested(*this);
     if (AcceptSymbol("-")) {
       if (Peek().kind == TokenKind::kNumber) {
         ExprPtr literal = ParsePrimary();
@@ -1352,7 +1437,8 @@ class Parser {
       case TokenKind::kString: {
         ExprPtr node = MakeExpr(ExprKind::kLiteral);
         bool unicode = token.unicode;
-        node->literal = Value::String(Next().text, unicode ? TypeKind::kNVarChar : TypeKind::kVarChar);
+        node->literal =
+            Value::String(Next().text, unicode ? TypeKind::kNVarChar : TypeKind::kVarChar);
         return node;
       }
       case TokenKind::kVariable: {
@@ -1383,8 +1469,10 @@ class Parser {
         }
         SyntaxError();
       }
-      case TokenKind::kEnd: SyntaxError();
-      default: break;
+      case TokenKind::kEnd:
+        SyntaxError();
+      default:
+        break;
     }
     if (IsWord("NULL")) {
       Next();
@@ -1478,9 +1566,44 @@ class Parser {
     return node;
   }
 
+  // Nesting: every level of parentheses, subqueries, blocks and unary
+  // operators, and every link of an operator, UNION or JOIN chain, makes
+  // the tree one deeper. A fixed limit keeps the parser, the evaluator and
+  // the tree's destruction within the stack, whatever a client sends.
+  void Deeper() {
+    if (++depth_ > kMaxNesting) Raise(191);
+  }
+  class Nested {
+   public:
+    explicit Nested(Parser& parser) : parser_(parser) { parser_.Deeper(); }
+    ~Nested() { --parser_.depth_; }
+    Nested(const Nested&) = delete;
+    Nested& operator=(const Nested&) = delete;
+
+   private:
+    Parser& parser_;
+  };
+  // The links of a left-deep chain ("a OR b OR c", "T JOIN U JOIN V").
+  class Chain {
+   public:
+    explicit Chain(Parser& parser) : parser_(parser) {}
+    ~Chain() { parser_.depth_ -= links_; }
+    Chain(const Chain&) = delete;
+    Chain& operator=(const Chain&) = delete;
+    void Link() {
+      parser_.Deeper();
+      ++links_;
+    }
+
+   private:
+    Parser& parser_;
+    int links_ = 0;
+  };
+
   std::string_view text_;
   std::vector<Token> tokens_;
   std::size_t pos_ = 0;
+  int depth_ = 0;
 };
 
 }  // namespace

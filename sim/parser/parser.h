@@ -10,9 +10,14 @@
 
 namespace quelor::sim::parser {
 
+// How deep parentheses, subqueries, blocks and operator, UNION and JOIN
+// chains may nest in one batch; deeper text is refused with 191, as the real
+// server refuses what its stack cannot hold.
+inline constexpr int kMaxNesting = 500;
+
 // Throws SqlError 102/156 ("Incorrect syntax near ...") for text that is no
-// valid T-SQL, and 50000 naming the construct for valid T-SQL that the
-// simulated server does not implement.
+// valid T-SQL, 191 for text nested deeper than kMaxNesting, and 50000 naming the construct for
+// valid T-SQL that the simulated server does not implement.
 std::vector<StatementPtr> ParseBatch(std::string_view text);
 
 // One expression, as stored in a DEFAULT definition.

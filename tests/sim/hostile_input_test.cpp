@@ -1,0 +1,129 @@
+// What a client may send that the server must survive: text nested or
+// chained deeper than any stack holds is refused with 191 and ends only its
+// batch; the session goes on.
+#include <functional>
+
+#include "sim/parser/parser.h"
+#include "sim_fixture.h"
+
+namespace quelor::sim::testing {
+namespace {
+
+std::string Repeat(std::string_view piece, int count) {
+  std::string text;
+  text.reserve(piece.size() * static_cast<std::size_t>(count));
+  for (int i = 0; i < count; ++i) text += piece;
+  return text;
+}
+
+// "x OP x OP x ...", `count` operands.
+std::string ChainOf(std::string_view operand, std::string_view op, int count) {
+  std::string text(operand);
+  for (int i = 1; i < count; ++i) text.append(op).append(operand);
+  return text;
+}
+
+class HostileInputTest : public SimTest {
+ protected:
+  HostileInputTest() {
+    Run("CREATE TABLE dbo.T (Nr int NULL)");
+    Run("INSERT INTO T VALUES (1)");
+  }
+};
+
+TEST_F(HostileInputTest, TextNestedTooDeeplyIsRefusedAndTheSessionGoesOn) {
+  const int deep = 20000;
+  const std::string cases[] = {
+      "SELECT " + Repeat("(", deep) + "1" + Repeat(")", deep),
+      "SELECT Nr FROM T WHERE " + ChainOf("Nr = 1", " OR ", deep),
+      "SELECT Nr FROM T WHERE " + ChainOf("Nr = 1", " AND ", deep),
+      "SELECT " + ChainOf("1", " + ", deep),
+      "SELECT " + ChainOf("2", " * ", deep),
+      "SELECT " + Repeat("- ", deep) + "Nr FROM T",
+      "SELECT " + Repeat("~", deep) + "Nr FROM T",
+      "SELECT Nr FROM T WHERE " + Repeat("NOT ", deep) + "Nr = 2",
+      ChainOf("SELECT 1", " UNION ALL ", deep),
+      "SELECT 1 FROM " + ChainOf("T", " CROSS JOIN ", deep),
+      "SELECT 1 WHERE EXISTS (" + Repeat("SELECT 1 WHERE EXISTS (", deep) + "SELECT 1" +
+          Repeat(")", deep) + ")",
+      Repeat("IF 1 = 1 BEGIN ", deep) + "SELECT 1" + Repeat(" END", deep),
+      "SELECT " + Repeat("ISNULL(", deep) + "1" + Repeat(", 0)", deep),
+      "SELECT " + Repeat("CASE WHEN 1 = 1 THEN ", deep) + "1" + Repeat(" END", deep),
+  };
+  for (const std::string& sql : cases) {
+    EXPECT_EQ(ErrorOf(sql),
+              "Some part of your SQL statement is nested too deeply. Rewrite the query or break it "
+              "up into smaller "
+              "queries.")
+        << sql.substr(0, 60);
+    EXPECT_EQ(Scalar("SELECT Nr FROM T"), "1");
+  }
+}
+
+bool TooDeep(const std::string& sql) {
+  try {
+    parser::ParseBatch(sql);
+  } catch (const SqlError& error) {
+    return error.number() == 191;
+  }
+  return false;
+}
+
+// The deepest text of a shape the parser still takes: whatever it takes must
+// also run within the stack (the suite runs under the address sanitizer too,
+// whose frames are several times larger).
+std::string DeepestAccepted(const std::function<std::string(int)>& shape) {
+  int low = 1, high = parser::kMaxNesting + 1;  // shape(low) is taken, shape(high) refused
+  while (high - low > 1) {
+    const int middle = (low + high) / 2;
+    (TooDeep(shape(middle)) ? high : low) = middle;
+  }
+  return shape(low);
+}
+
+TEST_F(HostileInputTest, TheDeepestTextTheParserTakesRuns) {
+  const std::function<std::string(int)> shapes[] = {
+      [](int n) { return "SELECT " + Repeat("(", n) + "Nr" + Repeat(")", n) + " FROM T"; },
+      [](int n) { return "SELECT COUNT(*) FROM T WHERE " + ChainOf("Nr = 1", " OR ", n); },
+      [](int n) { return "SELECT Nr FROM T WHERE " + ChainOf("Nr + 1", " + ", n) + " > 0"; },
+      [](int n) { return "SELECT " + Repeat("ISNULL(", n) + "Nr" + Repeat(", 0)", n) + " FROM T"; },
+      [](int n) {
+        return "SELECT " + Repeat("CASE WHEN Nr = 1 THEN ", n) + "1" + Repeat(" END", n) +
+               " FROM T";
+      },
+      [](int n) {
+        return "SELECT 1 FROM T WHERE EXISTS (" + Repeat("SELECT 1 FROM T WHERE EXISTS (", n) +
+               "SELECT 1" + Repeat(")", n) + ")";
+      },
+      [](int n) {
+        return "SELECT Nr FROM " + Repeat("(SELECT Nr FROM ", n) + "T" + Repeat(") D", n);
+      },
+      [](int n) { return Repeat("IF 1 = 1 BEGIN ", n) + "SELECT 1" + Repeat(" END", n); },
+      [](int n) {
+        return "UPDATE T SET Nr = " + Repeat("(", n) + "Nr" + Repeat(")", n) + " WHERE Nr = 1";
+      },
+  };
+  for (const auto& shape : shapes) {
+    const std::string sql = DeepestAccepted(shape);
+    EXPECT_EQ(ErrorOf(sql), "(no error)") << sql.substr(0, 60);
+    EXPECT_EQ(Scalar("SELECT Nr FROM T"), "1");
+  }
+}
+
+TEST_F(HostileInputTest, FunctionsCallingFunctionsAreRefusedBeforeTheStackEnds) {
+  // Each call nests a tree the parser takes into the one before it.
+  Run("CREATE FUNCTION dbo.Tief (@n int) RETURNS int AS BEGIN RETURN " + Repeat("ISNULL(", 160) +
+      "CASE WHEN @n = 0 THEN 0 ELSE dbo.Tief(@n - 1) END" + Repeat(", 0)", 160) + " END");
+  EXPECT_EQ(Scalar("SELECT dbo.Tief(2)"), "0");
+  EXPECT_EQ(NumberOf("SELECT dbo.Tief(30)"), 191);
+  EXPECT_EQ(Scalar("SELECT Nr FROM T"), "1");
+}
+
+TEST_F(HostileInputTest, ADefaultNestedTooDeeplyIsRefused) {
+  EXPECT_EQ(NumberOf("ALTER TABLE T ADD D int NULL CONSTRAINT DF_T_D DEFAULT " +
+                     ChainOf("1", " + ", 20000)),
+            191);
+}
+
+}  // namespace
+}  // namespace quelor::sim::testing
