@@ -1,9 +1,11 @@
 #include "sim/snapshot.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <stdexcept>
@@ -173,7 +175,20 @@ SqlType ParseType(const std::string& declaration, const std::string& where) {
   } catch (const std::exception&) {
     Invalid(where, "type '" + declaration + "'");
   }
+  const bool length_fits = t.length == -1 || (t.length >= 1 && t.length <= 8000);
+  const bool digits_fit =
+      t.precision >= 1 && t.precision <= 38 && t.scale >= 0 && t.scale <= t.precision;
+  if ((HasLength(t.kind) && !length_fits) || (t.kind == TypeKind::kDecimal && !digits_fit)) {
+    Invalid(where, "type '" + declaration + "'");
+  }
   return t;
+}
+
+int HexDigit(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  return -1;
 }
 
 std::string BytesOfHex(const std::string& hex, const std::string& where) {
@@ -181,29 +196,98 @@ std::string BytesOfHex(const std::string& hex, const std::string& where) {
     Invalid(where, "binary value '" + hex + "'");
   }
   std::string bytes;
+  bytes.reserve(hex.size() / 2 - 1);
   for (std::size_t i = 2; i < hex.size(); i += 2) {
-    bytes.push_back(static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16)));
+    const int high = HexDigit(hex[i]);
+    const int low = HexDigit(hex[i + 1]);
+    if (high < 0 || low < 0) Invalid(where, "binary value '" + hex + "'");
+    bytes.push_back(static_cast<char>(high * 16 + low));
   }
   return bytes;
 }
 
+std::int64_t LowestOf(TypeKind kind) {
+  switch (kind) {
+    case TypeKind::kBit:
+    case TypeKind::kTinyInt:
+      return 0;
+    case TypeKind::kSmallInt:
+      return -32768;
+    case TypeKind::kInt:
+      return -2147483648LL;
+    default:
+      return std::numeric_limits<std::int64_t>::min();
+  }
+}
+
+std::int64_t HighestOf(TypeKind kind) {
+  switch (kind) {
+    case TypeKind::kBit:
+      return 1;
+    case TypeKind::kTinyInt:
+      return 255;
+    case TypeKind::kSmallInt:
+      return 32767;
+    case TypeKind::kInt:
+      return 2147483647LL;
+    default:
+      return std::numeric_limits<std::int64_t>::max();
+  }
+}
+
+// A value as the column holds it, or a refusal naming the place: a snapshot
+// is read back exactly as it was written, so anything the column could not
+// hold (out of range, too many decimals, too long, no hexadecimal) was
+// changed by hand and is not taken silently.
 Value ValueOf(const json& j, const Column& column, const std::string& where) {
   const SqlType& type = column.type;
   if (j.is_null()) return Value::Null(type);
+  const auto refuse = [&](const std::string& what) {
+    Invalid(where, what + " for " + TypeDeclaration(type));
+  };
   try {
-    if (IsIntegerKind(type.kind) || type.kind == TypeKind::kBit) {
-      return Value::Integer(j.get<std::int64_t>(), type.kind);
+    if (IsIntegerKind(type.kind)) {
+      if (!j.is_number_integer()) refuse("the value " + j.dump() + " is no whole number");
+      if (j.is_number_unsigned() &&
+          j.get<std::uint64_t>() > static_cast<std::uint64_t>(HighestOf(type.kind))) {
+        refuse("the value " + j.dump() + " is out of range");
+      }
+      const std::int64_t number = j.get<std::int64_t>();
+      if (number < LowestOf(type.kind) || number > HighestOf(type.kind)) {
+        refuse("the value " + j.dump() + " is out of range");
+      }
+      return Value::Integer(number, type.kind);
     }
     if (type.kind == TypeKind::kFloat || type.kind == TypeKind::kReal) {
-      return Value::Float(j.get<double>(), type.kind);
+      if (!j.is_number()) refuse("the value " + j.dump() + " is no number");
+      const double number = j.get<double>();
+      if (type.kind == TypeKind::kReal && std::abs(number) > std::numeric_limits<float>::max()) {
+        refuse("the value " + j.dump() + " is out of range");
+      }
+      return Value::Float(number, type.kind);
     }
+    if (!j.is_string()) refuse("the value " + j.dump() + " is no text");
     const std::string text = j.get<std::string>();
-    if (IsBinaryKind(type.kind)) return Value::Bytes(BytesOfHex(text, where), type.kind);
+    if (IsBinaryKind(type.kind)) {
+      std::string bytes = BytesOfHex(text, where);
+      if (type.length > 0 && bytes.size() > static_cast<std::size_t>(type.length))
+        refuse("the value is too long");
+      return Value::Bytes(std::move(bytes), type.kind);
+    }
     if (type.kind == TypeKind::kDecimal || type.kind == TypeKind::kMoney) {
-      return Convert(NumberLiteral(text), type, ConversionContext{});
+      const Value number = NumberLiteral(text);
+      const int scale = type.kind == TypeKind::kMoney ? 4 : type.scale;
+      if (number.kind() == TypeKind::kFloat ||
+          (number.kind() == TypeKind::kDecimal && number.type().scale > scale)) {
+        refuse("the value '" + text + "' does not keep its digits");
+      }
+      return Convert(number, type, ConversionContext{});
     }
     if (IsDateKind(type.kind)) {
       return Value::DateTime(ParseDateTime(text, DateFormat::kYmd, type.kind), type.kind);
+    }
+    if (type.length > 0 && CharacterCount(text) > static_cast<std::size_t>(type.length)) {
+      refuse("the value is too long");
     }
     return Value::String(text, type);
   } catch (const json::exception& e) {
@@ -269,6 +353,11 @@ void ReadTable(const json& j, Database& database, const std::string& where) {
     def.name = d.at("name").get<std::string>();
     def.column = d.at("column").get<std::string>();
     def.definition = d.at("definition").get<std::string>();
+    try {
+      parser::ParseExpression(def.definition);
+    } catch (const SqlError& e) {
+      Invalid(here + " default " + def.name, e.what());
+    }
     def.id = database.server().NextObjectId();
     table->defaults.push_back(std::move(def));
   }

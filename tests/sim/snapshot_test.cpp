@@ -137,6 +137,94 @@ TEST(Snapshot, RefusesBrokenFilesNamingThePlace) {
   }
 }
 
+// A one-table snapshot with one column of `type` and one row holding `value`
+// (JSON text), and a default `definition` when given.
+std::string OneValueSnapshot(const std::string& type, const std::string& value,
+                             const std::string& definition = "") {
+  const std::string defaults =
+      definition.empty() ? "[]"
+                         : R"([{"name":"DF_T_c","column":"c","definition":)" + definition + "}]";
+  return R"({"format":"quelor-simulated-server","version":1,"databases":[{"name":"A","functions":[],"tables":[
+         {"name":"T","columns":[{"name":"c","type":")" +
+         type +
+         R"(","nullable":true}],"primary_key":null,"unique_constraints":[],"foreign_keys":[],"defaults":)" +
+         defaults + R"(,"indexes":[],"rows":[[)" + value + "]]}]}]}";
+}
+
+std::string LoadError(const std::string& text) {
+  Server server;
+  try {
+    ReadSnapshot(text, server);
+  } catch (const std::runtime_error& e) {
+    return e.what();
+  }
+  return "(loaded)";
+}
+
+TEST(Snapshot, RefusesValuesTheirColumnCannotHold) {
+  const struct {
+    const char* type;
+    const char* value;
+    const char* message;  // empty: loads
+  } cases[] = {
+      {"int", "1e36",
+       "database A table T row 1 column c: the value 1e+36 is no whole number for int"},
+      {"int", "1.5", "the value 1.5 is no whole number for int"},
+      {"int", "2147483648", "the value 2147483648 is out of range for int"},
+      {"int", "18446744073709551615", "out of range for int"},
+      {"bigint", "18446744073709551615", "out of range for bigint"},
+      {"int", "-2147483648", ""},
+      {"tinyint", "300", "the value 300 is out of range for tinyint"},
+      {"tinyint", "-1", "out of range for tinyint"},
+      {"bit", "2", "the value 2 is out of range for bit"},
+      {"bit", "true", "is no whole number for bit"},
+      {"bit", "1", ""},
+      {"int", "\"12\"", "the value \"12\" is no whole number"},
+      {"varbinary(4)", "\"0xZZ\"", "binary value '0xZZ'"},
+      {"varbinary(2)", "\"0x0A0B0C\"", "the value is too long for varbinary(2)"},
+      {"varbinary(4)", "\"0x0a0B\"", ""},
+      {"numeric(18,2)", "\"12.345\"",
+       "the value '12.345' does not keep its digits for numeric(18,2)"},
+      {"numeric(4,2)", "\"123.45\"", "column c: Arithmetic overflow"},
+      {"numeric(18,2)", "\"zwölf\"", "column c"},
+      {"numeric(18,2)", "\"12.50\"", ""},
+      {"money", "\"1.00001\"", "does not keep its digits for money"},
+      {"varchar(3)", "\"Müller\"", "the value is too long for varchar(3)"},
+      {"varchar(6)", "\"Müller\"", ""},
+      {"varchar(3)", "7", "is no text"},
+      {"real", "1e300", "out of range for real"},
+      {"float", "\"1\"", "is no number"},
+      {"varchar(0)", "null", "type 'varchar(0)'"},
+      {"varchar(9000)", "null", "type 'varchar(9000)'"},
+      {"numeric(40,2)", "null", "type 'numeric(40,2)'"},
+      {"numeric(4,6)", "null", "type 'numeric(4,6)'"},
+  };
+  for (const auto& c : cases) {
+    const std::string error = LoadError(OneValueSnapshot(c.type, c.value));
+    if (*c.message == 0) {
+      EXPECT_EQ(error, "(loaded)") << c.type << " " << c.value;
+    } else {
+      EXPECT_NE(error.find(c.message), std::string::npos)
+          << c.type << " " << c.value << ": " << error;
+      EXPECT_EQ(error.rfind("Invalid snapshot", 0), 0u) << error;
+    }
+  }
+}
+
+TEST(Snapshot, RefusesADefaultItCannotParse) {
+  std::string deep = "\"(";
+  for (int i = 0; i < 20000; ++i) deep += "1+";
+  deep += "1)\"";
+  EXPECT_NE(LoadError(OneValueSnapshot("int", "1", deep))
+                .find("database A table T default DF_T_c: Some part of your SQL statement is "
+                      "nested too deeply"),
+            std::string::npos);
+  EXPECT_NE(
+      LoadError(OneValueSnapshot("int", "1", "\"((1\"")).find("default DF_T_c: Incorrect syntax"),
+      std::string::npos);
+  EXPECT_EQ(LoadError(OneValueSnapshot("int", "1", "\"((0))\"")), "(loaded)");
+}
+
 TEST(Snapshot, SavesThroughATemporaryFileAndLoadsBack) {
   Server original;
   Fill(original);
