@@ -142,6 +142,7 @@ constexpr Entry kMessages[] = {
      "Cannot create more than one clustered index on %S_MSG '%.*ls'. Drop the existing clustered "
      "index '%.*ls' before "
      "creating another."},
+    {701, 17, "There is insufficient system memory in resource pool '%ls' to run this query."},
     {1911, 16, "Column name '%.*ls' does not exist in the target table or view."},
     {1913, 16,
      "The operation failed because an index or statistics with name '%.*ls' already exists on "
@@ -268,6 +269,8 @@ std::string Fill(std::string_view format, const std::vector<std::string>& args) 
 //   resolution), so the statements before it stay done;
 // - conversion failures (241, 242, 245, 8114, 8169, 529, 402): these end the
 //   batch on the real server too, unlike the other runtime errors;
+// - 701, out of memory (severity 17: the resources of the server, not the
+//   statement, are at fault);
 // - 50000, a construct the simulated server does not implement.
 // Everything else (duplicate key, truncation, NULL into NOT NULL, constraint
 // conflicts, arithmetic overflow, divide by zero, DDL refusals) ends only its
@@ -275,8 +278,8 @@ std::string Fill(std::string_view format, const std::vector<std::string>& args) 
 ErrorScope ScopeOf(int number) {
   static constexpr int kBatchEnding[] = {
       102, 104, 105, 108, 119, 1007, 109,  110,  120,  121,  131,  134,  137,  155,  156,
-      174, 189, 191, 195, 205, 207,  208,  209,  213,  215,  216,  241,  242,  245,  263,
-      264, 313, 402, 529, 911, 2715, 4104, 4121, 8101, 8114, 8144, 8155, 8169, 50000};
+      174, 189, 191, 195, 205, 701,  207,  208,  209,  213,  215,  216,  241,  242,  245,
+      263, 264, 313, 402, 529, 911,  2715, 4104, 4121, 8101, 8114, 8144, 8155, 8169, 50000};
   for (int batch_ending : kBatchEnding) {
     if (batch_ending == number) return ErrorScope::kBatch;
   }

@@ -53,10 +53,12 @@ int DigitCount(Int128 value) {
 std::string TrimBlanks(std::string_view text) {
   std::size_t begin = 0;
   std::size_t end = text.size();
-  while (begin < end && (text[begin] == ' ' || text[begin] == '\t' || text[begin] == '\r' || text[begin] == '\n')) {
+  while (begin < end && (text[begin] == ' ' || text[begin] == '\t' || text[begin] == '\r' ||
+                         text[begin] == '\n')) {
     ++begin;
   }
-  while (end > begin && (text[end - 1] == ' ' || text[end - 1] == '\t' || text[end - 1] == '\r' || text[end - 1] == '\n')) {
+  while (end > begin && (text[end - 1] == ' ' || text[end - 1] == '\t' || text[end - 1] == '\r' ||
+                         text[end - 1] == '\n')) {
     --end;
   }
   return std::string(text.substr(begin, end - begin));
@@ -71,22 +73,27 @@ struct Exact {
 
 Exact ExactOf(const Value& value) {
   switch (value.kind()) {
-    case TypeKind::kDecimal: return Exact{value.units(), value.type().precision, value.type().scale};
-    case TypeKind::kMoney: return Exact{value.units(), 19, 4};
-    default: return Exact{value.integer(), value.type().precision == 0 ? 10 : value.type().precision, 0};
+    case TypeKind::kDecimal:
+      return Exact{value.units(), value.type().precision, value.type().scale};
+    case TypeKind::kMoney:
+      return Exact{value.units(), 19, 4};
+    default:
+      return Exact{value.integer(), value.type().precision == 0 ? 10 : value.type().precision, 0};
   }
 }
 
 double DoubleOf(const Value& value) {
   switch (value.kind()) {
     case TypeKind::kFloat:
-    case TypeKind::kReal: return value.number();
+    case TypeKind::kReal:
+      return value.number();
     case TypeKind::kDecimal:
     case TypeKind::kMoney: {
       Exact exact = ExactOf(value);
       return static_cast<double>(exact.units) / std::pow(10.0, exact.scale);
     }
-    default: return static_cast<double>(value.integer());
+    default:
+      return static_cast<double>(value.integer());
   }
 }
 
@@ -100,11 +107,17 @@ double DoubleOf(const Value& value) {
 
 std::int64_t IntegerLimit(TypeKind kind, bool upper) {
   switch (kind) {
-    case TypeKind::kBit: return upper ? 1 : 0;
-    case TypeKind::kTinyInt: return upper ? 255 : 0;
-    case TypeKind::kSmallInt: return upper ? 32767 : -32768;
-    case TypeKind::kInt: return upper ? 2147483647LL : -2147483648LL;
-    default: return upper ? std::numeric_limits<std::int64_t>::max() : std::numeric_limits<std::int64_t>::min();
+    case TypeKind::kBit:
+      return upper ? 1 : 0;
+    case TypeKind::kTinyInt:
+      return upper ? 255 : 0;
+    case TypeKind::kSmallInt:
+      return upper ? 32767 : -32768;
+    case TypeKind::kInt:
+      return upper ? 2147483647LL : -2147483648LL;
+    default:
+      return upper ? std::numeric_limits<std::int64_t>::max()
+                   : std::numeric_limits<std::int64_t>::min();
   }
 }
 
@@ -218,7 +231,8 @@ Value StringTo(const Value& value, const SqlType& target, const ConversionContex
     }
     return Value::Float(number, target.kind);
   }
-  if (IsDateKind(target.kind)) return Value::DateTime(ParseDateTime(text, context.date_format, target.kind), target.kind);
+  if (IsDateKind(target.kind))
+    return Value::DateTime(ParseDateTime(text, context.date_format, target.kind), target.kind);
   if (target.kind == TypeKind::kUniqueIdentifier) {
     std::string trimmed = TrimBlanks(text);
     if (trimmed.size() == 38 && trimmed.front() == '{') trimmed = trimmed.substr(1, 36);
@@ -239,7 +253,8 @@ Value StringTo(const Value& value, const SqlType& target, const ConversionContex
   }
   if ((target.kind == TypeKind::kChar || target.kind == TypeKind::kNChar) && target.length > 0) {
     std::size_t count = CharacterCount(cut);
-    if (count < static_cast<std::size_t>(target.length)) cut.append(static_cast<std::size_t>(target.length) - count, ' ');
+    if (count < static_cast<std::size_t>(target.length))
+      cut.append(static_cast<std::size_t>(target.length) - count, ' ');
   }
   return Value::String(std::move(cut), target);
 }
@@ -247,7 +262,8 @@ Value StringTo(const Value& value, const SqlType& target, const ConversionContex
 std::string ToStringForCast(const Value& value) {
   switch (value.kind()) {
     case TypeKind::kDateTime:
-    case TypeKind::kSmallDateTime: return FormatDateTimeDefaultStyle(value.integer());
+    case TypeKind::kSmallDateTime:
+      return FormatDateTimeDefaultStyle(value.integer());
     case TypeKind::kFloat:
     case TypeKind::kReal: {
       // Style 0 of float: at most six significant digits.
@@ -255,7 +271,8 @@ std::string ToStringForCast(const Value& value) {
       std::snprintf(buffer, sizeof buffer, "%.6g", value.number());
       return buffer;
     }
-    default: return *value.ToText();
+    default:
+      return *value.ToText();
   }
 }
 
@@ -306,7 +323,8 @@ Value Value::Float(double number, TypeKind kind) {
 
 Value Value::String(std::string text, TypeKind kind) {
   SqlType type = SqlType::Of(kind);
-  if (HasLength(kind)) type.length = static_cast<int>(std::max<std::size_t>(1, CharacterCount(text)));
+  if (HasLength(kind))
+    type.length = static_cast<int>(std::max<std::size_t>(1, CharacterCount(text)));
   return String(std::move(text), type);
 }
 
@@ -338,17 +356,20 @@ std::optional<std::string> Value::ToText() const {
     case TypeKind::kTinyInt:
     case TypeKind::kSmallInt:
     case TypeKind::kInt:
-    case TypeKind::kBigInt: return std::to_string(integer());
+    case TypeKind::kBigInt:
+      return std::to_string(integer());
     case TypeKind::kDecimal:
     case TypeKind::kMoney: {
       int scale = type_.kind == TypeKind::kMoney ? 4 : type_.scale;
       return DecimalText(units(), scale);
     }
     case TypeKind::kFloat:
-    case TypeKind::kReal: return FloatText(number());
+    case TypeKind::kReal:
+      return FloatText(number());
     case TypeKind::kDateTime:
     case TypeKind::kSmallDateTime:
-    case TypeKind::kDate: return FormatDateTime(integer(), type_.kind);
+    case TypeKind::kDate:
+      return FormatDateTime(integer(), type_.kind);
     default:
       if (IsBinaryKind(type_.kind)) {
         // Binary data reads as hexadecimal digits, as ODBC converts it to text.
@@ -375,13 +396,15 @@ Value Convert(const Value& value, const SqlType& target, const ConversionContext
   if (value.is_null()) return Value::Null(target);
   const TypeKind from = value.kind();
   if (IsStringKind(from) || from == TypeKind::kUniqueIdentifier) {
-    if (from == TypeKind::kUniqueIdentifier && !IsStringKind(target.kind) && target.kind != TypeKind::kUniqueIdentifier) {
+    if (from == TypeKind::kUniqueIdentifier && !IsStringKind(target.kind) &&
+        target.kind != TypeKind::kUniqueIdentifier) {
       Raise(529, {TypeName(value.type()), TypeName(target)});
     }
     return StringTo(value, target, context);
   }
   if (IsBinaryKind(from)) {
-    if (IsBinaryKind(target.kind) || IsStringKind(target.kind)) return Value::Bytes(value.text(), target.kind);
+    if (IsBinaryKind(target.kind) || IsStringKind(target.kind))
+      return Value::Bytes(value.text(), target.kind);
     Raise(529, {TypeName(value.type()), TypeName(target)});
   }
   if (IsStringKind(target.kind)) {
@@ -408,13 +431,16 @@ Value Convert(const Value& value, const SqlType& target, const ConversionContext
   // from here: numbers
   if (IsDateKind(target.kind)) {
     double days = DoubleOf(value);
-    return Value::DateTime(static_cast<std::int64_t>(std::llround(days * kMillisPerDay)), target.kind);
+    return Value::DateTime(static_cast<std::int64_t>(std::llround(days * kMillisPerDay)),
+                           target.kind);
   }
-  if (target.kind == TypeKind::kUniqueIdentifier) Raise(529, {TypeName(value.type()), TypeName(target)});
+  if (target.kind == TypeKind::kUniqueIdentifier)
+    Raise(529, {TypeName(value.type()), TypeName(target)});
   if (IsBinaryKind(target.kind)) return Value::Bytes(*value.ToText(), target.kind);
   if (from == TypeKind::kFloat || from == TypeKind::kReal) {
     double number = value.number();
-    if (target.kind == TypeKind::kFloat || target.kind == TypeKind::kReal) return Value::Float(number, target.kind);
+    if (target.kind == TypeKind::kFloat || target.kind == TypeKind::kReal)
+      return Value::Float(number, target.kind);
     if (IsIntegerKind(target.kind)) {
       if (target.kind == TypeKind::kBit) return Value::Integer(number != 0 ? 1 : 0, TypeKind::kBit);
       double truncated = std::trunc(number);
@@ -430,20 +456,28 @@ Value Convert(const Value& value, const SqlType& target, const ConversionContext
     Exact exact{static_cast<Int128>(scaled), 38, scale};
     return DecimalTo(exact, target, "float");
   }
-  return DecimalTo(ExactOf(value), target, IsIntegerKind(from) ? "expression" : TypeName(value.type()));
+  return DecimalTo(ExactOf(value), target,
+                   IsIntegerKind(from) ? "expression" : TypeName(value.type()));
 }
 
 SqlType CommonType(const SqlType& a, const SqlType& b) {
   const SqlType& winner = Precedence(a.kind) >= Precedence(b.kind) ? a : b;
   if (winner.kind == TypeKind::kDecimal) {
-    Exact left{0, a.kind == TypeKind::kDecimal ? a.precision : a.precision == 0 ? 10 : a.precision,
+    Exact left{0,
+               a.kind == TypeKind::kDecimal ? a.precision
+               : a.precision == 0           ? 10
+                                            : a.precision,
                a.kind == TypeKind::kDecimal ? a.scale : 0};
-    Exact right{0, b.kind == TypeKind::kDecimal ? b.precision : b.precision == 0 ? 10 : b.precision,
+    Exact right{0,
+                b.kind == TypeKind::kDecimal ? b.precision
+                : b.precision == 0           ? 10
+                                             : b.precision,
                 b.kind == TypeKind::kDecimal ? b.scale : 0};
     if (!IsExactNumeric(a.kind)) left = Exact{0, 38, right.scale};
     if (!IsExactNumeric(b.kind)) right = Exact{0, 38, left.scale};
     int scale = std::max(left.scale, right.scale);
-    int precision = std::min(38, std::max(left.precision - left.scale, right.precision - right.scale) + scale);
+    int precision =
+        std::min(38, std::max(left.precision - left.scale, right.precision - right.scale) + scale);
     return SqlType::Decimal(precision, scale);
   }
   if (IsStringKind(a.kind) && IsStringKind(b.kind)) {
@@ -513,12 +547,19 @@ Value ExactArithmetic(Op op, const Value& a, const Value& b) {
   bool integers = IsIntegerKind(a.kind()) && IsIntegerKind(b.kind());
   if (integers) {
     TypeKind kind = Precedence(a.kind()) >= Precedence(b.kind()) ? a.kind() : b.kind();
-    if (kind == TypeKind::kBit || kind == TypeKind::kTinyInt || kind == TypeKind::kSmallInt) kind = TypeKind::kInt;
+    if (kind == TypeKind::kBit || kind == TypeKind::kTinyInt || kind == TypeKind::kSmallInt)
+      kind = TypeKind::kInt;
     Int128 result = 0;
     switch (op) {
-      case Op::kAdd: result = x.units + y.units; break;
-      case Op::kSubtract: result = x.units - y.units; break;
-      case Op::kMultiply: result = x.units * y.units; break;
+      case Op::kAdd:
+        result = x.units + y.units;
+        break;
+      case Op::kSubtract:
+        result = x.units - y.units;
+        break;
+      case Op::kMultiply:
+        result = x.units * y.units;
+        break;
       case Op::kDivide:
         if (y.units == 0) Raise(8134);
         result = x.units / y.units;
@@ -530,8 +571,8 @@ Value ExactArithmetic(Op op, const Value& a, const Value& b) {
     }
     return MakeInteger(result, kind, "expression");
   }
-  bool money = (a.kind() == TypeKind::kMoney || b.kind() == TypeKind::kMoney) && a.kind() != TypeKind::kDecimal &&
-               b.kind() != TypeKind::kDecimal;
+  bool money = (a.kind() == TypeKind::kMoney || b.kind() == TypeKind::kMoney) &&
+               a.kind() != TypeKind::kDecimal && b.kind() != TypeKind::kDecimal;
   int precision = 0;
   int scale = 0;
   Int128 units = 0;
@@ -572,7 +613,8 @@ Value ExactArithmetic(Op op, const Value& a, const Value& b) {
       Int128 numerator = CheckedMul(x.units, Pow10(shift));
       units = numerator / y.units;
       Int128 remainder = numerator % y.units;
-      if (Abs128(remainder) * 2 >= Abs128(y.units)) units += (numerator < 0) != (y.units < 0) ? -1 : 1;
+      if (Abs128(remainder) * 2 >= Abs128(y.units))
+        units += (numerator < 0) != (y.units < 0) ? -1 : 1;
       break;
     }
   }
@@ -594,13 +636,15 @@ Value Arithmetic(Op op, const Value& a, const Value& b, const ConversionContext&
   if (op == Op::kAdd && IsStringKind(a.kind()) && IsStringKind(b.kind())) {
     SqlType type = CommonType(a.type(), b.type());
     if (type.length >= 0) type.length = std::min(8000, a.type().length + b.type().length);
-    return Value::String(a.text() + b.text(), type);
+    if (type.length < 0 && a.text().size() + b.text().size() > kMaxValueBytes) RaiseOutOfMemory();
+    return Value::String(FitText(a.text() + b.text(), type), type);
   }
   if (IsDateKind(a.kind()) || IsDateKind(b.kind())) {
     // datetime +/- number or datetime: the number counts days.
     auto millis_of = [&](const Value& value) -> std::int64_t {
       if (IsDateKind(value.kind())) return value.integer();
-      if (IsStringKind(value.kind())) return Convert(value, SqlType::Of(TypeKind::kDateTime), context).integer();
+      if (IsStringKind(value.kind()))
+        return Convert(value, SqlType::Of(TypeKind::kDateTime), context).integer();
       return static_cast<std::int64_t>(std::llround(DoubleOf(value) * kMillisPerDay));
     };
     if (op != Op::kAdd && op != Op::kSubtract) Raise(8117, {TypeName(a.type()), "add"});
@@ -618,9 +662,12 @@ Value Arithmetic(Op op, const Value& a, const Value& b, const ConversionContext&
     double x = DoubleOf(left);
     double y = DoubleOf(right);
     switch (op) {
-      case Op::kAdd: return Value::Float(x + y);
-      case Op::kSubtract: return Value::Float(x - y);
-      case Op::kMultiply: return Value::Float(x * y);
+      case Op::kAdd:
+        return Value::Float(x + y);
+      case Op::kSubtract:
+        return Value::Float(x - y);
+      case Op::kMultiply:
+        return Value::Float(x * y);
       case Op::kDivide:
         if (y == 0) Raise(8134);
         return Value::Float(x / y);
@@ -634,26 +681,55 @@ Value Arithmetic(Op op, const Value& a, const Value& b, const ConversionContext&
 
 }  // namespace
 
-Value Add(const Value& a, const Value& b, const ConversionContext& c) { return Arithmetic(Op::kAdd, a, b, c); }
-Value Subtract(const Value& a, const Value& b, const ConversionContext& c) { return Arithmetic(Op::kSubtract, a, b, c); }
-Value Multiply(const Value& a, const Value& b, const ConversionContext& c) { return Arithmetic(Op::kMultiply, a, b, c); }
-Value Divide(const Value& a, const Value& b, const ConversionContext& c) { return Arithmetic(Op::kDivide, a, b, c); }
-Value Modulo(const Value& a, const Value& b, const ConversionContext& c) { return Arithmetic(Op::kModulo, a, b, c); }
+Value Add(const Value& a, const Value& b, const ConversionContext& c) {
+  return Arithmetic(Op::kAdd, a, b, c);
+}
+Value Subtract(const Value& a, const Value& b, const ConversionContext& c) {
+  return Arithmetic(Op::kSubtract, a, b, c);
+}
+Value Multiply(const Value& a, const Value& b, const ConversionContext& c) {
+  return Arithmetic(Op::kMultiply, a, b, c);
+}
+Value Divide(const Value& a, const Value& b, const ConversionContext& c) {
+  return Arithmetic(Op::kDivide, a, b, c);
+}
+Value Modulo(const Value& a, const Value& b, const ConversionContext& c) {
+  return Arithmetic(Op::kModulo, a, b, c);
+}
 
 Value Negate(const Value& a) {
   if (a.is_null()) return a;
   switch (a.kind()) {
-    case TypeKind::kDecimal: return Value::Decimal(-a.units(), a.type().precision, a.type().scale);
-    case TypeKind::kMoney: return Value::Money(-a.units());
+    case TypeKind::kDecimal:
+      return Value::Decimal(-a.units(), a.type().precision, a.type().scale);
+    case TypeKind::kMoney:
+      return Value::Money(-a.units());
     case TypeKind::kFloat:
-    case TypeKind::kReal: return Value::Float(-a.number(), a.kind());
+    case TypeKind::kReal:
+      return Value::Float(-a.number(), a.kind());
     default:
-      if (IsIntegerKind(a.kind())) return MakeInteger(-static_cast<Int128>(a.integer()), a.kind() == TypeKind::kBigInt ? TypeKind::kBigInt : TypeKind::kInt, "expression");
+      if (IsIntegerKind(a.kind()))
+        return MakeInteger(-static_cast<Int128>(a.integer()),
+                           a.kind() == TypeKind::kBigInt ? TypeKind::kBigInt : TypeKind::kInt,
+                           "expression");
       Raise(8117, {TypeName(a.type()), "minus"});
   }
 }
 
 // ---- text helpers ----
+
+void RaiseOutOfMemory() { Raise(701, {"default"}); }
+
+std::string FitText(std::string text, const SqlType& type) {
+  if (type.length < 0) {
+    if (text.size() > kMaxValueBytes) RaiseOutOfMemory();
+    return text;
+  }
+  if (text.size() > static_cast<std::size_t>(type.length)) {
+    text.resize(FirstCharacters(text, static_cast<std::size_t>(type.length)).size());
+  }
+  return text;
+}
 
 std::size_t CharacterCount(std::string_view text) {
   std::size_t count = 0;
@@ -687,17 +763,20 @@ std::vector<std::string> CodePoints(std::string_view text) {
   for (std::size_t i = 0; i < text.size();) {
     std::size_t length = 1;
     unsigned char c = static_cast<unsigned char>(text[i]);
-    if (c >= 0xF0) length = 4;
-    else if (c >= 0xE0) length = 3;
-    else if (c >= 0xC0) length = 2;
+    if (c >= 0xF0)
+      length = 4;
+    else if (c >= 0xE0)
+      length = 3;
+    else if (c >= 0xC0)
+      length = 2;
     out.push_back(FoldCase(text.substr(i, length)));
     i += length;
   }
   return out;
 }
 
-bool LikeAt(const std::vector<std::string>& text, std::size_t t, const std::vector<std::string>& pattern,
-            std::size_t p) {
+bool LikeAt(const std::vector<std::string>& text, std::size_t t,
+            const std::vector<std::string>& pattern, std::size_t p) {
   while (p < pattern.size()) {
     const std::string& token = pattern[p];
     if (token == "%") {
@@ -780,7 +859,8 @@ std::string KeyText(const Value& value) {
       return key;
     }
     case TypeKind::kFloat:
-    case TypeKind::kReal: return Tagged('f', FloatText(value.number()));
+    case TypeKind::kReal:
+      return Tagged('f', FloatText(value.number()));
     default:
       if (IsBinaryKind(value.kind())) return Tagged('b', value.text());
       if (IsDateKind(value.kind())) return Tagged('t', std::to_string(value.integer()));
@@ -797,7 +877,8 @@ Value NumberLiteral(std::string_view text) {
   std::optional<Exact> exact = ParseExact(text);
   if (!exact) Raise(1007, {std::string(text)});
   if (text.find('.') == std::string_view::npos && exact->units <= 2147483647) {
-    return Value::IntegerLiteral(static_cast<std::int64_t>(exact->units), std::max(exact->precision, 1));
+    return Value::IntegerLiteral(static_cast<std::int64_t>(exact->units),
+                                 std::max(exact->precision, 1));
   }
   return Value::Decimal(exact->units, std::max(exact->precision, 1), exact->scale);
 }

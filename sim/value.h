@@ -39,10 +39,14 @@ class Value {
   TypeKind kind() const { return type_.kind; }
 
   // Payload accessors; each is valid only for the matching type family.
-  std::int64_t integer() const { return std::get<std::int64_t>(payload_); }  // integers, bit, datetimes
-  Int128 units() const { return std::get<Int128>(payload_); }              // decimal, money
-  double number() const { return std::get<double>(payload_); }             // float, real
-  const std::string& text() const { return std::get<std::string>(payload_); }  // strings, binary, guid
+  std::int64_t integer() const {
+    return std::get<std::int64_t>(payload_);
+  }                                                             // integers, bit, datetimes
+  Int128 units() const { return std::get<Int128>(payload_); }   // decimal, money
+  double number() const { return std::get<double>(payload_); }  // float, real
+  const std::string& text() const {
+    return std::get<std::string>(payload_);
+  }  // strings, binary, guid
 
   // The field as an ODBC client reads it as text: "12.50", "1", "2013-02-20
   // 00:00:00.000"; nullopt for NULL.
@@ -83,6 +87,17 @@ Value Negate(const Value& a);
 
 // LIKE with %, _ and [...] sets, without regard to case.
 bool Like(std::string_view text, std::string_view pattern);
+
+// The most a single value of a max type may hold here (the real server's
+// limit is 2 GB); beyond it a statement fails with 701, as the real server
+// fails when its memory runs out.
+inline constexpr std::size_t kMaxValueBytes = std::size_t{64} << 20;
+[[noreturn]] void RaiseOutOfMemory();
+
+// `text` as a value of `type` holds it: cut to the type's length in
+// characters, as string functions and concatenation cut their results;
+// refused with 701 beyond kMaxValueBytes for a max type.
+std::string FitText(std::string text, const SqlType& type);
 
 // Number of characters (not bytes) of a UTF-8 text.
 std::size_t CharacterCount(std::string_view text);

@@ -209,11 +209,19 @@ std::optional<bool> Executor::EvalCondition(const Expr& expr, const Scope* scope
   }
 }
 
+Value Executor::CountLongText(Value value) {
+  if (IsStringKind(value.kind()) && !value.is_null() && value.text().size() > 8000) {
+    long_text_bytes_ += value.text().size();
+    if (long_text_bytes_ > kMaxStatementTextBytes) RaiseOutOfMemory();
+  }
+  return value;
+}
+
 Value Executor::Eval(const Expr& expr, const Scope* scope) {
   struct Depth {
     int& depth;
     explicit Depth(int& d) : depth(d) {
-      if (++depth > 2 * parser::kMaxNesting) {
+      if (++depth > parser::kMaxNesting) {
         --depth;
         Raise(191);
       }
@@ -244,7 +252,7 @@ Value Executor::Eval(const Expr& expr, const Scope* scope) {
       Value left = Eval(*expr.args[0], scope);
       Value right = Eval(*expr.args[1], scope);
       const std::string& op = expr.op;
-      if (op == "+") return Add(left, right, context);
+      if (op == "+") return CountLongText(Add(left, right, context));
       if (op == "-") return Subtract(left, right, context);
       if (op == "*") return Multiply(left, right, context);
       if (op == "/") return Divide(left, right, context);
@@ -273,7 +281,7 @@ Value Executor::Eval(const Expr& expr, const Scope* scope) {
     case ExprKind::kCase:
       return EvalCase(expr, scope);
     case ExprKind::kFunction:
-      return EvalFunction(expr, scope);
+      return CountLongText(EvalFunction(expr, scope));
     case ExprKind::kCast: {
       Value value = Eval(*expr.args[0], scope);
       if (expr.args.size() > 1 && !value.is_null()) {
@@ -590,11 +598,12 @@ Value Executor::EvalFunction(const Expr& expr, const Scope* scope) {
       out.append(text, pos, hit - pos);
       out += with;
       pos = hit + find.size();
+      if (out.size() > kMaxValueBytes) RaiseOutOfMemory();
     }
     out.append(text, pos, std::string::npos);
     SqlType type = StringResultType(source);
     type.length = type.length < 0 ? -1 : 8000;
-    return Value::String(out, type);
+    return Value::String(FitText(std::move(out), type), type);
   }
   if (upper == "LTRIM" || upper == "RTRIM" || upper == "TRIM") {
     RequireArguments(expr, 1, 1);
@@ -673,12 +682,29 @@ Value Executor::EvalFunction(const Expr& expr, const Scope* scope) {
   }
   if (upper == "SPACE" || upper == "REPLICATE") {
     RequireArguments(expr, upper == "SPACE" ? 1 : 2, upper == "SPACE" ? 1 : 2);
-    std::string unit = upper == "SPACE" ? " " : text_of(arg(0));
+    const Value source = upper == "SPACE" ? Value::String(" ") : arg(0);
+    const std::string unit = source.is_null() ? std::string() : text_of(source);
     std::optional<std::int64_t> count = integer_arg(upper == "SPACE" ? 0 : 1);
-    if (!count || *count < 0) return Value::Null(SqlType::VarChar(8000));
+    if (source.is_null() || !count || *count < 0) return Value::Null(SqlType::VarChar(8000));
+    // The result is cut at 8000 characters unless the text is of a max
+    // type; only what is kept is built.
+    SqlType type = StringResultType(source);
+    if (type.length >= 0) type.length = 8000;
+    const std::size_t unit_characters = CharacterCount(unit);
+    std::int64_t repeats = *count;
+    if (unit_characters == 0) {
+      repeats = 0;
+    } else if (type.length >= 0) {
+      repeats = std::min<std::int64_t>(
+          repeats, type.length / static_cast<std::int64_t>(unit_characters) + 1);
+    } else if (static_cast<double>(unit.size()) * static_cast<double>(repeats) >
+               static_cast<double>(kMaxValueBytes)) {
+      RaiseOutOfMemory();
+    }
     std::string out;
-    for (std::int64_t i = 0; i < *count; ++i) out += unit;
-    return Value::String(out, SqlType::VarChar(8000));
+    out.reserve(unit.size() * static_cast<std::size_t>(repeats));
+    for (std::int64_t i = 0; i < repeats; ++i) out += unit;
+    return Value::String(FitText(std::move(out), type), type);
   }
   if (upper == "CHAR" || upper == "NCHAR") {
     RequireArguments(expr, 1, 1);
@@ -701,11 +727,14 @@ Value Executor::EvalFunction(const Expr& expr, const Scope* scope) {
   }
   if (upper == "CONCAT") {
     std::string out;
+    SqlType type = SqlType::VarChar(8000);
     for (std::size_t i = 0; i < expr.args.size(); ++i) {
       Value value = arg(i);
+      if (IsStringKind(value.kind()) && StringResultType(value).length < 0) type.length = -1;
       if (!value.is_null()) out += text_of(value);
+      if (out.size() > kMaxValueBytes) RaiseOutOfMemory();
     }
-    return Value::String(out, SqlType::VarChar(8000));
+    return Value::String(FitText(std::move(out), type), type);
   }
   if (upper == "STR") {
     RequireArguments(expr, 1, 3);

@@ -65,8 +65,10 @@ void CheckColumns(const parser::Expr& expr, const Table& table, const std::strin
   using parser::ExprKind;
   if (expr.kind == ExprKind::kColumn) {
     const std::string& name = expr.parts.back();
-    bool own = expr.parts.size() == 1 || EqualsIgnoreCase(expr.parts[expr.parts.size() - 2], qualifier);
-    if (own && table.ColumnIndex(name) < 0 && !EqualsIgnoreCase(name, "CURRENT_TIMESTAMP")) Raise(207, {name});
+    bool own =
+        expr.parts.size() == 1 || EqualsIgnoreCase(expr.parts[expr.parts.size() - 2], qualifier);
+    if (own && table.ColumnIndex(name) < 0 && !EqualsIgnoreCase(name, "CURRENT_TIMESTAMP"))
+      Raise(207, {name});
     return;
   }
   if (expr.kind == ExprKind::kSubquery || expr.kind == ExprKind::kExists) return;
@@ -86,7 +88,8 @@ void CheckColumns(const parser::Expr& expr, const Table& table, const std::strin
 
 void Executor::CheckBinding(const std::vector<parser::StatementPtr>& statements) {
   auto existing = [&](const parser::ObjectName& name) -> Table* {
-    if (!name.database.empty() && session_.server->FindDatabase(name.database) == nullptr) return nullptr;
+    if (!name.database.empty() && session_.server->FindDatabase(name.database) == nullptr)
+      return nullptr;
     return FindTable(name);
   };
   std::function<void(const parser::Statement&)> check = [&](const parser::Statement& statement) {
@@ -109,12 +112,17 @@ void Executor::CheckBinding(const std::vector<parser::StatementPtr>& statements)
       }
     } else if (const auto* deletion = std::get_if<parser::Delete>(&statement.node)) {
       Table* table = deletion->from.empty() ? existing(deletion->target) : nullptr;
-      if (table != nullptr && deletion->where) CheckColumns(*deletion->where, *table, deletion->target.name);
+      if (table != nullptr && deletion->where)
+        CheckColumns(*deletion->where, *table, deletion->target.name);
     } else if (const auto* select = std::get_if<parser::Select>(&statement.node)) {
       const parser::SelectQuery& query = *select->query;
-      if (query.union_next || query.from.size() != 1 || query.from[0]->kind != parser::TableRef::Kind::kNamed) return;
+      if (query.union_next || query.from.size() != 1 ||
+          query.from[0]->kind != parser::TableRef::Kind::kNamed)
+        return;
       const parser::TableRef& ref = *query.from[0];
-      if (EqualsIgnoreCase(ref.name.schema, "sys") || EqualsIgnoreCase(ref.name.schema, "INFORMATION_SCHEMA")) return;
+      if (EqualsIgnoreCase(ref.name.schema, "sys") ||
+          EqualsIgnoreCase(ref.name.schema, "INFORMATION_SCHEMA"))
+        return;
       Table* table = existing(ref.name);
       if (table == nullptr) return;
       const std::string qualifier = ref.alias.empty() ? ref.name.name : ref.alias;
@@ -137,19 +145,22 @@ void Executor::CheckBinding(const std::vector<parser::StatementPtr>& statements)
 
 void Executor::RecordRowCount(BatchResult& result) const {
   if (call_depth_ == 0) {
-    result.outcomes.push_back({BatchResult::Outcome::Kind::kRowCount, 0, rows_affected_, !session_.nocount});
+    result.outcomes.push_back(
+        {BatchResult::Outcome::Kind::kRowCount, 0, rows_affected_, !session_.nocount});
   }
 }
 
 void RecordError(BatchResult& result, const SqlError& error) {
   result.errors.push_back(error.message());
   for (const Message& follow_up : error.follow_ups()) result.errors.push_back(follow_up);
-  for (std::size_t i = result.errors.size() - 1 - error.follow_ups().size(); i < result.errors.size(); ++i) {
+  for (std::size_t i = result.errors.size() - 1 - error.follow_ups().size();
+       i < result.errors.size(); ++i) {
     result.outcomes.push_back({BatchResult::Outcome::Kind::kError, i, 0, false});
   }
 }
 
-void Executor::RunStatements(const std::vector<parser::StatementPtr>& statements, BatchResult& result) {
+void Executor::RunStatements(const std::vector<parser::StatementPtr>& statements,
+                             BatchResult& result) {
   for (const auto& statement : statements) {
     Flow flow = RunGuarded(*statement, result);
     if (flow == Flow::kReturn) break;
@@ -157,6 +168,7 @@ void Executor::RunStatements(const std::vector<parser::StatementPtr>& statements
 }
 
 Executor::Flow Executor::RunGuarded(const parser::Statement& statement, BatchResult& result) {
+  long_text_bytes_ = 0;
   try {
     return Run(statement, result);
   } catch (const SqlError& error) {
@@ -170,13 +182,34 @@ Executor::Flow Executor::RunGuarded(const parser::Statement& statement, BatchRes
 Executor::Flow Executor::Run(const parser::Statement& statement, BatchResult& result) {
   return std::visit(
       Overloaded{
-          [&](const parser::CreateTable& node) { RunCreateTable(node); return Flow::kNormal; },
-          [&](const parser::AlterTable& node) { RunAlterTable(node); return Flow::kNormal; },
-          [&](const parser::DropTable& node) { RunDropTable(node); return Flow::kNormal; },
-          [&](const parser::CreateIndex& node) { RunCreateIndex(node); return Flow::kNormal; },
-          [&](const parser::DropIndex& node) { RunDropIndex(node); return Flow::kNormal; },
-          [&](const parser::CreateFunction& node) { RunCreateFunction(node); return Flow::kNormal; },
-          [&](const parser::DropFunction& node) { RunDropFunction(node); return Flow::kNormal; },
+          [&](const parser::CreateTable& node) {
+            RunCreateTable(node);
+            return Flow::kNormal;
+          },
+          [&](const parser::AlterTable& node) {
+            RunAlterTable(node);
+            return Flow::kNormal;
+          },
+          [&](const parser::DropTable& node) {
+            RunDropTable(node);
+            return Flow::kNormal;
+          },
+          [&](const parser::CreateIndex& node) {
+            RunCreateIndex(node);
+            return Flow::kNormal;
+          },
+          [&](const parser::DropIndex& node) {
+            RunDropIndex(node);
+            return Flow::kNormal;
+          },
+          [&](const parser::CreateFunction& node) {
+            RunCreateFunction(node);
+            return Flow::kNormal;
+          },
+          [&](const parser::DropFunction& node) {
+            RunDropFunction(node);
+            return Flow::kNormal;
+          },
           [&](const parser::Insert& node) {
             rows_affected_ = 0;
             RunInsert(node);
@@ -198,20 +231,26 @@ Executor::Flow Executor::Run(const parser::Statement& statement, BatchResult& re
           [&](const parser::Select& node) {
             Relation relation = RunQuery(*node.query, nullptr);
             bool assigns = false;
-            for (const parser::SelectItem& item : node.query->items) assigns = assigns || !item.variable.empty();
+            for (const parser::SelectItem& item : node.query->items)
+              assigns = assigns || !item.variable.empty();
             if (!assigns && call_depth_ == 0) {
               result.result_sets.push_back(std::move(relation));
-              result.outcomes.push_back(
-                  {BatchResult::Outcome::Kind::kResultSet, result.result_sets.size() - 1, 0, !session_.nocount});
+              result.outcomes.push_back({BatchResult::Outcome::Kind::kResultSet,
+                                         result.result_sets.size() - 1, 0, !session_.nocount});
             }
             return Flow::kNormal;
           },
-          [&](const parser::SetOption& node) { RunSetOption(node); return Flow::kNormal; },
+          [&](const parser::SetOption& node) {
+            RunSetOption(node);
+            return Flow::kNormal;
+          },
           [&](const parser::Declare& node) {
             for (const parser::DeclaredVariable& variable : node.variables) {
               if (frames_.back().contains(variable.name)) Raise(134, {variable.name});
               Value initial = Value::Null(variable.type);
-              if (variable.initial) initial = Convert(Eval(*variable.initial, nullptr), variable.type, session_.conversion());
+              if (variable.initial)
+                initial =
+                    Convert(Eval(*variable.initial, nullptr), variable.type, session_.conversion());
               frames_.back()[variable.name] = Variable{variable.type, std::move(initial)};
             }
             return Flow::kNormal;
@@ -228,14 +267,17 @@ Executor::Flow Executor::Run(const parser::Statement& statement, BatchResult& re
             return Flow::kNormal;
           },
           [&](const parser::If& node) {
-            if (EvalCondition(*node.condition, nullptr) == true) return RunGuarded(*node.then_branch, result);
+            if (EvalCondition(*node.condition, nullptr) == true)
+              return RunGuarded(*node.then_branch, result);
             if (node.else_branch) return RunGuarded(*node.else_branch, result);
             return Flow::kNormal;
           },
           [&](const parser::While& node) {
             // A loop that never ends would hang the caller: stop it loudly.
-            for (long iterations = 0; EvalCondition(*node.condition, nullptr) == true; ++iterations) {
-              if (iterations > 1'000'000) RaiseUnsupported("WHILE loop of more than 1,000,000 rounds");
+            for (long iterations = 0; EvalCondition(*node.condition, nullptr) == true;
+                 ++iterations) {
+              if (iterations > 1'000'000)
+                RaiseUnsupported("WHILE loop of more than 1,000,000 rounds");
               Flow flow = RunGuarded(*node.body, result);
               if (flow == Flow::kBreak) break;
               if (flow == Flow::kReturn) return flow;
@@ -271,17 +313,22 @@ Executor::Flow Executor::Run(const parser::Statement& statement, BatchResult& re
             return Flow::kNormal;
           },
           [&](const parser::DatabaseStatement& node) -> Flow {
-            if (session_.server->transactions().Count(session_.id) > 0) Raise(226, {node.statement});
+            if (session_.server->transactions().Count(session_.id) > 0)
+              Raise(226, {node.statement});
             RaiseUnsupported(node.statement);
           },
-          [&](const parser::Execute& node) { RunExecute(node); return Flow::kNormal; },
+          [&](const parser::Execute& node) {
+            RunExecute(node);
+            return Flow::kNormal;
+          },
           [&](const parser::Break&) { return Flow::kBreak; },
           [&](const parser::Continue&) { return Flow::kContinue; },
       },
       statement.node);
 }
 
-void Executor::RunTransactionControl(const parser::TransactionControl& control, BatchResult& result) {
+void Executor::RunTransactionControl(const parser::TransactionControl& control,
+                                     BatchResult& result) {
   if (call_depth_ > 0) RaiseUnsupported("transaction statement inside a function");
   Transactions& transactions = session_.server->transactions();
   using Event = BatchResult::TransactionEvent;
@@ -323,8 +370,9 @@ void Executor::RunSetOption(const parser::SetOption& option) {
   }
   if (name == "LANGUAGE") {
     static const CaseInsensitiveMap<DateFormat> kLanguages = {
-        {"us_english", DateFormat::kMdy}, {"English", DateFormat::kMdy}, {"Deutsch", DateFormat::kDmy},
-        {"German", DateFormat::kDmy},     {"British", DateFormat::kDmy}, {"Français", DateFormat::kDmy},
+        {"us_english", DateFormat::kMdy}, {"English", DateFormat::kMdy},
+        {"Deutsch", DateFormat::kDmy},    {"German", DateFormat::kDmy},
+        {"British", DateFormat::kDmy},    {"Français", DateFormat::kDmy},
         {"French", DateFormat::kDmy}};
     auto found = kLanguages.find(option.value);
     if (found == kLanguages.end()) RaiseUnsupported("SET LANGUAGE " + option.value);
@@ -358,23 +406,39 @@ void Executor::RunSetOption(const parser::SetOption& option) {
     session_.nocount = option.on;
     return;
   }
-  if (name == "DATEFIRST" || name == "LOCK_TIMEOUT" || name == "DEADLOCK_PRIORITY" || name == "TEXTSIZE") return;
+  if (name == "DATEFIRST" || name == "LOCK_TIMEOUT" || name == "DEADLOCK_PRIORITY" ||
+      name == "TEXTSIZE")
+    return;
   static const CaseInsensitiveMap<bool> kAccepted = {
       // option -> the value the simulation implements; the other one is refused.
-      {"NOCOUNT", true},           {"ANSI_NULLS", true},          {"ANSI_WARNINGS", true},
-      {"ANSI_PADDING", true},      {"QUOTED_IDENTIFIER", true},   {"ARITHABORT", true},
-      {"CONCAT_NULL_YIELDS_NULL", true}, {"ANSI_NULL_DFLT_ON", true}, {"NUMERIC_ROUNDABORT", false},
-      {"XACT_ABORT", false},       {"IMPLICIT_TRANSACTIONS", false}, {"ANSI_DEFAULTS", true},
-      {"CURSOR_CLOSE_ON_COMMIT", false}, {"FMTONLY", false},      {"STATISTICS", false},
-      {"ROWCOUNT", false},         {"SHOWPLAN_TEXT", false},      {"NOEXEC", false},
-      {"PARSEONLY", false},        {"ANSI_NULL_DFLT_OFF", false}};
+      {"NOCOUNT", true},
+      {"ANSI_NULLS", true},
+      {"ANSI_WARNINGS", true},
+      {"ANSI_PADDING", true},
+      {"QUOTED_IDENTIFIER", true},
+      {"ARITHABORT", true},
+      {"CONCAT_NULL_YIELDS_NULL", true},
+      {"ANSI_NULL_DFLT_ON", true},
+      {"NUMERIC_ROUNDABORT", false},
+      {"XACT_ABORT", false},
+      {"IMPLICIT_TRANSACTIONS", false},
+      {"ANSI_DEFAULTS", true},
+      {"CURSOR_CLOSE_ON_COMMIT", false},
+      {"FMTONLY", false},
+      {"STATISTICS", false},
+      {"ROWCOUNT", false},
+      {"SHOWPLAN_TEXT", false},
+      {"NOEXEC", false},
+      {"PARSEONLY", false},
+      {"ANSI_NULL_DFLT_OFF", false}};
   auto found = kAccepted.find(name);
   if (found == kAccepted.end()) Raise(195, {name, "SET option"});
   // NOCOUNT, ARITHABORT, ANSI_WARNINGS, ANSI_PADDING, QUOTED_IDENTIFIER and the
   // like change nothing the simulation can tell apart; only the settings
   // that would change results are refused when switched.
-  static const CaseInsensitiveSet kMeaningless = {"NOCOUNT", "ARITHABORT", "ANSI_WARNINGS", "ANSI_PADDING",
-                                                  "QUOTED_IDENTIFIER", "STATISTICS", "ANSI_DEFAULTS"};
+  static const CaseInsensitiveSet kMeaningless = {
+      "NOCOUNT",           "ARITHABORT", "ANSI_WARNINGS", "ANSI_PADDING",
+      "QUOTED_IDENTIFIER", "STATISTICS", "ANSI_DEFAULTS"};
   if (kMeaningless.contains(name)) return;
   if (option.on != found->second) RaiseUnsupported("SET " + name + (option.on ? " ON" : " OFF"));
 }
@@ -392,7 +456,8 @@ BatchResult RunBatch(Session& session, const std::string& text) {
     // A batch-ending error: what ran before it stays done, unless it was
     // inside a transaction that the error rolls back.
     execution::RecordError(result, error);
-    if (RollsBackTransaction(error.number()) && session.server->transactions().Rollback(session.id)) {
+    if (RollsBackTransaction(error.number()) &&
+        session.server->transactions().Rollback(session.id)) {
       result.transaction_events.push_back(BatchResult::TransactionEvent::kRollback);
     }
   }

@@ -110,6 +110,11 @@ class Executor {
   static bool ContainsAggregate(const parser::Expr& expr);
   Variable& FindVariable(const std::string& name);
   Value EvalDefault(const std::string& definition);
+  // Counts the long texts (over 8000 bytes, of max types) a statement
+  // builds, and refuses it with 701 beyond kMaxStatementTextBytes, so one
+  // statement over many rows cannot take all the memory there is.
+  Value CountLongText(Value value);
+  static constexpr std::size_t kMaxStatementTextBytes = std::size_t{256} << 20;
 
   // ---- queries (query.cpp) ----
   Relation RunQuery(const parser::SelectQuery& query, const Scope* outer);
@@ -196,6 +201,7 @@ class Executor {
   // tree is no deeper than the parser allows, but functions calling
   // functions nest trees in one another.
   int eval_depth_ = 0;
+  std::size_t long_text_bytes_ = 0;  // of the statement running
 };
 
 }  // namespace execution

@@ -125,5 +125,56 @@ TEST_F(HostileInputTest, ADefaultNestedTooDeeplyIsRefused) {
             191);
 }
 
+TEST_F(HostileInputTest, StringResultsKeepTheirTypesLimits) {
+  const struct {
+    const char* expression;
+    const char* length;
+  } cases[] = {
+      {"REPLICATE('x', 1000000000)", "8000"},
+      {"REPLICATE('xy', 4001)", "8000"},
+      {"REPLICATE('ü', 9000)", "8000"},
+      {"SPACE(1000000000)", "0"},  // LEN leaves trailing blanks out
+      {"DATALENGTH(SPACE(1000000000))", nullptr},
+      {"REPLACE(REPLICATE('a', 8000), 'a', 'bb')", "8000"},
+      {"REPLICATE('x', 5000) + REPLICATE('y', 5000)", "8000"},
+      {"CONCAT(REPLICATE('x', 5000), REPLICATE('y', 5000))", "8000"},
+      {"REPLICATE(CAST('x' AS varchar(max)), 10000)", "10000"},
+      {"CONCAT(CAST('x' AS varchar(max)), REPLICATE('y', 8000), REPLICATE('z', 8000))", "16001"},
+      {"REPLICATE(NULL, 3)", "NULL"},
+  };
+  for (const auto& c : cases) {
+    if (c.length == nullptr) {
+      EXPECT_EQ(Scalar(std::string("SELECT ") + c.expression), "8000");
+    } else {
+      EXPECT_EQ(Scalar(std::string("SELECT LEN(") + c.expression + ")"), c.length) << c.expression;
+    }
+  }
+}
+
+TEST_F(HostileInputTest, ValuesBeyondTheMemoryBoundAreRefusedWith701) {
+  const std::string refusal =
+      "There is insufficient system memory in resource pool 'default' to run this query.";
+  EXPECT_EQ(ErrorOf("SELECT REPLICATE(CAST('x' AS varchar(max)), 1000000000)"), refusal);
+  EXPECT_EQ(
+      ErrorOf("DECLARE @s varchar(max) SET @s = REPLICATE(CAST('x' AS varchar(max)), 1000000) "
+              "WHILE 1 = 1 SET @s = @s + @s"),
+      refusal);
+  EXPECT_EQ(
+      ErrorOf("DECLARE @s varchar(max) SET @s = REPLICATE(CAST('x' AS varchar(max)), 1000000) "
+              "WHILE 1 = 1 SET @s = REPLACE(@s, 'x', 'xx')"),
+      refusal);
+  // Each value within the bound, but not all of them together.
+  Run("CREATE TABLE dbo.Viele (Nr int NULL)");
+  std::string values = "INSERT INTO Viele VALUES (1)";
+  for (int i = 2; i <= 40; ++i) values += ", (" + std::to_string(i) + ")";
+  Run(values);
+  EXPECT_EQ(ErrorOf("SELECT REPLICATE(CAST('x' AS varchar(max)), 10000000) FROM Viele"), refusal);
+  EXPECT_EQ(
+      Scalar(
+          "SELECT COUNT(*) FROM Viele WHERE LEN(REPLICATE(CAST('x' AS varchar(max)), 100000)) > 0"),
+      "40");
+  EXPECT_EQ(Scalar("SELECT Nr FROM T"), "1");
+}
+
 }  // namespace
 }  // namespace quelor::sim::testing
