@@ -2,6 +2,7 @@
 // foreign key and default constraints through INFORMATION_SCHEMA and sys,
 // with ids that agree with sys.objects, sys.columns and sysobjects.
 #include "sim/system_views.h"
+#include "sim/view_builder.h"
 #include "sim_fixture.h"
 
 namespace quelor::sim::testing {
@@ -251,6 +252,25 @@ TEST_F(ConstraintViewTest, DefaultConstraintsNameTheirColumnAndDefinition) {
                    "sc.cdefault = d.object_id "
                    "AND sc.id = d.parent_object_id AND sc.colid = d.parent_column_id"),
             "2");
+}
+
+TEST_F(ConstraintViewTest, NamesTheServerMadeUpAreSystemNamed) {
+  Run("CREATE TABLE dbo.Beitrag (MitgliedNr int NOT NULL, VereinNr int NOT NULL FOREIGN KEY "
+      "REFERENCES dbo.Verein)");
+  EXPECT_EQ(Rows("SELECT OBJECT_NAME(parent_object_id), is_system_named FROM sys.foreign_keys "
+                 "ORDER BY 1, 2"),
+            (TextTable{{"Beitrag", "1"}, {"Mitglied", "0"}, {"Mitglied", "0"}}));
+  const struct {
+    const char* name;
+    bool system_named;
+  } cases[] = {
+      {"PK__Adresse__1A2B3C4D5E6F7A8B", true},  {"DF__Adresse__Kz__5E6F7A8B", true},
+      {"FK__AdrFunkti__AdrNr__3B75D760", true}, {"PK_Adresse", false},
+      {"DF__Adresse__Kz__Standard", false},     {"FK__Adresse__3b75d760", false},
+      {"IX__Adresse__3B75D760", false},         {"PK__3B75D760", false},
+  };
+  for (const auto& expected : cases)
+    EXPECT_EQ(views::IsSystemNamed(expected.name), expected.system_named) << expected.name;
 }
 
 TEST_F(ConstraintViewTest, DroppedConstraintsLeaveTheViews) {
