@@ -2,84 +2,34 @@
 // real server shows for user objects of schema dbo.
 #include "sim/system_views.h"
 
-#include <functional>
+#include "sim/constraint_views.h"
+#include "sim/view_builder.h"
 
 namespace quelor::sim {
 
 namespace {
 
-SqlType Sysname() {
-  SqlType type = SqlType::Of(TypeKind::kNVarChar);
-  type.length = 128;
-  return type;
-}
-
-// Builds a view: columns are declared once, rows are added as value lists.
-class ViewBuilder {
- public:
-  explicit ViewBuilder(std::string qualifier, const std::vector<ViewEquality>* equalities = nullptr)
-      : qualifier_(std::move(qualifier)), equalities_(equalities) {}
-
-  // False when a condition on `column` rules out `value`.
-  bool Accepts(std::string_view column, std::string_view value) const {
-    if (equalities_ == nullptr) return true;
-    for (const ViewEquality& equality : *equalities_) {
-      if (EqualsIgnoreCase(equality.column, column) &&
-          !EqualsIgnoreCase(TrimTrailingBlanks(equality.value), TrimTrailingBlanks(value))) {
-        return false;
-      }
-    }
-    return true;
-  }
-
-  ViewBuilder& Column(const std::string& name, SqlType type) {
-    relation_.columns.push_back(BoundColumn{qualifier_, qualifier_, name, type, false, nullptr});
-    return *this;
-  }
-  void Add(Row row) { relation_.rows.push_back(std::move(row)); }
-  Relation Build() { return std::move(relation_); }
-
- private:
-  std::string qualifier_;
-  const std::vector<ViewEquality>* equalities_;
-  Relation relation_;
-};
-
-Value Name(const std::string& text) { return Value::String(text, Sysname()); }
-Value Int(std::int64_t number) { return Value::Integer(number); }
-Value Small(std::int64_t number) { return Value::Integer(number, TypeKind::kSmallInt); }
-Value Tiny(std::int64_t number) { return Value::Integer(number, TypeKind::kTinyInt); }
-Value Bit(bool flag) { return Value::Integer(flag ? 1 : 0, TypeKind::kBit); }
-Value Char2(const std::string& code) {
-  SqlType type = SqlType::Of(TypeKind::kChar);
-  type.length = 2;
-  return Value::String(code.size() == 1 ? code + " " : code, type);
-}
-Value Text(const std::string& text, int length = 128) {
-  SqlType type = SqlType::VarChar(length);
-  return Value::String(text, type);
-}
-Value NText(const std::string& text, int length = 128) {
-  SqlType type = SqlType::Of(TypeKind::kNVarChar);
-  type.length = length;
-  return Value::String(text, type);
-}
-Value Null(TypeKind kind = TypeKind::kInt) { return Value::Null(SqlType::Of(kind)); }
-Value Created() { return Value::DateTime(DaysFromCivil(2013, 2, 20) * 86'400'000LL); }
+using namespace views;
 
 // Precision and scale as the catalogue reports them.
 int PrecisionOf(const SqlType& type) {
   switch (type.kind) {
-    case TypeKind::kDecimal: return type.precision;
-    case TypeKind::kDateTime: return 23;
-    case TypeKind::kSmallDateTime: return 16;
-    case TypeKind::kDate: return 10;
-    default: return IsNumeric(type.kind) ? SqlType::Of(type.kind).precision : 0;
+    case TypeKind::kDecimal:
+      return type.precision;
+    case TypeKind::kDateTime:
+      return 23;
+    case TypeKind::kSmallDateTime:
+      return 16;
+    case TypeKind::kDate:
+      return 10;
+    default:
+      return IsNumeric(type.kind) ? SqlType::Of(type.kind).precision : 0;
   }
 }
 int ScaleOf(const SqlType& type) {
   if (type.kind == TypeKind::kDecimal) return type.scale;
-  if (type.kind == TypeKind::kMoney || type.kind == TypeKind::kDateTime) return type.kind == TypeKind::kMoney ? 4 : 3;
+  if (type.kind == TypeKind::kMoney || type.kind == TypeKind::kDateTime)
+    return type.kind == TypeKind::kMoney ? 4 : 3;
   return 0;
 }
 
@@ -103,65 +53,47 @@ std::vector<IndexEntry> IndexesOf(const Table& table) {
     entries.push_back({key.name, key.index_id, key.clustered, true, false, true, key.columns});
   }
   for (const Index& index : table.indexes) {
-    entries.push_back({index.name, index.index_id, index.clustered, index.unique, false, false, index.columns});
+    entries.push_back(
+        {index.name, index.index_id, index.clustered, index.unique, false, false, index.columns});
   }
   return entries;
 }
 
-Relation SysObjects(const Database& database, const std::string& qualifier, bool modern,
-                    const std::vector<ViewEquality>* equalities = nullptr) {
+// The compatibility view sysobjects.
+Relation SysObjects(const Database& database, const std::string& qualifier,
+                    const std::vector<ViewEquality>* equalities) {
   ViewBuilder view(qualifier, equalities);
-  view.Column("name", Sysname());
-  view.Column(modern ? "object_id" : "id", SqlType::Of(TypeKind::kInt));
-  if (!modern) view.Column("xtype", SqlType{TypeKind::kChar, 2, 0, 0, false});
-  view.Column(modern ? "schema_id" : "uid", SqlType::Of(modern ? TypeKind::kInt : TypeKind::kSmallInt));
-  view.Column(modern ? "parent_object_id" : "parent_obj", SqlType::Of(TypeKind::kInt));
-  view.Column("type", SqlType{TypeKind::kChar, 2, 0, 0, false});
-  if (modern) view.Column("type_desc", SqlType::Of(TypeKind::kNVarChar));
-  view.Column(modern ? "create_date" : "crdate", SqlType::Of(TypeKind::kDateTime));
-  if (!modern) {
-    view.Column("info", SqlType::Of(TypeKind::kSmallInt));
-    view.Column("status", SqlType::Of(TypeKind::kInt));
-    view.Column("category", SqlType::Of(TypeKind::kInt));
-  } else {
-    view.Column("is_ms_shipped", SqlType::Of(TypeKind::kBit));
-  }
-  auto add = [&](const std::string& name, std::int64_t id, const std::string& type, std::int64_t parent,
-                 const std::string& description) {
-    if (!view.Accepts("name", name)) return;
-    Row row{Name(name), Int(id)};
-    if (!modern) row.push_back(Char2(type));
-    row.push_back(modern ? Int(1) : Small(1));
-    row.push_back(Int(parent));
-    row.push_back(Char2(type));
-    if (modern) row.push_back(NText(description, 60));
-    row.push_back(Created());
-    if (!modern) {
-      row.push_back(Small(0));
-      row.push_back(Int(0));
-      row.push_back(Int(0));
-    } else {
-      row.push_back(Bit(false));
-    }
-    view.Add(std::move(row));
-  };
-  for (const auto& table : database.tables()) {
-    add(table->name, table->id, "U", 0, "USER_TABLE");
-    if (table->primary_key) add(table->primary_key->name, table->primary_key->id, "PK", table->id, "PRIMARY_KEY_CONSTRAINT");
-    for (const KeyConstraint& key : table->unique_constraints) add(key.name, key.id, "UQ", table->id, "UNIQUE_CONSTRAINT");
-    for (const ForeignKey& key : table->foreign_keys) add(key.name, key.id, "F", table->id, "FOREIGN_KEY_CONSTRAINT");
-    for (const DefaultConstraint& constraint : table->defaults) {
-      add(constraint.name, constraint.id, "D", table->id, "DEFAULT_CONSTRAINT");
-    }
-  }
-  for (const auto& function : database.functions()) {
-    bool scalar = function->kind == Function::Kind::kScalar;
-    add(function->name, function->id, scalar ? "FN" : "IF", 0, scalar ? "SQL_SCALAR_FUNCTION" : "SQL_INLINE_TABLE_VALUED_FUNCTION");
+  view.Column("name", Sysname())
+      .Column("id", SqlType::Of(TypeKind::kInt))
+      .Column("xtype", SqlType{TypeKind::kChar, 2, 0, 0, false})
+      .Column("uid", SqlType::Of(TypeKind::kSmallInt))
+      .Column("parent_obj", SqlType::Of(TypeKind::kInt))
+      .Column("type", SqlType{TypeKind::kChar, 2, 0, 0, false})
+      .Column("crdate", SqlType::Of(TypeKind::kDateTime))
+      .Column("info", SqlType::Of(TypeKind::kSmallInt))
+      .Column("status", SqlType::Of(TypeKind::kInt))
+      .Column("category", SqlType::Of(TypeKind::kInt));
+  for (const ObjectEntry& object : ObjectsOf(database)) {
+    if (!view.Accepts("name", object.name)) continue;
+    view.Add({Name(object.name), Int(object.id), Char2(object.type), Small(1), Int(object.parent),
+              Char2(object.type), Created(), Small(0), Int(0), Int(0)});
   }
   return view.Build();
 }
 
-Relation SysIndexes(const Database& database, const std::string& qualifier, const std::vector<ViewEquality>* equalities) {
+// sys.objects, or sys.tables: the tables alone.
+Relation SysObjectsModern(const Database& database, const std::string& qualifier,
+                          bool tables_only) {
+  ViewBuilder view(qualifier);
+  AddObjectColumns(view);
+  for (const ObjectEntry& object : ObjectsOf(database)) {
+    if (!tables_only || object.type == "U") view.Add(ObjectCells(object));
+  }
+  return view.Build();
+}
+
+Relation SysIndexes(const Database& database, const std::string& qualifier,
+                    const std::vector<ViewEquality>* equalities) {
   ViewBuilder view(qualifier, equalities);
   view.Column("id", SqlType::Of(TypeKind::kInt))
       .Column("status", SqlType::Of(TypeKind::kInt))
@@ -174,15 +106,16 @@ Relation SysIndexes(const Database& database, const std::string& qualifier, cons
   for (const auto& table : database.tables()) {
     std::int64_t rows = static_cast<std::int64_t>(table->rows.size());
     if (!table->HasClusteredIndex()) {
-      view.Add({Int(table->id), Int(0), Small(0), Small(1), Small(0), Value::Integer(rows, TypeKind::kBigInt), Int(rows),
-                Value::Null(Sysname())});
+      view.Add({Int(table->id), Int(0), Small(0), Small(1), Small(0),
+                Value::Integer(rows, TypeKind::kBigInt), Int(rows), Value::Null(Sysname())});
     }
     for (const IndexEntry& entry : IndexesOf(*table)) {
       if (!view.Accepts("name", entry.name)) continue;
-      int status = (entry.unique ? 2 : 0) | (entry.primary ? 2048 : 0) | (entry.unique_constraint ? 4096 : 0);
+      int status = (entry.unique ? 2 : 0) | (entry.primary ? 2048 : 0) |
+                   (entry.unique_constraint ? 4096 : 0);
       view.Add({Int(table->id), Int(status), Small(entry.index_id), Small(1),
-                Small(static_cast<std::int64_t>(entry.columns.size())), Value::Integer(rows, TypeKind::kBigInt),
-                Int(rows), Name(entry.name)});
+                Small(static_cast<std::int64_t>(entry.columns.size())),
+                Value::Integer(rows, TypeKind::kBigInt), Int(rows), Name(entry.name)});
     }
   }
   return view.Build();
@@ -202,13 +135,14 @@ Relation SysIndexesModern(const Database& database, const std::string& qualifier
       .Column("is_disabled", SqlType::Of(TypeKind::kBit));
   for (const auto& table : database.tables()) {
     if (!table->HasClusteredIndex()) {
-      view.Add({Int(table->id), Value::Null(Sysname()), Int(0), Tiny(0), NText("HEAP", 60), Bit(false), Int(1),
-                Bit(false), Bit(false), Bit(false)});
+      view.Add({Int(table->id), Value::Null(Sysname()), Int(0), Tiny(0), NText("HEAP", 60),
+                Bit(false), Int(1), Bit(false), Bit(false), Bit(false)});
     }
     for (const IndexEntry& entry : IndexesOf(*table)) {
-      view.Add({Int(table->id), Name(entry.name), Int(entry.index_id), Tiny(entry.clustered ? 1 : 2),
-                NText(entry.clustered ? "CLUSTERED" : "NONCLUSTERED", 60), Bit(entry.unique), Int(1), Bit(entry.primary),
-                Bit(entry.unique_constraint), Bit(false)});
+      view.Add({Int(table->id), Name(entry.name), Int(entry.index_id),
+                Tiny(entry.clustered ? 1 : 2),
+                NText(entry.clustered ? "CLUSTERED" : "NONCLUSTERED", 60), Bit(entry.unique),
+                Int(1), Bit(entry.primary), Bit(entry.unique_constraint), Bit(false)});
     }
   }
   return view.Build();
@@ -228,8 +162,8 @@ Relation IndexColumns(const Database& database, const std::string& qualifier) {
     for (const IndexEntry& entry : IndexesOf(*table)) {
       for (std::size_t i = 0; i < entry.columns.size(); ++i) {
         view.Add({Int(table->id), Int(entry.index_id), Int(static_cast<std::int64_t>(i + 1)),
-                  Int(table->ColumnIndex(entry.columns[i]) + 1), Tiny(static_cast<std::int64_t>(i + 1)), Tiny(0),
-                  Bit(false), Bit(false)});
+                  Int(table->ColumnIndex(entry.columns[i]) + 1),
+                  Tiny(static_cast<std::int64_t>(i + 1)), Tiny(0), Bit(false), Bit(false)});
       }
     }
   }
@@ -261,11 +195,13 @@ Relation SysColumns(const Database& database, const std::string& qualifier) {
       int status = (column.nullable ? 8 : 0) | (column.identity ? 128 : 0);
       std::int64_t colid = static_cast<std::int64_t>(i + 1);
       bool character = IsStringKind(column.type.kind);
-      view.Add({Name(column.name), Int(table->id), Tiny(SystemTypeId(column.type)), Small(SystemTypeId(column.type)),
-                Small(StorageLength(column.type)), Tiny(PrecisionOf(column.type)), Tiny(ScaleOf(column.type)),
-                Small(colid), Small(colid), Int(constraint != nullptr ? constraint->id : 0), Tiny(status),
+      view.Add({Name(column.name), Int(table->id), Tiny(SystemTypeId(column.type)),
+                Small(SystemTypeId(column.type)), Small(StorageLength(column.type)),
+                Tiny(PrecisionOf(column.type)), Tiny(ScaleOf(column.type)), Small(colid),
+                Small(colid), Int(constraint != nullptr ? constraint->id : 0), Tiny(status),
                 Small(character ? column.type.length : PrecisionOf(column.type)),
-                IsNumeric(column.type.kind) ? Int(ScaleOf(column.type)) : Null(), Int(0), Int(column.nullable ? 1 : 0),
+                IsNumeric(column.type.kind) ? Int(ScaleOf(column.type)) : Null(), Int(0),
+                Int(column.nullable ? 1 : 0),
                 character ? Name("Latin1_General_CI_AS") : Value::Null(Sysname())});
     }
   }
@@ -287,9 +223,11 @@ Relation SysColumnsModern(const Database& database, const std::string& qualifier
   for (const auto& table : database.tables()) {
     for (std::size_t i = 0; i < table->columns.size(); ++i) {
       const Column& column = table->columns[i];
-      view.Add({Int(table->id), Name(column.name), Int(static_cast<std::int64_t>(i + 1)), Tiny(SystemTypeId(column.type)),
-                Int(SystemTypeId(column.type)), Small(StorageLength(column.type)), Tiny(PrecisionOf(column.type)),
-                Tiny(ScaleOf(column.type)), Bit(column.nullable), Bit(column.identity.has_value())});
+      view.Add({Int(table->id), Name(column.name), Int(static_cast<std::int64_t>(i + 1)),
+                Tiny(SystemTypeId(column.type)), Int(SystemTypeId(column.type)),
+                Small(StorageLength(column.type)), Tiny(PrecisionOf(column.type)),
+                Tiny(ScaleOf(column.type)), Bit(column.nullable),
+                Bit(column.identity.has_value())});
     }
   }
   return view.Build();
@@ -305,10 +243,14 @@ Relation SysTypes(const std::string& qualifier) {
       .Column("xscale", SqlType::Of(TypeKind::kTinyInt))
       .Column("variable", SqlType::Of(TypeKind::kBit))
       .Column("allownulls", SqlType::Of(TypeKind::kBit));
-  static const char* kNames[] = {"image",    "text",      "uniqueidentifier", "date",     "tinyint", "smallint",
-                                 "int",      "smalldatetime", "real",        "money",    "datetime", "float",
-                                 "ntext",    "bit",       "decimal",          "numeric",  "smallmoney", "bigint",
-                                 "varbinary", "varchar",  "binary",           "char",     "nvarchar", "nchar",
+  static const char* kNames[] = {"image",     "text",          "uniqueidentifier",
+                                 "date",      "tinyint",       "smallint",
+                                 "int",       "smalldatetime", "real",
+                                 "money",     "datetime",      "float",
+                                 "ntext",     "bit",           "decimal",
+                                 "numeric",   "smallmoney",    "bigint",
+                                 "varbinary", "varchar",       "binary",
+                                 "char",      "nvarchar",      "nchar",
                                  "sysname"};
   for (const char* name : kNames) {
     SqlType type = *TypeFromName(name);
@@ -318,9 +260,10 @@ Relation SysTypes(const std::string& qualifier) {
     int xusertype = std::string(name) == "sysname" ? 256 : SystemTypeId(type);
     if (std::string(name) == "smallmoney") xusertype = 122;
     int xtype = std::string(name) == "smallmoney" ? 122 : SystemTypeId(type);
-    view.Add({Name(name), Tiny(xtype), Small(xusertype), Small(StorageLength(type)), Tiny(PrecisionOf(type)),
-              Tiny(ScaleOf(type)), Bit(HasLength(type.kind) && type.kind != TypeKind::kChar && type.kind != TypeKind::kNChar &&
-                                       type.kind != TypeKind::kBinary),
+    view.Add({Name(name), Tiny(xtype), Small(xusertype), Small(StorageLength(type)),
+              Tiny(PrecisionOf(type)), Tiny(ScaleOf(type)),
+              Bit(HasLength(type.kind) && type.kind != TypeKind::kChar &&
+                  type.kind != TypeKind::kNChar && type.kind != TypeKind::kBinary),
               Bit(std::string(name) != "sysname")});
   }
   return view.Build();
@@ -342,7 +285,8 @@ Relation SysDatabases(const Database& database, const std::string& qualifier) {
 Relation InformationSchemaColumns(const Database& database, const std::string& qualifier,
                                   const std::vector<ViewEquality>* equalities) {
   ViewBuilder view(qualifier, equalities);
-  for (const char* name : {"TABLE_CATALOG", "TABLE_SCHEMA", "TABLE_NAME", "COLUMN_NAME"}) view.Column(name, Sysname());
+  for (const char* name : {"TABLE_CATALOG", "TABLE_SCHEMA", "TABLE_NAME", "COLUMN_NAME"})
+    view.Column(name, Sysname());
   view.Column("ORDINAL_POSITION", SqlType::Of(TypeKind::kInt))
       .Column("COLUMN_DEFAULT", SqlType{TypeKind::kNVarChar, 4000, 0, 0, false})
       .Column("IS_NULLABLE", SqlType::VarChar(3))
@@ -355,7 +299,8 @@ Relation InformationSchemaColumns(const Database& database, const std::string& q
       .Column("DATETIME_PRECISION", SqlType::Of(TypeKind::kSmallInt))
       .Column("CHARACTER_SET_NAME", Sysname())
       .Column("COLLATION_NAME", Sysname());
-  if (!view.Accepts("TABLE_CATALOG", database.name()) || !view.Accepts("TABLE_SCHEMA", "dbo")) return view.Build();
+  if (!view.Accepts("TABLE_CATALOG", database.name()) || !view.Accepts("TABLE_SCHEMA", "dbo"))
+    return view.Build();
   for (const auto& table : database.tables()) {
     if (!view.Accepts("TABLE_NAME", table->name)) continue;
     for (std::size_t i = 0; i < table->columns.size(); ++i) {
@@ -369,26 +314,33 @@ Relation InformationSchemaColumns(const Database& database, const std::string& q
       if (character) {
         max_length = Int(type.length);
         int storage = StorageLength(type);
-        octet_length = Int(type.kind == TypeKind::kText || type.kind == TypeKind::kImage ? 2147483647
-                           : type.kind == TypeKind::kNText                                 ? 2147483646
-                                                                                            : storage);
+        octet_length =
+            Int(type.kind == TypeKind::kText || type.kind == TypeKind::kImage ? 2147483647
+                : type.kind == TypeKind::kNText                               ? 2147483646
+                                                                              : storage);
         if (type.length < 0) octet_length = Int(-1);
       }
       bool exact = IsExactNumeric(type.kind) && type.kind != TypeKind::kBit;
       bool approximate = type.kind == TypeKind::kFloat || type.kind == TypeKind::kReal;
-      Value precision = exact || approximate ? Tiny(PrecisionOf(type)) : Value::Null(SqlType::Of(TypeKind::kTinyInt));
-      Value radix = exact ? Small(10) : approximate ? Small(2) : Value::Null(SqlType::Of(TypeKind::kSmallInt));
+      Value precision = exact || approximate ? Tiny(PrecisionOf(type))
+                                             : Value::Null(SqlType::Of(TypeKind::kTinyInt));
+      Value radix = exact         ? Small(10)
+                    : approximate ? Small(2)
+                                  : Value::Null(SqlType::Of(TypeKind::kSmallInt));
       Value scale = exact ? Int(ScaleOf(type)) : Null();
-      Value datetime_precision = IsDateKind(type.kind) ? Small(type.kind == TypeKind::kDateTime ? 3 : 0)
-                                                       : Value::Null(SqlType::Of(TypeKind::kSmallInt));
+      Value datetime_precision = IsDateKind(type.kind)
+                                     ? Small(type.kind == TypeKind::kDateTime ? 3 : 0)
+                                     : Value::Null(SqlType::Of(TypeKind::kSmallInt));
       bool text = IsStringKind(type.kind);
-      view.Add({Name(database.name()), Name("dbo"), Name(table->name), Name(column.name),
-                Int(static_cast<std::int64_t>(i + 1)),
-                constraint != nullptr ? NText(constraint->definition, 4000) : Value::Null(SqlType::Of(TypeKind::kNVarChar)),
-                Text(column.nullable ? "YES" : "NO", 3), Name(TypeName(type)), max_length, octet_length, precision, radix,
-                scale, datetime_precision,
-                text ? Name(IsUnicodeKind(type.kind) ? "UNICODE" : "iso_1") : Value::Null(Sysname()),
-                text ? Name("Latin1_General_CI_AS") : Value::Null(Sysname())});
+      view.Add(
+          {Name(database.name()), Name("dbo"), Name(table->name), Name(column.name),
+           Int(static_cast<std::int64_t>(i + 1)),
+           constraint != nullptr ? NText(constraint->definition, 4000)
+                                 : Value::Null(SqlType::Of(TypeKind::kNVarChar)),
+           Text(column.nullable ? "YES" : "NO", 3), Name(TypeName(type)), max_length, octet_length,
+           precision, radix, scale, datetime_precision,
+           text ? Name(IsUnicodeKind(type.kind) ? "UNICODE" : "iso_1") : Value::Null(Sysname()),
+           text ? Name("Latin1_General_CI_AS") : Value::Null(Sysname())});
     }
   }
   return view.Build();
@@ -396,7 +348,8 @@ Relation InformationSchemaColumns(const Database& database, const std::string& q
 
 Relation InformationSchemaTables(const Database& database, const std::string& qualifier) {
   ViewBuilder view(qualifier);
-  for (const char* name : {"TABLE_CATALOG", "TABLE_SCHEMA", "TABLE_NAME"}) view.Column(name, Sysname());
+  for (const char* name : {"TABLE_CATALOG", "TABLE_SCHEMA", "TABLE_NAME"})
+    view.Column(name, Sysname());
   view.Column("TABLE_TYPE", SqlType::VarChar(10));
   for (const auto& table : database.tables()) {
     view.Add({Name(database.name()), Name("dbo"), Name(table->name), Text("BASE TABLE", 10)});
@@ -406,8 +359,8 @@ Relation InformationSchemaTables(const Database& database, const std::string& qu
 
 Relation InformationSchemaRoutines(const Database& database, const std::string& qualifier) {
   ViewBuilder view(qualifier);
-  for (const char* name : {"SPECIFIC_CATALOG", "SPECIFIC_SCHEMA", "SPECIFIC_NAME", "ROUTINE_CATALOG", "ROUTINE_SCHEMA",
-                           "ROUTINE_NAME"}) {
+  for (const char* name : {"SPECIFIC_CATALOG", "SPECIFIC_SCHEMA", "SPECIFIC_NAME",
+                           "ROUTINE_CATALOG", "ROUTINE_SCHEMA", "ROUTINE_NAME"}) {
     view.Column(name, Sysname());
   }
   view.Column("ROUTINE_TYPE", SqlType{TypeKind::kNVarChar, 20, 0, 0, false})
@@ -419,9 +372,18 @@ Relation InformationSchemaRoutines(const Database& database, const std::string& 
   for (const auto& function : database.functions()) {
     std::string data_type = function->kind == Function::Kind::kInlineTable ? "TABLE" : "";
     if (data_type.empty()) data_type = TypeName(function->return_type);
-    Row row{Name(database.name()), Name("dbo"), Name(function->name), Name(database.name()), Name("dbo"),
-            Name(function->name), NText("FUNCTION", 20), Name(data_type), NText("SQL", 30),
-            NText(std::string(FirstCharacters(function->definition, 4000)), 4000), Created(), Created()};
+    Row row{Name(database.name()),
+            Name("dbo"),
+            Name(function->name),
+            Name(database.name()),
+            Name("dbo"),
+            Name(function->name),
+            NText("FUNCTION", 20),
+            Name(data_type),
+            NText("SQL", 30),
+            NText(std::string(FirstCharacters(function->definition, 4000)), 4000),
+            Created(),
+            Created()};
     view.Add(std::move(row));
   }
   return view.Build();
@@ -429,31 +391,27 @@ Relation InformationSchemaRoutines(const Database& database, const std::string& 
 
 }  // namespace
 
-std::optional<Relation> SystemView(const Database& database, const std::string& schema, const std::string& name,
-                                   const std::string& qualifier, const std::vector<ViewEquality>& equalities) {
+std::optional<Relation> SystemView(const Database& database, const std::string& schema,
+                                   const std::string& name, const std::string& qualifier,
+                                   const std::vector<ViewEquality>& equalities) {
   if (EqualsIgnoreCase(schema, "INFORMATION_SCHEMA")) {
-    if (EqualsIgnoreCase(name, "COLUMNS")) return InformationSchemaColumns(database, qualifier, &equalities);
+    if (EqualsIgnoreCase(name, "COLUMNS"))
+      return InformationSchemaColumns(database, qualifier, &equalities);
     if (EqualsIgnoreCase(name, "TABLES")) return InformationSchemaTables(database, qualifier);
     if (EqualsIgnoreCase(name, "ROUTINES")) return InformationSchemaRoutines(database, qualifier);
-    return std::nullopt;
+    return InformationSchemaConstraintView(database, name, qualifier);
   }
   if (EqualsIgnoreCase(schema, "sys")) {
     if (EqualsIgnoreCase(name, "indexes")) return SysIndexesModern(database, qualifier);
     if (EqualsIgnoreCase(name, "index_columns")) return IndexColumns(database, qualifier);
-    if (EqualsIgnoreCase(name, "objects")) return SysObjects(database, qualifier, true);
+    if (EqualsIgnoreCase(name, "objects")) return SysObjectsModern(database, qualifier, false);
+    if (EqualsIgnoreCase(name, "tables")) return SysObjectsModern(database, qualifier, true);
     if (EqualsIgnoreCase(name, "columns")) return SysColumnsModern(database, qualifier);
-    if (EqualsIgnoreCase(name, "tables")) {
-      Relation objects = SysObjects(database, qualifier, true);
-      std::vector<Row> tables;
-      for (Row& row : objects.rows) {
-        if (TrimTrailingBlanks(row[4].text()) == "U") tables.push_back(std::move(row));
-      }
-      objects.rows = std::move(tables);
-      return objects;
-    }
+    if (std::optional<Relation> view = SysConstraintView(database, name, qualifier)) return view;
   }
-  if (!schema.empty() && !EqualsIgnoreCase(schema, "dbo") && !EqualsIgnoreCase(schema, "sys")) return std::nullopt;
-  if (EqualsIgnoreCase(name, "sysobjects")) return SysObjects(database, qualifier, false, &equalities);
+  if (!schema.empty() && !EqualsIgnoreCase(schema, "dbo") && !EqualsIgnoreCase(schema, "sys"))
+    return std::nullopt;
+  if (EqualsIgnoreCase(name, "sysobjects")) return SysObjects(database, qualifier, &equalities);
   if (EqualsIgnoreCase(name, "sysindexes")) return SysIndexes(database, qualifier, &equalities);
   if (EqualsIgnoreCase(name, "syscolumns")) return SysColumns(database, qualifier);
   if (EqualsIgnoreCase(name, "systypes")) return SysTypes(qualifier);
