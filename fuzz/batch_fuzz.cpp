@@ -5,7 +5,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
+#include "config/ini_file.h"
 #include "db/error.h"
 #include "sim/catalog/schema.h"
 #include "sim/sim_connection.h"
@@ -41,7 +43,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   connection.Open("User ID=fuzz;Password=fuzz;Initial Catalog=FUZZDB");
   connection.Execute(kSchema);
   try {
-    connection.Query(std::string(reinterpret_cast<const char*>(data), size));
+    // Every client sends UTF-8 (the wire server converts from UTF-16, the
+    // run's own texts are UTF-8): other bytes are taken as Windows-1252.
+    connection.Query(quelor::config::ToUtf8FromProfileBytes(
+        std::string_view(reinterpret_cast<const char*>(data), size)));
   } catch (const quelor::db::Error&) {
   }
   // Whatever the batch left behind can still be written out.
