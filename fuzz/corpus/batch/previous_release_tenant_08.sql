@@ -1,0 +1,3 @@
+INSERT INTO HyAdresse (AdrNr, Anrede, Vorname, Nachname, Strasse, PLZ, Ort, Vorwahl, Telefon1, Telefon3, Bemerkung) VALUES
+(101, 'Herr', 'Peter', 'Lang', 'Lindenweg 7', '69469', 'Weinheim', '06201', '334455', 'peter.lang@example.org', 'Interessent Tischtennis, Probetraining im April'),
+(102, 'Frau', 'Claudia', 'Wolf', 'Mühlgasse 11', '69493', 'Hirschberg an der Bergstraße', NULL, NULL, 'c.wolf@example.org', 'Ansprechpartnerin Grundschule, Kooperation Kinderturnen');

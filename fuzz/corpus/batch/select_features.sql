@@ -1,0 +1,1 @@
+SELECT TOP 3 v.Nr, UPPER(v.Name) AS N, COUNT(*) OVER () FROM Verein v LEFT JOIN Mitglied m ON m.VereinNr = v.Nr WHERE v.Nr IN (1,2) AND m.Vorname LIKE 'A%' GROUP BY v.Nr, v.Name HAVING COUNT(*) > 0 ORDER BY 1 DESC

@@ -1,0 +1,1 @@
+UPDATE Quelor.dbo.PASSDB SET Datenbank = 'Systemdatenbank'

@@ -1,0 +1,2 @@
+UPDATE R SET Name1 = ISNULL(A.Firma1, A.Vorname + ' ' + A.Nachname), Strasse = A.Strasse, PLZ = A.PLZ, Ort = A.Ort
+FROM QUELOR_SC_Beispielhausen.dbo.Rechn AS R INNER JOIN QUELOR_SC_Beispielhausen.dbo.Adresse AS A ON A.AdrNr = R.KUNDE

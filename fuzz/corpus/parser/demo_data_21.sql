@@ -1,0 +1,1 @@
+UPDATE QUELOR_SC_Beispielhausen.dbo.Rechn SET Name1 = 'Grundschule Queichheim', Strasse = 'Schulstraße 2', PLZ = '76829', Ort = 'Landau in der Pfalz' WHERE KUNDE IS NULL

@@ -1,0 +1,1 @@
+DELETE FROM QUELOR_SC_Beispielhausen.dbo.SportartenV

@@ -1,0 +1,2 @@
+-- users, heads of department and cost centres, the pending change of address
+UPDATE QUELOR_SC_Beispielhausen.dbo.PASS SET Name = CASE BENUTZER WHEN 'ADMIN' THEN 'Jürgen Weber' WHEN 'Kasse' THEN 'Petra Schäfer' ELSE 'Lea Zimmermann' END

@@ -1,0 +1,1 @@
+UPDATE QUELOR_SC_Beispielhausen.dbo.F6KOST SET Verantwortlich = CASE Verantwortlich WHEN 'Klaus Becker' THEN 'Jürgen Weber' WHEN 'Anna Keller' THEN 'Lea Zimmermann' WHEN 'Stefan Fischer' THEN 'Daniel Neumann' ELSE 'Petra Schäfer' END

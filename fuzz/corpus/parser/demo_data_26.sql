@@ -1,0 +1,1 @@
+UPDATE QUELOR_SC_Beispielhausen.dbo.AdresseZukunft SET Strasse = 'Westring 5', PLZ = '76829', Ort = 'Landau in der Pfalz', Vorwahl = '06341', Telefon1 = '558833', Telefon3 = 'lea.zimmermann@example.org'

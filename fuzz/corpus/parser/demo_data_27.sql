@@ -1,0 +1,1 @@
+UPDATE QUELOR_SC_Beispielhausen.dbo.PASSDB SET Datenbank = 'Vereinsdaten SC Beispielhausen', Sicherungspfad = 'D:\Verein\Sicherung\'

@@ -1,0 +1,1 @@
+UPDATE QUELORTMP1.dbo.PASSDB SET Datenbank = 'Rücksicherung TSV Musterstadt'

@@ -1,0 +1,4 @@
+-- slot 1: DE65670505050038005566 (MANSDE66XXX), slot 2: DE15670923000020455001 (GENODE61WNM);
+-- the bank name of slot 2 carries stray blanks from the old input form.
+INSERT INTO Mandstam (MandNr, Name1, Name2, Strasse, PLZ, Ort, Telefon, Telefax, Internet, Vorsitzender, Registergericht, VereinsregisterNr, Steuernummer, Finanzamt, Bank1, Konto1, BLZ1, Fibukonto1, Bank2, Konto2, BLZ2, Fibukonto2, Bank3, Konto3, BLZ3, Fibukonto3, Buchjahr) VALUES
+(1, 'TSV 1896 Musterstadt e.V.', 'Turn- und Sportverein', 'Sportplatzweg 12', '69469', 'Weinheim', '06201 184500', '06201 184501', 'www.tsv-musterstadt.example.org', 'Klaus Becker', 'Amtsgericht Mannheim', 'VR 420815', '47099/12345', 'Finanzamt Weinheim', 'Sparkasse Rhein Neckar Nord', '38005566', '67050505', 1200, '  Volksbank Kurpfalz ', '20455001', '67092300', NULL, 'Heidelberger Volksbank', '', '67290000', NULL, 2026);

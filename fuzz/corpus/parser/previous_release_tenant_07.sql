@@ -1,0 +1,1 @@
+CREATE NONCLUSTERED INDEX IX_Adresse_Name ON dbo.Adresse (Nachname, Vorname)

@@ -1,0 +1,1 @@
+SELECT SUBSTRING(N'Grüße', 2, 3), CHARINDEX('b', 'abc'), REPLACE('aXa', 'X', 'yy'), LTRIM(RTRIM('  a  ')), 'it''s', N'ä', 0x0A1B, 12.50, -3e2

@@ -1,0 +1,1 @@
+SELECT Nr FROM Verein UNION ALL SELECT VereinNr FROM Mitglied WHERE Id = (SELECT MAX(Id) FROM Mitglied) ORDER BY Nr

@@ -1,0 +1,3 @@
+create table T (a int)
+
+insert into T values (1)
