@@ -27,6 +27,14 @@ constexpr int kFormatVersion = 1;
 
 // --- Writing ---------------------------------------------------------------
 
+// JSON text of `j`. Text that is not UTF-8 (a client can store such bytes
+// in-process) is written with U+FFFD in place of the broken bytes rather
+// than losing the whole snapshot.
+template <typename J>
+std::string Dumped(const J& j) {
+  return j.dump(-1, ' ', false, J::error_handler_t::replace);
+}
+
 std::string HexOf(const std::string& bytes) {
   static const char kDigits[] = "0123456789ABCDEF";
   std::string out = "0x";
@@ -81,7 +89,7 @@ void WriteLines(std::ostream& out, const char* indent, const Items& items, ToJso
   }
   out << "[\n";
   for (std::size_t i = 0; i < items.size(); ++i) {
-    out << indent << "  " << to_json(items[i]).dump() << (i + 1 < items.size() ? ",\n" : "\n");
+    out << indent << "  " << Dumped(to_json(items[i])) << (i + 1 < items.size() ? ",\n" : "\n");
   }
   out << indent << "]";
 }
@@ -89,12 +97,12 @@ void WriteLines(std::ostream& out, const char* indent, const Items& items, ToJso
 void WriteTable(std::ostream& out, const Table& table) {
   const char* in = "        ";
   out << "      {\n";
-  out << in << "\"name\": " << json(table.name).dump() << ",\n";
+  out << in << "\"name\": " << Dumped(json(table.name)) << ",\n";
   out << in << "\"columns\": ";
   WriteLines(out, in, table.columns, ColumnJson);
   out << ",\n"
       << in
-      << "\"primary_key\": " << (table.primary_key ? KeyJson(*table.primary_key).dump() : "null")
+      << "\"primary_key\": " << (table.primary_key ? Dumped(KeyJson(*table.primary_key)) : "null")
       << ",\n";
   out << in << "\"unique_constraints\": ";
   WriteLines(out, in, table.unique_constraints, KeyJson);
@@ -420,7 +428,7 @@ void WriteSnapshot(const Server& server, std::ostream& out) {
     if (EqualsIgnoreCase(database->name(), "master")) continue;
     out << (first_database ? "\n" : ",\n") << "    {\n";
     first_database = false;
-    out << "      \"name\": " << json(database->name()).dump() << ",\n";
+    out << "      \"name\": " << Dumped(json(database->name())) << ",\n";
     out << "      \"functions\": ";
     WriteLines(out, "      ", ByName(database->functions()), [](const Function* f) {
       ordered_json j;
@@ -528,7 +536,7 @@ void ReadSnapshot(std::string_view text, Server& server) {
   json document;
   try {
     document = json::parse(text);
-  } catch (const json::parse_error& e) {
+  } catch (const json::exception& e) {  // also a number beyond any double
     throw std::runtime_error(std::string("Invalid snapshot: ") + e.what());
   }
   try {

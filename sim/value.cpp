@@ -392,6 +392,59 @@ std::string Value::ToMessageText() const {
 
 // ---- conversion ----
 
+namespace {
+
+bool IsUtf8(std::string_view bytes) {
+  std::size_t i = 0;
+  while (i < bytes.size()) {
+    const auto lead = static_cast<unsigned char>(bytes[i]);
+    const std::size_t length = lead < 0x80           ? 1
+                               : (lead >> 5) == 0x6  ? 2
+                               : (lead >> 4) == 0xE  ? 3
+                               : (lead >> 3) == 0x1E ? 4
+                                                     : 0;
+    if (length == 0 || i + length > bytes.size()) return false;
+    for (std::size_t k = 1; k < length; ++k) {
+      if ((static_cast<unsigned char>(bytes[i + k]) & 0xC0) != 0x80) return false;
+    }
+    i += length;
+  }
+  return true;
+}
+
+void AppendUtf8(std::string& out, char32_t code) {
+  if (code < 0x80) {
+    out.push_back(static_cast<char>(code));
+  } else if (code < 0x800) {
+    out.push_back(static_cast<char>(0xC0 | (code >> 6)));
+    out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+  } else {
+    out.push_back(static_cast<char>(0xE0 | (code >> 12)));
+    out.push_back(static_cast<char>(0x80 | ((code >> 6) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | (code & 0x3F)));
+  }
+}
+
+}  // namespace
+
+std::string Utf8FromCp1252(std::string_view bytes) {
+  static constexpr char16_t kHigh[32] = {
+      0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+      0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD, 0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+      0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
+  std::string out;
+  out.reserve(bytes.size());
+  for (const char c : bytes) {
+    const auto byte = static_cast<unsigned char>(c);
+    AppendUtf8(out, byte >= 0x80 && byte < 0xA0 ? kHigh[byte - 0x80] : byte);
+  }
+  return out;
+}
+
+std::string TextOfBytes(std::string_view bytes) {
+  return IsUtf8(bytes) ? std::string(bytes) : Utf8FromCp1252(bytes);
+}
+
 Value Convert(const Value& value, const SqlType& target, const ConversionContext& context) {
   if (value.is_null()) return Value::Null(target);
   const TypeKind from = value.kind();
@@ -403,8 +456,10 @@ Value Convert(const Value& value, const SqlType& target, const ConversionContext
     return StringTo(value, target, context);
   }
   if (IsBinaryKind(from)) {
-    if (IsBinaryKind(target.kind) || IsStringKind(target.kind))
-      return Value::Bytes(value.text(), target.kind);
+    if (IsBinaryKind(target.kind)) return Value::Bytes(value.text(), target.kind);
+    if (IsStringKind(target.kind)) {
+      return StringTo(Value::String(TextOfBytes(value.text())), target, context);
+    }
     Raise(529, {TypeName(value.type()), TypeName(target)});
   }
   if (IsStringKind(target.kind)) {

@@ -99,6 +99,13 @@ inline constexpr std::size_t kMaxValueBytes = std::size_t{64} << 20;
 // refused with 701 beyond kMaxValueBytes for a max type.
 std::string FitText(std::string text, const SqlType& type);
 
+// Single-byte text in the server's code page (Windows-1252) as UTF-8.
+std::string Utf8FromCp1252(std::string_view bytes);
+// Binary data read as text: kept when it is UTF-8 (text turned into binary
+// here is UTF-8), else read in the server's code page, so that text values
+// are always UTF-8.
+std::string TextOfBytes(std::string_view bytes);
+
 // Number of characters (not bytes) of a UTF-8 text.
 std::size_t CharacterCount(std::string_view text);
 // The first `count` characters of a UTF-8 text.

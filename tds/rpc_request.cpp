@@ -50,21 +50,6 @@ std::string Quoted(const std::string& text, bool unicode) {
   return quoted + "'";
 }
 
-// Single-byte text in the server's code page (Windows-1252) as UTF-8.
-std::string Utf8FromCp1252(const Bytes& bytes) {
-  static const char16_t kHigh[32] = {
-      0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-      0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD, 0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-      0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
-  Bytes units;
-  for (std::uint8_t byte : bytes) {
-    const char16_t unit = byte >= 0x80 && byte < 0xA0 ? kHigh[byte - 0x80] : byte;
-    units.push_back(static_cast<std::uint8_t>(unit & 0xFF));
-    units.push_back(static_cast<std::uint8_t>(unit >> 8));
-  }
-  return Utf8FromUtf16Le(units.data(), units.size());
-}
-
 std::int64_t SignedLe(const Bytes& bytes) {
   std::uint64_t value = 0;
   for (std::size_t i = bytes.size(); i-- > 0;) value = (value << 8) | bytes[i];
@@ -152,8 +137,7 @@ const sim::Int128 kDecimalLimit = [] {
 // same under every date format; with "-", only followed by a time after "T".
 std::string DateText(std::int64_t days, const std::string& separator) {
   // 0001-01-01 is 719162 days before the system clock's 1970-01-01.
-  const std::chrono::year_month_day date{
-      std::chrono::sys_days{std::chrono::days{days - 719'162}}};
+  const std::chrono::year_month_day date{std::chrono::sys_days{std::chrono::days{days - 719'162}}};
   return Digits(static_cast<int>(date.year()), 4) + separator +
          Digits(static_cast<unsigned>(date.month()), 2) + separator +
          Digits(static_cast<unsigned>(date.day()), 2);
@@ -471,7 +455,8 @@ void Describe(RpcParameter& parameter, const ParameterType& type,
       parameter.literal = Quoted(*parameter.text, true);
       break;
     case Family::kSingleByte:
-      parameter.text = Utf8FromCp1252(bytes);
+      parameter.text = sim::Utf8FromCp1252(
+          std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
       parameter.literal = Quoted(*parameter.text, false);
       break;
     case Family::kBinary:

@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "sim/parser/parser.h"
+#include "sim/snapshot.h"
 #include "sim_fixture.h"
 
 namespace quelor::sim::testing {
@@ -174,6 +175,20 @@ TEST_F(HostileInputTest, ValuesBeyondTheMemoryBoundAreRefusedWith701) {
           "SELECT COUNT(*) FROM Viele WHERE LEN(REPLICATE(CAST('x' AS varchar(max)), 100000)) > 0"),
       "40");
   EXPECT_EQ(Scalar("SELECT Nr FROM T"), "1");
+}
+
+TEST_F(HostileInputTest, BinaryReadAsTextIsAlwaysUtf8AndEverySnapshotIsWritten) {
+  EXPECT_EQ(Scalar("SELECT CAST(0xFC AS varchar(10))"), "ü");               // code page byte
+  EXPECT_EQ(Scalar("SELECT CAST(0x4DC3BC6C6C6572 AS varchar(3))"), "Mül");  // UTF-8 kept, cut
+  EXPECT_EQ(Scalar("SELECT CAST(CAST('Grüße' AS varbinary(20)) AS varchar(20))"), "Grüße");
+  Run("CREATE TABLE dbo.Bytes (Text varchar(10) NULL)");
+  Run("INSERT INTO Bytes VALUES (CAST(0xFC AS varchar(10)))");
+  // Text that is no UTF-8 can still be sent in-process; the snapshot is
+  // written all the same.
+  Run("INSERT INTO Bytes VALUES ('\xFC')");
+  const std::string snapshot = SnapshotText(server_);
+  EXPECT_NE(snapshot.find("[\"ü\"]"), std::string::npos);
+  EXPECT_NE(snapshot.find("[\"\xEF\xBF\xBD\"]"), std::string::npos);  // U+FFFD
 }
 
 }  // namespace

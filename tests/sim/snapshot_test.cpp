@@ -107,6 +107,8 @@ TEST(Snapshot, RefusesBrokenFilesNamingThePlace) {
     const char* message;
   } cases[] = {
       {"not json", "Invalid snapshot"},
+      {R"j({"format":"quelor-simulated-server","version":1e999,"databases":[]})j",
+       "Invalid snapshot"},
       {R"j({"format":"other","version":1,"databases":[]})j", "not a snapshot"},
       {R"j({"format":"quelor-simulated-server","version":7,"databases":[]})j", "unknown version"},
       {R"j({"format":"quelor-simulated-server","version":1,"databases":[{"name":"A","functions":[],"tables":[

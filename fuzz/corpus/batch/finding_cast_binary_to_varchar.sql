@@ -1,0 +1,2 @@
+CREATE TABLE T (a varchar(10))
+INSERT INTO T VALUES (CAST(0xFC AS varchar(10)))

@@ -1,0 +1,2 @@
+CREATE TABLE T (a varchar(10))
+INSERT INTO T VALUES ('ü')
