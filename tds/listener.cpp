@@ -134,7 +134,12 @@ void ServeClient(int fd, ServerShared& shared, std::uint16_t spid) {
       if (wait == Wait::kFailed) break;
       std::optional<Message> message =
           ReadMessage(read, kMaximumPacketSize, limits.max_message_bytes);
-      if (!message) break;
+      if (!message) {
+        if (timed_out)
+          Report(client + "half a packet header, then nothing for " +
+                 std::to_string(limits.read_timeout.count()) + " ms");
+        break;
+      }
       if (session.logged_in() &&
           (message->type == static_cast<std::uint8_t>(PacketType::kSqlBatch) ||
            message->type == static_cast<std::uint8_t>(PacketType::kRpc))) {
