@@ -262,6 +262,8 @@ void Listener::Join(bool all) {
     std::lock_guard lock(clients_mutex_);
     for (auto it = clients_.begin(); it != clients_.end();) {
       const auto next = std::next(it);
+      // Shut down here too: Stop() may find the list already taken.
+      if (all && it->fd >= 0) ::shutdown(it->fd, SHUT_RDWR);
       if (all || it->finished) done.splice(done.end(), clients_, it);
       it = next;
     }

@@ -67,8 +67,8 @@ class Listener {
   std::size_t LiveClientsLocked() const;
   void Admit(int fd);
   void RunClient(Client& client, std::uint16_t spid);
-  // Joins the threads of clients that have finished (all: every one, after
-  // shutting down their connections).
+  // Joins the threads of clients that have finished; with `all`, shuts down
+  // every connection first and joins every thread.
   void Join(bool all);
 
   ServerShared& shared_;
