@@ -14,12 +14,15 @@ PacketHeader ParsePacketHeader(const std::uint8_t* bytes) {
   header.spid = reader.U16Be();
   header.packet_id = reader.U8();
   header.window = reader.U8();
-  if (header.length < kHeaderSize) throw ProtocolError("a packet length of " + std::to_string(header.length) + " bytes");
+  if (header.length < kHeaderSize)
+    throw ProtocolError("a packet length of " + std::to_string(header.length) + " bytes");
   return header;
 }
 
-Bytes FramePackets(PacketType type, const Bytes& payload, std::size_t packet_size, std::uint16_t spid) {
-  const std::size_t chunk = std::clamp(packet_size, kMinimumPacketSize, kMaximumPacketSize) - kHeaderSize;
+Bytes FramePackets(PacketType type, const Bytes& payload, std::size_t packet_size,
+                   std::uint16_t spid) {
+  const std::size_t chunk =
+      std::clamp(packet_size, kMinimumPacketSize, kMaximumPacketSize) - kHeaderSize;
   WireWriter out;
   std::size_t offset = 0;
   std::uint8_t packet_id = 1;
@@ -39,7 +42,8 @@ Bytes FramePackets(PacketType type, const Bytes& payload, std::size_t packet_siz
   return std::move(out.bytes());
 }
 
-std::optional<Message> ReadMessage(const ReadExactly& read, std::size_t max_packet_size) {
+std::optional<Message> ReadMessage(const ReadExactly& read, std::size_t max_packet_size,
+                                   std::size_t max_message_size) {
   Message message;
   bool first = true;
   while (true) {
@@ -50,7 +54,8 @@ std::optional<Message> ReadMessage(const ReadExactly& read, std::size_t max_pack
     }
     PacketHeader header = ParsePacketHeader(header_bytes);
     if (header.length > max_packet_size) {
-      throw ProtocolError("a packet of " + std::to_string(header.length) + " bytes, larger than the packet size");
+      throw ProtocolError("a packet of " + std::to_string(header.length) +
+                          " bytes, larger than the packet size");
     }
     if (first) {
       message.type = header.type;
@@ -58,7 +63,9 @@ std::optional<Message> ReadMessage(const ReadExactly& read, std::size_t max_pack
       throw ProtocolError("a packet of another type inside a message");
     }
     const std::size_t size = header.length - kHeaderSize;
-    if (message.payload.size() + size > kMaximumMessageSize) throw ProtocolError("a message over 64 MiB");
+    if (message.payload.size() + size > max_message_size) {
+      throw ProtocolError("a message over " + std::to_string(max_message_size) + " bytes");
+    }
     const std::size_t at = message.payload.size();
     message.payload.resize(at + size);
     if (size > 0 && !read(message.payload.data() + at, size)) {

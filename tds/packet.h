@@ -31,8 +31,9 @@ inline constexpr std::uint8_t kStatusEndOfMessage = 0x01;
 inline constexpr std::size_t kDefaultPacketSize = 4096;
 inline constexpr std::size_t kMinimumPacketSize = 512;
 inline constexpr std::size_t kMaximumPacketSize = 32767;
-// No request the server understands comes near this; a larger one is refused
-// instead of buffered.
+// The default bound on one request (all its packets together): far above the
+// largest batch the update sends, a stored script of a few hundred KB. A
+// larger request is refused instead of buffered.
 inline constexpr std::size_t kMaximumMessageSize = 64u * 1024 * 1024;
 
 struct PacketHeader {
@@ -50,7 +51,8 @@ PacketHeader ParsePacketHeader(const std::uint8_t* bytes);
 
 // `payload` as packets of at most `packet_size` bytes each (header
 // included), numbered from 1, the last with the end-of-message bit.
-Bytes FramePackets(PacketType type, const Bytes& payload, std::size_t packet_size, std::uint16_t spid);
+Bytes FramePackets(PacketType type, const Bytes& payload, std::size_t packet_size,
+                   std::uint16_t spid);
 
 struct Message {
   std::uint8_t type = 0;
@@ -64,8 +66,10 @@ using ReadExactly = std::function<bool(std::uint8_t* into, std::size_t size)>;
 // Reads packets until one ends the message and joins their payloads. nullopt
 // when the connection closes before a message begins; throws ProtocolError
 // for a packet of another type inside a message, a packet larger than
-// `max_packet_size`, a message over kMaximumMessageSize or a connection that
-// closes in the middle of a message.
-std::optional<Message> ReadMessage(const ReadExactly& read, std::size_t max_packet_size);
+// `max_packet_size`, a message over `max_message_size` or a connection that
+// closes in the middle of a message. The payload grows packet by packet, so
+// no more is allocated than has arrived.
+std::optional<Message> ReadMessage(const ReadExactly& read, std::size_t max_packet_size,
+                                   std::size_t max_message_size = kMaximumMessageSize);
 
 }  // namespace quelor::tds

@@ -20,11 +20,15 @@
 using namespace quelor;
 
 int main(int argc, char** argv) {
-  auto [options, fault] = tds::ParseSimServerOptions(std::vector<std::string>(argv + 1, argv + argc));
+  auto [options, fault] =
+      tds::ParseSimServerOptions(std::vector<std::string>(argv + 1, argv + argc));
   if (!options) {
     std::cerr << "quelor-simserver: " << fault << "\n"
-              << "usage: quelor-simserver [--port N] [--state FILE] [--login user:password]... [--stats FILE]"
-                 " [--go-away-after N]\n";
+              << "usage: quelor-simserver [--port N] [--state FILE] [--login user:password]... "
+                 "[--stats FILE]"
+                 " [--go-away-after N]\n"
+                 "       [--max-connections N] [--max-message-bytes N] [--idle-timeout SECONDS]"
+                 " [--read-timeout SECONDS]\n";
     return 2;
   }
 
@@ -48,10 +52,12 @@ int main(int argc, char** argv) {
     std::cerr << "quelor-simserver: " << error.what() << std::endl;
     return 1;
   }
-  if (options->logins.empty()) server.AddLogin(std::string(sim::kDemoUser), std::string(sim::kDemoPassword));
+  if (options->logins.empty())
+    server.AddLogin(std::string(sim::kDemoUser), std::string(sim::kDemoPassword));
   for (const auto& [user, password] : options->logins) server.AddLogin(user, password);
 
-  tds::ServerShared shared{server, mutex, {}, options->go_away_after, options->state_file};
+  tds::ServerShared shared{server,         mutex, {}, options->go_away_after, options->state_file,
+                           options->limits};
   tds::Listener listener(shared);
   int port = 0;
   try {
@@ -70,7 +76,8 @@ int main(int argc, char** argv) {
       // the server (SIGTERM, SIGINT), as on a real server.
       std::unique_lock lock(mutex);
       tds::SaveCommitted(shared);
-      if (!options->stats_file.empty()) std::ofstream(options->stats_file) << shared.requests.Report();
+      if (!options->stats_file.empty())
+        std::ofstream(options->stats_file) << shared.requests.Report();
       if (signal != SIGUSR1) {
         // Client threads may still be blocked in reads, so the process
         // ends here.

@@ -12,6 +12,15 @@
 //                         unanswered, at the Nth request; like a real server
 //                         it keeps the committed work (saved to --state) and
 //                         loses what open transactions did
+//   --max-connections N   clients served at once (64); one more is closed
+//                         right after it connects
+//   --max-message-bytes N the largest request (64 MiB); a larger one closes
+//                         the connection
+//   --idle-timeout S      seconds a logged-in client may send no request
+//                         (1800) before it is closed
+//   --read-timeout S      seconds a request, pre-login or login may stall
+//                         half-sent, an answer stay untaken, or a new client
+//                         wait before its first message (60)
 #pragma once
 
 #include <cstdint>
@@ -19,6 +28,8 @@
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "tds/connection_limits.h"
 
 namespace quelor::tds {
 
@@ -28,10 +39,12 @@ struct SimServerOptions {
   std::vector<std::pair<std::string, std::string>> logins;
   std::string stats_file;
   std::uint64_t go_away_after = 0;
+  ConnectionLimits limits;
 };
 
 // The options of `arguments` (without the program name), or the text of the
 // first fault.
-std::pair<std::optional<SimServerOptions>, std::string> ParseSimServerOptions(const std::vector<std::string>& arguments);
+std::pair<std::optional<SimServerOptions>, std::string> ParseSimServerOptions(
+    const std::vector<std::string>& arguments);
 
 }  // namespace quelor::tds

@@ -150,22 +150,21 @@ TEST(TdsRpc, DateTimeAndMoneyLiterals) {
   }
   // A scale above 7, a value longer than its scale allows, and values no
   // client can send break the protocol.
-  const Bytes decimal_2_127 = {0x6C, 17, 38, 0, 17, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x80};
-  const Bytes decimal_10_38 = {0x6C, 17, 38, 0,    17,   1,    0,    0,    0,    0,    0x40,
+  const Bytes decimal_2_127 = {0x6C, 17, 38, 0, 17, 1, 0, 0, 0, 0, 0,
+                               0,    0,  0,  0, 0,  0, 0, 0, 0, 0, 0x80};
+  const Bytes decimal_10_38 = {0x6C, 17,   38,   0,    17,   1,    0,    0,    0,    0,    0x40,
                                0x22, 0x8A, 0x09, 0x7A, 0xC4, 0x86, 0x5A, 0xA8, 0x4C, 0x3B, 0x4B};
   for (const Bytes& malformed : {
-           Bytes{0x2A, 8, 0},
-           Bytes{0x29, 2, 4, 0, 0, 0, 0},
-           Bytes{0x28, 2, 0, 0},
-           Bytes{0x28, 3, 0xDB, 0xB9, 0x37},                               // date after 9999-12-31
-           Bytes{0x2A, 0, 6, 0, 0, 0, 0xDB, 0xB9, 0x37},                   // datetime2 likewise
-           Bytes{0x2B, 7, 10, 0, 0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0, 0},      // day 16777215 at scale 7
-           Bytes{0x6F, 8, 8, 0x80, 0x24, 0x2D, 0x00, 0, 0, 0, 0},          // datetime after 9999-12-31
-           Bytes{0x6F, 8, 8, 0, 0, 0, 0, 0x00, 0x82, 0x8B, 0x01},          // 300 * 86400 ticks
-           Bytes{0x6F, 4, 4, 0, 0, 0xA0, 0x05},                            // smalldatetime minute 1440
-           Bytes{0x6D, 8, 8, 0, 0, 0, 0, 0, 0, 0xF8, 0x7F},                // float NaN
-           decimal_2_127,                                                  // turns the sign
-           decimal_10_38,                                                  // 39 digits
+           Bytes{0x2A, 8, 0}, Bytes{0x29, 2, 4, 0, 0, 0, 0}, Bytes{0x28, 2, 0, 0},
+           Bytes{0x28, 3, 0xDB, 0xB9, 0x37},                           // date after 9999-12-31
+           Bytes{0x2A, 0, 6, 0, 0, 0, 0xDB, 0xB9, 0x37},               // datetime2 likewise
+           Bytes{0x2B, 7, 10, 0, 0, 0, 0, 0, 0xFF, 0xFF, 0xFF, 0, 0},  // day 16777215 at scale 7
+           Bytes{0x6F, 8, 8, 0x80, 0x24, 0x2D, 0x00, 0, 0, 0, 0},      // datetime after 9999-12-31
+           Bytes{0x6F, 8, 8, 0, 0, 0, 0, 0x00, 0x82, 0x8B, 0x01},      // 300 * 86400 ticks
+           Bytes{0x6F, 4, 4, 0, 0, 0xA0, 0x05},                        // smalldatetime minute 1440
+           Bytes{0x6D, 8, 8, 0, 0, 0, 0, 0, 0, 0xF8, 0x7F},            // float NaN
+           decimal_2_127,                                              // turns the sign
+           decimal_10_38,                                              // 39 digits
        }) {
     EXPECT_THROW(ParseRpc(RpcBuilder()
                               .Text("@stmt", "SELECT @P1")
@@ -241,7 +240,8 @@ TEST(TdsRpc, SeveralCallsInOneMessage) {
   // A parameter name of 128 characters begins with the byte that separated
   // calls before TDS 7.2: it is a parameter, not a further call.
   const std::string long_name = "@" + std::string(127, 'p');
-  const std::vector<RpcRequest> one = ParseRpcCalls(RpcBuilder(12).Int("", 1).Int(long_name, 5).bytes());
+  const std::vector<RpcRequest> one =
+      ParseRpcCalls(RpcBuilder(12).Int("", 1).Int(long_name, 5).bytes());
   ASSERT_EQ(one.size(), 1u);
   ASSERT_EQ(one[0].parameters.size(), 2u);
   EXPECT_EQ(one[0].parameters[1].name, long_name);

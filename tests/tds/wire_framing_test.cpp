@@ -59,7 +59,8 @@ TEST(TdsPacket, LargeMessagesAreSplitAtThePacketSizeAndJoinedAgain) {
   EXPECT_EQ(message->type, 0x04);
   EXPECT_EQ(message->payload, payload);
   // An empty message is one packet with the end bit.
-  EXPECT_EQ(FramePackets(PacketType::kTabularResult, {}, 4096, 0), (Bytes{0x04, 0x01, 0x00, 0x08, 0x00, 0x00, 0x01, 0x00}));
+  EXPECT_EQ(FramePackets(PacketType::kTabularResult, {}, 4096, 0),
+            (Bytes{0x04, 0x01, 0x00, 0x08, 0x00, 0x00, 0x01, 0x00}));
 }
 
 TEST(TdsPacket, MalformedStreamsAreRefusedNotRead) {
@@ -73,7 +74,8 @@ TEST(TdsPacket, MalformedStreamsAreRefusedNotRead) {
       {"closed inside a packet", {0x01, 0x01, 0x00, 0x0A, 0x00, 0x00, 0x01, 0x00, 0x41}},
       {"closed between packets", {0x01, 0x00, 0x00, 0x09, 0x00, 0x00, 0x01, 0x00, 0x41}},
       {"type changes inside a message",
-       {0x01, 0x00, 0x00, 0x09, 0x00, 0x00, 0x01, 0x00, 0x41, 0x03, 0x01, 0x00, 0x09, 0x00, 0x00, 0x02, 0x00, 0x41}},
+       {0x01, 0x00, 0x00, 0x09, 0x00, 0x00, 0x01, 0x00, 0x41, 0x03, 0x01, 0x00, 0x09, 0x00, 0x00,
+        0x02, 0x00, 0x41}},
   };
   for (const Case& test : cases) {
     EXPECT_THROW(ReadMessage(Feed(test.bytes), 512), ProtocolError) << test.name;
@@ -81,12 +83,21 @@ TEST(TdsPacket, MalformedStreamsAreRefusedNotRead) {
   EXPECT_FALSE(ReadMessage(Feed({}), 512)) << "a close before a message is the client leaving";
 }
 
+TEST(TdsPacket, AMessageOverTheBoundIsRefusedAtThePacketThatCrossesIt) {
+  const Bytes two_packets = {0x01, 0x00, 0x00, 0x09, 0x00, 0x00, 0x01, 0x00, 0x41,
+                             0x01, 0x01, 0x00, 0x09, 0x00, 0x00, 0x02, 0x00, 0x42};
+  ASSERT_TRUE(ReadMessage(Feed(two_packets), 512, 2));
+  EXPECT_THROW(ReadMessage(Feed(two_packets), 512, 1), ProtocolError);
+}
+
 // A LOGIN7 message as a client builds it: the fixed part, then the strings
 // in UTF-16LE, each found through its offset and length in characters.
-Bytes BuildLogin7(const std::vector<std::pair<std::size_t, Bytes>>& strings, std::uint32_t packet_size) {
+Bytes BuildLogin7(const std::vector<std::pair<std::size_t, Bytes>>& strings,
+                  std::uint32_t packet_size) {
   Bytes message(94, 0);
   const auto put32 = [&](std::size_t at, std::uint32_t value) {
-    for (int i = 0; i < 4; ++i) message[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(value >> (8 * i));
+    for (int i = 0; i < 4; ++i)
+      message[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(value >> (8 * i));
   };
   put32(4, 0x74000004);
   put32(8, packet_size);
@@ -128,7 +139,10 @@ TEST(TdsLogin7, NamesPasswordDatabaseAndPacketSizeAreRead) {
 TEST(TdsLogin7, TruncatedMessagesAndOffsetsPastTheEndAreRefused) {
   const Bytes login = BuildLogin7({{40, Utf16LeFromUtf8("quelor")}}, 4096);
   for (std::size_t size = 0; size < 94; size += 7) {
-    EXPECT_THROW(ParseLogin7(Bytes(login.begin(), login.begin() + static_cast<std::ptrdiff_t>(size))), ProtocolError) << size;
+    EXPECT_THROW(
+        ParseLogin7(Bytes(login.begin(), login.begin() + static_cast<std::ptrdiff_t>(size))),
+        ProtocolError)
+        << size;
   }
   Bytes bad_offset = login;
   bad_offset[40] = 0xF0;  // the user name would start past the end
@@ -140,8 +154,8 @@ TEST(TdsLogin7, TruncatedMessagesAndOffsetsPastTheEndAreRefused) {
 
 TEST(TdsPrelogin, TheAnswerRefusesEncryptionAndMars) {
   // VERSION and ENCRYPTION (ENCRYPT_OFF), as FreeTDS sends them.
-  const Bytes request = {0x00, 0x00, 0x0B, 0x00, 0x06, 0x01, 0x00, 0x11, 0x00, 0x01, 0xFF,
-                         0x0C, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00};
+  const Bytes request = {0x00, 0x00, 0x0B, 0x00, 0x06, 0x01, 0x00, 0x11, 0x00,
+                         0x01, 0xFF, 0x0C, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00};
   EXPECT_EQ(ParsePrelogin(request).encryption, kEncryptOff);
   EXPECT_THROW(ParsePrelogin(Bytes{0x00, 0x00, 0x0B, 0x00, 0x06}), ProtocolError);
   EXPECT_THROW(ParsePrelogin(Bytes{0x01, 0x00, 0x40, 0x00, 0x01, 0xFF}), ProtocolError);
