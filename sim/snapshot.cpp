@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <limits>
+#include <map>
 #include <nlohmann/json.hpp>
 #include <sstream>
 #include <stdexcept>
@@ -23,7 +24,9 @@ using nlohmann::json;
 using nlohmann::ordered_json;
 
 constexpr const char* kFormatName = "quelor-simulated-server";
-constexpr int kFormatVersion = 1;
+// 2: tables may name the database whose rows they share ("rows_same_as");
+// version 1 files are read as before.
+constexpr int kFormatVersion = 2;
 
 // --- Writing ---------------------------------------------------------------
 
@@ -35,7 +38,7 @@ std::string Dumped(const J& j) {
   return j.dump(-1, ' ', false, J::error_handler_t::replace);
 }
 
-std::string HexOf(const std::string& bytes) {
+std::string HexOf(std::string_view bytes) {
   static const char kDigits[] = "0123456789ABCDEF";
   std::string out = "0x";
   for (unsigned char c : bytes) {
@@ -94,7 +97,38 @@ void WriteLines(std::ostream& out, const char* indent, const Items& items, ToJso
   out << indent << "]";
 }
 
-void WriteTable(std::ostream& out, const Table& table) {
+// Big tables whose rows are the same in several databases (the reference
+// data every club database holds) are written once; later databases name the
+// first one instead.
+class SharedRows {
+ public:
+  // The database written before whose table of this name has the same
+  // columns and rows, or nullptr (and this one is remembered).
+  const std::string* Find(const Table& table, const std::string& rows,
+                          const std::string& database) {
+    if (table.rows.size() < kSharedFrom) return nullptr;
+    std::string columns;
+    for (const Column& column : table.columns) columns += Dumped(ColumnJson(column));
+    auto& seen = seen_[FoldCase(table.name)];
+    for (const Entry& entry : seen) {
+      if (entry.columns == columns && entry.rows == rows) return &entry.database;
+    }
+    seen.push_back(Entry{database, std::move(columns), rows});
+    return nullptr;
+  }
+
+ private:
+  static constexpr std::size_t kSharedFrom = 100;
+  struct Entry {
+    std::string database;
+    std::string columns;
+    std::string rows;
+  };
+  std::map<std::string, std::vector<Entry>> seen_;
+};
+
+void WriteTable(std::ostream& out, const Table& table, SharedRows* shared = nullptr,
+                const std::string& database = {}) {
   const char* in = "        ";
   out << "      {\n";
   out << in << "\"name\": " << Dumped(json(table.name)) << ",\n";
@@ -136,12 +170,18 @@ void WriteTable(std::ostream& out, const Table& table) {
     j["index_id"] = index.index_id;
     return j;
   });
-  out << ",\n" << in << "\"rows\": ";
-  WriteLines(out, in, table.rows, [](const Row& row) {
+  std::ostringstream rows;
+  WriteLines(rows, in, table.rows, [](const Row& row) {
     ordered_json j = ordered_json::array();
     for (const Value& v : row) j.push_back(ValueJson(v));
     return j;
   });
+  const std::string* same_as = shared ? shared->Find(table, rows.str(), database) : nullptr;
+  if (same_as != nullptr) {
+    out << ",\n" << in << "\"rows_same_as\": " << Dumped(json(*same_as));
+  } else {
+    out << ",\n" << in << "\"rows\": " << rows.str();
+  }
   out << "\n      }";
 }
 
@@ -315,27 +355,44 @@ KeyConstraint KeyOf(const json& j, bool primary) {
   return key;
 }
 
-void ReadTable(const json& j, Database& database, const std::string& where) {
+Column ColumnOf(const json& c, const std::string& where) {
+  Column column;
+  column.name = c.at("name").get<std::string>();
+  column.type = ParseType(c.at("type").get<std::string>(), where + " column " + column.name);
+  column.nullable = c.at("nullable").get<bool>();
+  if (c.contains("identity")) {
+    const json& identity = c.at("identity");
+    Identity id;
+    id.seed = identity.at("seed").get<std::int64_t>();
+    id.increment = identity.at("increment").get<std::int64_t>();
+    if (!identity.at("current").is_null()) id.current = identity.at("current").get<std::int64_t>();
+    column.identity = id;
+  }
+  return column;
+}
+
+// One row of `columns` from its JSON array; `where` names the row.
+Row RowOf(const json& r, const std::vector<Column>& columns, const std::string& where) {
+  if (!r.is_array() || r.size() != columns.size()) {
+    Invalid(where, "expected " + std::to_string(columns.size()) + " values");
+  }
+  Row row;
+  row.reserve(r.size());
+  for (std::size_t c = 0; c < r.size(); ++c) {
+    row.push_back(ValueOf(r[c], columns[c], where + " column " + columns[c].name));
+  }
+  return row;
+}
+
+// The table of `j` into `database`. `rows` are its rows when they were read
+// while the file streamed by (then `j` holds none); a table that shares the
+// rows of an earlier database's table names it in "rows_same_as".
+void ReadTable(const json& j, Database& database, const std::string& where, std::vector<Row> rows) {
   auto table = std::make_unique<Table>();
   table->name = j.at("name").get<std::string>();
   const std::string here = where + " table " + table->name;
   table->id = database.server().NextObjectId();
-  for (const json& c : j.at("columns")) {
-    Column column;
-    column.name = c.at("name").get<std::string>();
-    column.type = ParseType(c.at("type").get<std::string>(), here + " column " + column.name);
-    column.nullable = c.at("nullable").get<bool>();
-    if (c.contains("identity")) {
-      const json& identity = c.at("identity");
-      Identity id;
-      id.seed = identity.at("seed").get<std::int64_t>();
-      id.increment = identity.at("increment").get<std::int64_t>();
-      if (!identity.at("current").is_null())
-        id.current = identity.at("current").get<std::int64_t>();
-      column.identity = id;
-    }
-    table->columns.push_back(std::move(column));
-  }
+  for (const json& c : j.at("columns")) table->columns.push_back(ColumnOf(c, here));
   if (!j.at("primary_key").is_null()) {
     table->primary_key = KeyOf(j.at("primary_key"), true);
     table->primary_key->id = database.server().NextObjectId();
@@ -378,20 +435,29 @@ void ReadTable(const json& j, Database& database, const std::string& where) {
     index.index_id = i.at("index_id").get<int>();
     table->indexes.push_back(std::move(index));
   }
-  std::size_t row_number = 0;
-  for (const json& r : j.at("rows")) {
-    ++row_number;
-    const std::string row_where = here + " row " + std::to_string(row_number);
-    if (!r.is_array() || r.size() != table->columns.size()) {
-      Invalid(row_where, "expected " + std::to_string(table->columns.size()) + " values");
+  if (j.contains("rows_same_as")) {
+    const std::string source = j.at("rows_same_as").get<std::string>();
+    const Database* other = database.server().FindDatabase(source);
+    const Table* same =
+        other != nullptr && other != &database ? other->FindTable(table->name) : nullptr;
+    if (same == nullptr)
+      Invalid(here, "no table " + table->name + " in database " + source + " before it");
+    if (same->columns.size() != table->columns.size())
+      Invalid(here, "other columns than in " + source);
+    for (std::size_t c = 0; c < same->columns.size(); ++c) {
+      if (TypeDeclaration(same->columns[c].type) != TypeDeclaration(table->columns[c].type)) {
+        Invalid(here, "other columns than in " + source);
+      }
     }
-    Row row;
-    row.reserve(r.size());
-    for (std::size_t c = 0; c < r.size(); ++c) {
-      row.push_back(
-          ValueOf(r[c], table->columns[c], row_where + " column " + table->columns[c].name));
+    table->rows = same->rows;
+  } else if (j.contains("rows") && !j.at("rows").empty()) {
+    std::size_t row_number = 0;
+    for (const json& r : j.at("rows")) {
+      table->rows.push_back(
+          RowOf(r, table->columns, here + " row " + std::to_string(++row_number)));
     }
-    table->rows.push_back(std::move(row));
+  } else {
+    table->rows = std::move(rows);
   }
   table->InvalidateKeys();
   database.AddTable(std::move(table));
@@ -424,6 +490,7 @@ void WriteSnapshot(const Server& server, std::ostream& out) {
   out << "{\n  \"format\": \"" << kFormatName << "\",\n  \"version\": " << kFormatVersion
       << ",\n  \"databases\": [";
   bool first_database = true;
+  SharedRows shared;
   for (const auto& database : server.databases()) {
     if (EqualsIgnoreCase(database->name(), "master")) continue;
     out << (first_database ? "\n" : ",\n") << "    {\n";
@@ -441,7 +508,7 @@ void WriteSnapshot(const Server& server, std::ostream& out) {
     const std::vector<const Table*> tables = ByName(database->tables());
     for (std::size_t t = 0; t < tables.size(); ++t) {
       out << "\n";
-      WriteTable(out, *tables[t]);
+      WriteTable(out, *tables[t], &shared, database->name());
       if (t + 1 < tables.size()) out << ",";
     }
     out << (tables.empty() ? "]" : "\n      ]") << "\n    }";
@@ -532,30 +599,113 @@ std::string SnapshotText(const Server& server) {
   return out.str();
 }
 
-void ReadSnapshot(std::string_view text, Server& server) {
-  json document;
+namespace {
+
+// Reads a snapshot as it streams by: each row is turned into values and
+// dropped from the JSON document at once, each table and database is added
+// to the server when its end is read, so neither the file's text nor a
+// document of all its rows is ever held whole.
+class StreamingReader {
+ public:
+  explicit StreamingReader(Server& server) : server_(server) {}
+
+  bool operator()(int depth, json::parse_event_t event, json& parsed) {
+    using Event = json::parse_event_t;
+    if (event == Event::key) {
+      if (keys_.size() <= static_cast<std::size_t>(depth))
+        keys_.resize(static_cast<std::size_t>(depth) + 1);
+      keys_[static_cast<std::size_t>(depth)] = parsed.get<std::string>();
+      return true;
+    }
+    const bool in_databases = Key(1) == "databases";
+    const bool in_tables = in_databases && Key(3) == "tables";
+    if (depth == 1 && event == Event::value) {
+      if (Key(1) == "format")
+        format_ok_ = parsed.is_string() && parsed.get<std::string>() == kFormatName;
+      if (Key(1) == "version") {
+        version_ok_ = parsed.is_number_integer() && (parsed.get<std::int64_t>() == 1 ||
+                                                     parsed.get<std::int64_t>() == kFormatVersion);
+      }
+    } else if (depth == 1 && event == Event::array_start && Key(1) == "databases") {
+      if (!format_ok_) Invalid("the top", "not a snapshot of the simulated server");
+      if (!version_ok_) Invalid("the top", "unknown version");
+    } else if (depth == 2 && event == Event::object_start && in_databases) {
+      database_ = nullptr;
+    } else if (depth == 3 && event == Event::value && in_databases && Key(3) == "name") {
+      const std::string name = parsed.get<std::string>();
+      if (server_.FindDatabase(name) != nullptr) Invalid("database " + name, "it exists already");
+      database_ = &server_.CreateDatabase(name);
+    } else if (depth == 4 && event == Event::object_start && in_tables) {
+      if (database_ == nullptr) Invalid("a database", "its name must come before its tables");
+      columns_.reset();
+      rows_.clear();
+      table_name_ = "?";
+    } else if (depth == 5 && event == Event::value && in_tables && Key(5) == "name") {
+      table_name_ = parsed.is_string() ? parsed.get<std::string>() : std::string("?");
+    } else if (depth == 5 && event == Event::array_end && in_tables && Key(5) == "columns") {
+      std::vector<Column> columns;
+      for (const json& c : parsed) columns.push_back(ColumnOf(c, TableWhere()));
+      columns_ = std::move(columns);
+    } else if (depth == 6 && event == Event::array_end && in_tables && Key(5) == "rows" &&
+               columns_) {
+      rows_.push_back(
+          RowOf(parsed, *columns_, TableWhere() + " row " + std::to_string(rows_.size() + 1)));
+      return false;  // the row is in rows_; the document need not keep it
+    } else if (depth == 4 && event == Event::object_end && in_tables) {
+      ReadTable(parsed, *database_, "database " + database_->name(), std::move(rows_));
+      rows_.clear();
+      return false;
+    } else if (depth == 2 && event == Event::object_end && in_databases) {
+      if (database_ == nullptr) Invalid("a database", "it has no name");
+      for (const json& f : parsed.at("functions")) {
+        ReadFunction(f, *database_,
+                     "database " + database_->name() + " function " + f.value("name", "?"));
+      }
+      return false;
+    }
+    return true;
+  }
+
+  void Finish(const json& document) const {
+    if (!document.is_object() || !document.contains("databases")) {
+      if (!format_ok_) Invalid("the top", "not a snapshot of the simulated server");
+      if (!version_ok_) Invalid("the top", "unknown version");
+      Invalid("the top", "no databases");
+    }
+  }
+
+ private:
+  std::string_view Key(std::size_t depth) const {
+    return depth < keys_.size() ? std::string_view(keys_[depth]) : std::string_view();
+  }
+  std::string TableWhere() const {
+    return "database " + database_->name() + " table " + table_name_;
+  }
+
+  Server& server_;
+  std::vector<std::string> keys_;
+  bool format_ok_ = false;
+  bool version_ok_ = false;
+  Database* database_ = nullptr;
+  std::optional<std::vector<Column>> columns_;
+  std::vector<Row> rows_;
+  std::string table_name_;
+};
+
+template <typename Input>
+void ReadStreaming(Input&& input, Server& server) {
+  StreamingReader reader(server);
   try {
-    document = json::parse(text);
+    const json document = json::parse(std::forward<Input>(input), std::ref(reader));
+    reader.Finish(document);
   } catch (const json::exception& e) {  // also a number beyond any double
     throw std::runtime_error(std::string("Invalid snapshot: ") + e.what());
   }
-  try {
-    if (document.value("format", "") != kFormatName)
-      Invalid("the top", "not a snapshot of the simulated server");
-    if (document.value("version", 0) != kFormatVersion) Invalid("the top", "unknown version");
-    for (const json& d : document.at("databases")) {
-      const std::string name = d.at("name").get<std::string>();
-      if (server.FindDatabase(name) != nullptr) Invalid("database " + name, "it exists already");
-      Database& database = server.CreateDatabase(name);
-      for (const json& t : d.at("tables")) ReadTable(t, database, "database " + name);
-      for (const json& f : d.at("functions")) {
-        ReadFunction(f, database, "database " + name + " function " + f.value("name", "?"));
-      }
-    }
-  } catch (const json::exception& e) {
-    throw std::runtime_error(std::string("Invalid snapshot: ") + e.what());
-  }
 }
+
+}  // namespace
+
+void ReadSnapshot(std::string_view text, Server& server) { ReadStreaming(text, server); }
 
 void SaveSnapshot(const Server& server, const std::string& path) {
   const std::string temporary = path + ".tmp";
@@ -578,9 +728,7 @@ void SaveSnapshot(const Server& server, const std::string& path) {
 void LoadSnapshot(const std::string& path, Server& server) {
   std::ifstream in(platform::PathFromUtf8(path), std::ios::binary);
   if (!in) throw std::runtime_error("Cannot read the snapshot file " + path);
-  std::stringstream text;
-  text << in.rdbuf();
-  ReadSnapshot(text.str(), server);
+  ReadStreaming(in, server);
 }
 
 }  // namespace quelor::sim

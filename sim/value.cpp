@@ -1,10 +1,14 @@
 // Conversion, comparison and arithmetic of values as the real server does them.
 #include "sim/value.h"
 
+#include <algorithm>
+#include <atomic>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <limits>
+#include <new>
 
 #include "sim/case_insensitive_map.h"
 #include "sim/errors.h"
@@ -98,7 +102,7 @@ double DoubleOf(const Value& value) {
 }
 
 [[noreturn]] void ConversionFailed(const Value& value, const SqlType& target) {
-  Raise(245, {TypeName(value.type()), value.text(), TypeName(target)});
+  Raise(245, {TypeName(value.type()), std::string(value.text()), TypeName(target)});
 }
 
 [[noreturn]] void Overflow(const std::string& from, const SqlType& target) {
@@ -202,7 +206,7 @@ std::string FloatText(double number) {
 }
 
 Value StringTo(const Value& value, const SqlType& target, const ConversionContext& context) {
-  const std::string& text = value.text();
+  const std::string_view text = value.text();
   if (IsIntegerKind(target.kind)) {
     std::string trimmed = TrimBlanks(text);
     if (target.kind == TypeKind::kBit) {
@@ -214,7 +218,8 @@ Value StringTo(const Value& value, const SqlType& target, const ConversionContex
       if (trimmed.empty()) return Value::Integer(0, target.kind);  // '' converts to 0
       ConversionFailed(value, target);
     }
-    return MakeInteger(exact->units, target.kind, TypeName(value.type()) + " value '" + text + "'");
+    return MakeInteger(exact->units, target.kind,
+                       TypeName(value.type()) + " value '" + std::string(text) + "'");
   }
   if (target.kind == TypeKind::kDecimal || target.kind == TypeKind::kMoney) {
     std::optional<Exact> exact = ParseExact(text);
@@ -247,7 +252,7 @@ Value StringTo(const Value& value, const SqlType& target, const ConversionContex
   }
   if (IsBinaryKind(target.kind)) return Value::Bytes(text, target.kind);
   // string to string: CAST cuts to the target length.
-  std::string cut = text;
+  std::string cut(text);
   if (target.length > 0 && CharacterCount(cut) > static_cast<std::size_t>(target.length)) {
     cut = std::string(FirstCharacters(cut, static_cast<std::size_t>(target.length)));
   }
@@ -280,78 +285,206 @@ std::string ToStringForCast(const Value& value) {
 
 // ---- Value ----
 
+static_assert(sizeof(Value) == 24, "rows hold millions of values");
+
+// Text longer than the payload: shared by every copy of the value, freed
+// with the last one. The count is atomic because the wire server's threads
+// take turns on the same values.
+struct Value::TextBlock {
+  std::atomic<std::uint32_t> references;
+  std::uint32_t size;
+  char* data() { return reinterpret_cast<char*>(this + 1); }
+};
+
+namespace {
+
+bool HoldsText(TypeKind kind) {
+  return IsStringKind(kind) || IsBinaryKind(kind) || kind == TypeKind::kUniqueIdentifier;
+}
+
+}  // namespace
+
+Value::Value(const Value& other) noexcept {
+  std::memcpy(static_cast<void*>(this), &other, sizeof(Value));
+  if (flags_ & kHeapText) {
+    TextBlock* block;
+    std::memcpy(&block, payload_, sizeof block);
+    block->references.fetch_add(1, std::memory_order_relaxed);
+  }
+}
+
+Value::Value(Value&& other) noexcept {
+  std::memcpy(static_cast<void*>(this), &other, sizeof(Value));
+  other.flags_ = kNull;  // the block, if any, is ours now
+}
+
+Value& Value::operator=(const Value& other) noexcept {
+  if (this != &other) {
+    Value copy(other);
+    *this = std::move(copy);
+  }
+  return *this;
+}
+
+Value& Value::operator=(Value&& other) noexcept {
+  if (this != &other) {
+    Release();
+    std::memcpy(static_cast<void*>(this), &other, sizeof(Value));
+    other.flags_ = kNull;
+  }
+  return *this;
+}
+
+void Value::Release() noexcept {
+  if ((flags_ & kHeapText) == 0) return;
+  TextBlock* block;
+  std::memcpy(&block, payload_, sizeof block);
+  if (block->references.fetch_sub(1, std::memory_order_acq_rel) == 1) {
+    block->~TextBlock();
+    ::operator delete(block);
+  }
+  flags_ &= static_cast<std::uint8_t>(~kHeapText);
+}
+
+void Value::SetType(const SqlType& type) {
+  kind_ = static_cast<std::uint8_t>(type.kind);
+  length_ = type.length;
+  precision_ = HoldsText(type.kind) ? 0 : static_cast<std::uint8_t>(type.precision);
+  scale_ = static_cast<std::uint8_t>(type.scale);
+  flags_ = static_cast<std::uint8_t>((flags_ & ~kNumericSpelling) |
+                                     (type.numeric_spelling ? kNumericSpelling : 0));
+}
+
+void Value::SetText(std::string_view text) {
+  Release();
+  flags_ &= static_cast<std::uint8_t>(~kNull);
+  if (text.size() <= sizeof payload_) {
+    std::memcpy(payload_, text.data(), text.size());
+    precision_ = static_cast<std::uint8_t>(text.size());
+    return;
+  }
+  if (text.size() > std::numeric_limits<std::uint32_t>::max()) RaiseOutOfMemory();
+  void* memory = ::operator new(sizeof(TextBlock) + text.size());
+  auto* block = new (memory) TextBlock{{1}, static_cast<std::uint32_t>(text.size())};
+  std::memcpy(block->data(), text.data(), text.size());
+  std::memcpy(payload_, &block, sizeof block);
+  flags_ |= kHeapText;
+  precision_ = 0;
+}
+
+SqlType Value::type() const {
+  SqlType type;
+  type.kind = kind();
+  type.length = length_;
+  type.precision = HoldsText(type.kind) ? 0 : precision_;
+  type.scale = scale_;
+  type.numeric_spelling = (flags_ & kNumericSpelling) != 0;
+  return type;
+}
+
+std::int64_t Value::integer() const {
+  std::int64_t number;
+  std::memcpy(&number, payload_, sizeof number);
+  return number;
+}
+
+Int128 Value::units() const {
+  Int128 units;
+  std::memcpy(&units, payload_, sizeof units);
+  return units;
+}
+
+double Value::number() const {
+  double number;
+  std::memcpy(&number, payload_, sizeof number);
+  return number;
+}
+
+std::string_view Value::text() const {
+  if (flags_ & kHeapText) {
+    TextBlock* block;
+    std::memcpy(&block, payload_, sizeof block);
+    return {block->data(), block->size};
+  }
+  if (is_null()) return {};
+  return {reinterpret_cast<const char*>(payload_), precision_};
+}
+
 Value Value::Null(SqlType type) {
   Value value;
-  value.type_ = type;
+  value.SetType(type);
   return value;
 }
 
 Value Value::Integer(std::int64_t number, TypeKind kind) {
   Value value;
-  value.type_ = SqlType::Of(kind);
-  value.payload_ = number;
+  value.SetType(SqlType::Of(kind));
+  std::memcpy(value.payload_, &number, sizeof number);
+  value.flags_ &= static_cast<std::uint8_t>(~kNull);
   return value;
 }
 
 Value Value::IntegerLiteral(std::int64_t number, int digits) {
   Value value = Integer(number);
-  value.type_.precision = digits;
+  value.precision_ = static_cast<std::uint8_t>(digits);
   return value;
 }
 
 Value Value::Decimal(Int128 units, int precision, int scale) {
   Value value;
-  value.type_ = SqlType::Decimal(precision, scale);
-  value.type_.numeric_spelling = true;  // values the server computes are "numeric"
-  value.payload_ = units;
+  SqlType type = SqlType::Decimal(precision, scale);
+  type.numeric_spelling = true;  // values the server computes are "numeric"
+  value.SetType(type);
+  std::memcpy(value.payload_, &units, sizeof units);
+  value.flags_ &= static_cast<std::uint8_t>(~kNull);
   return value;
 }
 
 Value Value::Money(Int128 units) {
   Value value;
-  value.type_ = SqlType::Of(TypeKind::kMoney);
-  value.payload_ = units;
+  value.SetType(SqlType::Of(TypeKind::kMoney));
+  std::memcpy(value.payload_, &units, sizeof units);
+  value.flags_ &= static_cast<std::uint8_t>(~kNull);
   return value;
 }
 
 Value Value::Float(double number, TypeKind kind) {
   Value value;
-  value.type_ = SqlType::Of(kind);
-  value.payload_ = number;
+  value.SetType(SqlType::Of(kind));
+  std::memcpy(value.payload_, &number, sizeof number);
+  value.flags_ &= static_cast<std::uint8_t>(~kNull);
   return value;
 }
 
-Value Value::String(std::string text, TypeKind kind) {
+Value Value::String(std::string_view text, TypeKind kind) {
   SqlType type = SqlType::Of(kind);
   if (HasLength(kind))
     type.length = static_cast<int>(std::max<std::size_t>(1, CharacterCount(text)));
-  return String(std::move(text), type);
+  return String(text, type);
 }
 
-Value Value::String(std::string text, SqlType type) {
+Value Value::String(std::string_view text, SqlType type) {
   Value value;
-  value.type_ = type;
-  value.payload_ = std::move(text);
+  value.SetType(type);
+  value.SetText(text);
   return value;
 }
 
 Value Value::DateTime(std::int64_t millis, TypeKind kind) {
-  Value value;
-  value.type_ = SqlType::Of(kind);
-  value.payload_ = RoundToType(millis, kind);
+  Value value = Integer(RoundToType(millis, kind), kind);
   return value;
 }
 
-Value Value::Bytes(std::string bytes, TypeKind kind) {
+Value Value::Bytes(std::string_view bytes, TypeKind kind) {
   Value value;
-  value.type_ = SqlType::Of(kind);
-  value.payload_ = std::move(bytes);
+  value.SetType(SqlType::Of(kind));
+  value.SetText(bytes);
   return value;
 }
 
 std::optional<std::string> Value::ToText() const {
   if (is_null()) return std::nullopt;
-  switch (type_.kind) {
+  switch (kind()) {
     case TypeKind::kBit:
     case TypeKind::kTinyInt:
     case TypeKind::kSmallInt:
@@ -360,7 +493,7 @@ std::optional<std::string> Value::ToText() const {
       return std::to_string(integer());
     case TypeKind::kDecimal:
     case TypeKind::kMoney: {
-      int scale = type_.kind == TypeKind::kMoney ? 4 : type_.scale;
+      int scale = kind() == TypeKind::kMoney ? 4 : scale_;
       return DecimalText(units(), scale);
     }
     case TypeKind::kFloat:
@@ -369,9 +502,9 @@ std::optional<std::string> Value::ToText() const {
     case TypeKind::kDateTime:
     case TypeKind::kSmallDateTime:
     case TypeKind::kDate:
-      return FormatDateTime(integer(), type_.kind);
+      return FormatDateTime(integer(), kind());
     default:
-      if (IsBinaryKind(type_.kind)) {
+      if (IsBinaryKind(kind())) {
         // Binary data reads as hexadecimal digits, as ODBC converts it to text.
         static constexpr char kDigits[] = "0123456789ABCDEF";
         std::string hex;
@@ -381,7 +514,7 @@ std::optional<std::string> Value::ToText() const {
         }
         return hex;
       }
-      return text();
+      return std::string(text());
   }
 }
 
@@ -692,7 +825,10 @@ Value Arithmetic(Op op, const Value& a, const Value& b, const ConversionContext&
     SqlType type = CommonType(a.type(), b.type());
     if (type.length >= 0) type.length = std::min(8000, a.type().length + b.type().length);
     if (type.length < 0 && a.text().size() + b.text().size() > kMaxValueBytes) RaiseOutOfMemory();
-    return Value::String(FitText(a.text() + b.text(), type), type);
+    std::string joined;
+    joined.reserve(a.text().size() + b.text().size());
+    joined.append(a.text()).append(b.text());
+    return Value::String(FitText(std::move(joined), type), type);
   }
   if (IsDateKind(a.kind()) || IsDateKind(b.kind())) {
     // datetime +/- number or datetime: the number counts days.

@@ -8,7 +8,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <variant>
 
 #include "sim/date_time.h"
 #include "sim/types.h"
@@ -17,9 +16,19 @@ namespace quelor::sim {
 
 __extension__ typedef __int128 Int128;
 
+// One value: a cell of a table row, a variable, a constant, an intermediate
+// result. Rows hold millions of them, so a value is kept in 24 bytes: its
+// type in compact form (kind, precision, scale, length), and a 16-byte
+// payload that holds a number, a decimal's units, or text of up to 16 bytes;
+// longer text lives in a shared, immutable block that copies only count.
 class Value {
  public:
-  Value() = default;  // NULL of type int
+  Value() noexcept = default;  // NULL of type int
+  Value(const Value& other) noexcept;
+  Value(Value&& other) noexcept;
+  Value& operator=(const Value& other) noexcept;
+  Value& operator=(Value&& other) noexcept;
+  ~Value() { Release(); }
 
   static Value Null(SqlType type = SqlType::Of(TypeKind::kInt));
   static Value Integer(std::int64_t number, TypeKind kind = TypeKind::kInt);
@@ -29,24 +38,20 @@ class Value {
   static Value Decimal(Int128 units, int precision, int scale);
   static Value Money(Int128 units);  // ten-thousandths
   static Value Float(double number, TypeKind kind = TypeKind::kFloat);
-  static Value String(std::string text, TypeKind kind = TypeKind::kVarChar);
-  static Value String(std::string text, SqlType type);
+  static Value String(std::string_view text, TypeKind kind = TypeKind::kVarChar);
+  static Value String(std::string_view text, SqlType type);
   static Value DateTime(std::int64_t millis, TypeKind kind = TypeKind::kDateTime);
-  static Value Bytes(std::string bytes, TypeKind kind = TypeKind::kVarBinary);
+  static Value Bytes(std::string_view bytes, TypeKind kind = TypeKind::kVarBinary);
 
-  bool is_null() const { return std::holds_alternative<std::monostate>(payload_); }
-  const SqlType& type() const { return type_; }
-  TypeKind kind() const { return type_.kind; }
+  bool is_null() const { return (flags_ & kNull) != 0; }
+  SqlType type() const;
+  TypeKind kind() const { return static_cast<TypeKind>(kind_); }
 
   // Payload accessors; each is valid only for the matching type family.
-  std::int64_t integer() const {
-    return std::get<std::int64_t>(payload_);
-  }                                                             // integers, bit, datetimes
-  Int128 units() const { return std::get<Int128>(payload_); }   // decimal, money
-  double number() const { return std::get<double>(payload_); }  // float, real
-  const std::string& text() const {
-    return std::get<std::string>(payload_);
-  }  // strings, binary, guid
+  std::int64_t integer() const;   // integers, bit, datetimes
+  Int128 units() const;           // decimal, money
+  double number() const;          // float, real
+  std::string_view text() const;  // strings, binary, guid
 
   // The field as an ODBC client reads it as text: "12.50", "1", "2013-02-20
   // 00:00:00.000"; nullopt for NULL.
@@ -55,8 +60,19 @@ class Value {
   std::string ToMessageText() const;
 
  private:
-  SqlType type_ = SqlType::Of(TypeKind::kInt);
-  std::variant<std::monostate, std::int64_t, Int128, double, std::string> payload_;
+  struct TextBlock;
+  enum Flag : std::uint8_t { kNull = 1, kHeapText = 2, kNumericSpelling = 4 };
+
+  void SetType(const SqlType& type);
+  void SetText(std::string_view text);
+  void Release() noexcept;
+
+  alignas(8) unsigned char payload_[16] = {};
+  std::int32_t length_ = 0;
+  std::uint8_t kind_ = static_cast<std::uint8_t>(TypeKind::kInt);
+  std::uint8_t precision_ = 10;  // for text: the number of bytes held inline
+  std::uint8_t scale_ = 0;
+  std::uint8_t flags_ = kNull;
 };
 
 // Settings of the session that change how values are read.

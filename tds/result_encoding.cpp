@@ -16,8 +16,21 @@ namespace {
 using sim::TypeKind;
 using sim::Value;
 
-enum class Encoding { kInt, kBit, kDecimal, kMoney, kFloat, kDateTime, kSmallDateTime, kGuid, kNVarChar, kNVarCharMax,
-                      kNText, kVarBinary, kVarBinaryMax };
+enum class Encoding {
+  kInt,
+  kBit,
+  kDecimal,
+  kMoney,
+  kFloat,
+  kDateTime,
+  kSmallDateTime,
+  kGuid,
+  kNVarChar,
+  kNVarCharMax,
+  kNText,
+  kVarBinary,
+  kVarBinaryMax
+};
 
 enum TypeToken : std::uint8_t {
   kGuidType = 0x24,
@@ -54,7 +67,8 @@ struct WireColumn {
 
 // `value` as a value of `type`, or nullopt when it is NULL or cannot be
 // converted.
-std::optional<Value> Bring(const Value& value, const sim::SqlType& type, bool (*same_family)(TypeKind)) {
+std::optional<Value> Bring(const Value& value, const sim::SqlType& type,
+                           bool (*same_family)(TypeKind)) {
   if (value.is_null()) return std::nullopt;
   if (same_family(value.kind())) return value;
   try {
@@ -65,7 +79,9 @@ std::optional<Value> Bring(const Value& value, const sim::SqlType& type, bool (*
 }
 
 bool IntegerFamily(TypeKind kind) { return sim::IsIntegerKind(kind) || kind == TypeKind::kBit; }
-bool DecimalFamily(TypeKind kind) { return kind == TypeKind::kDecimal || kind == TypeKind::kMoney || IntegerFamily(kind); }
+bool DecimalFamily(TypeKind kind) {
+  return kind == TypeKind::kDecimal || kind == TypeKind::kMoney || IntegerFamily(kind);
+}
 bool FloatFamily(TypeKind kind) { return kind == TypeKind::kFloat || kind == TypeKind::kReal; }
 bool DateFamily(TypeKind kind) { return sim::IsDateKind(kind); }
 bool GuidFamily(TypeKind kind) { return kind == TypeKind::kUniqueIdentifier; }
@@ -73,32 +89,45 @@ bool BinaryFamily(TypeKind kind) { return sim::IsBinaryKind(kind); }
 
 int IntegerSize(TypeKind kind) {
   switch (kind) {
-    case TypeKind::kTinyInt: return 1;
-    case TypeKind::kSmallInt: return 2;
-    case TypeKind::kBigInt: return 8;
-    default: return 4;
+    case TypeKind::kTinyInt:
+      return 1;
+    case TypeKind::kSmallInt:
+      return 2;
+    case TypeKind::kBigInt:
+      return 8;
+    default:
+      return 4;
   }
 }
 
 bool FitsIntegerSize(std::int64_t number, int size) {
   switch (size) {
-    case 1: return number >= 0 && number <= 255;
-    case 2: return number >= std::numeric_limits<std::int16_t>::min() && number <= std::numeric_limits<std::int16_t>::max();
-    case 4: return number >= std::numeric_limits<std::int32_t>::min() && number <= std::numeric_limits<std::int32_t>::max();
-    default: return true;
+    case 1:
+      return number >= 0 && number <= 255;
+    case 2:
+      return number >= std::numeric_limits<std::int16_t>::min() &&
+             number <= std::numeric_limits<std::int16_t>::max();
+    case 4:
+      return number >= std::numeric_limits<std::int32_t>::min() &&
+             number <= std::numeric_limits<std::int32_t>::max();
+    default:
+      return true;
   }
 }
 
-int DecimalBytes(int precision) { return precision <= 9 ? 5 : precision <= 19 ? 9 : precision <= 28 ? 13 : 17; }
+int DecimalBytes(int precision) {
+  return precision <= 9 ? 5 : precision <= 19 ? 9 : precision <= 28 ? 13 : 17;
+}
 
 // Text of a field for a character column.
 std::optional<std::string> TextOf(const Value& value) {
   if (value.is_null()) return std::nullopt;
-  if (sim::IsStringKind(value.kind())) return value.text();
+  if (sim::IsStringKind(value.kind())) return std::string(value.text());
   return value.ToText();
 }
 
-WireColumn Describe(const sim::BoundColumn& column, std::size_t index, const std::vector<sim::Row>& rows) {
+WireColumn Describe(const sim::BoundColumn& column, std::size_t index,
+                    const std::vector<sim::Row>& rows) {
   WireColumn wire;
   wire.type = column.type;
   const TypeKind kind = column.type.kind;
@@ -139,9 +168,11 @@ WireColumn Describe(const sim::BoundColumn& column, std::size_t index, const std
     std::size_t longest = column.type.length > 0 ? static_cast<std::size_t>(column.type.length) : 1;
     for (const sim::Row& row : rows) {
       const Value& field = FieldAt(row, index);
-      if (!field.is_null() && BinaryFamily(field.kind())) longest = std::max(longest, field.text().size());
+      if (!field.is_null() && BinaryFamily(field.kind()))
+        longest = std::max(longest, field.text().size());
     }
-    const bool max = kind == TypeKind::kImage || column.type.length < 0 || longest > kMaxInlineBytes;
+    const bool max =
+        kind == TypeKind::kImage || column.type.length < 0 || longest > kMaxInlineBytes;
     wire.encoding = max ? Encoding::kVarBinaryMax : Encoding::kVarBinary;
     wire.size = static_cast<int>(longest);
   } else {
@@ -163,19 +194,40 @@ void WriteCollation(WireWriter& out) {
 
 void WriteTypeInfo(WireWriter& out, const WireColumn& column, const sim::BoundColumn& bound) {
   switch (column.encoding) {
-    case Encoding::kInt: out.U8(kIntN); out.U8(static_cast<std::uint8_t>(column.size)); break;
-    case Encoding::kBit: out.U8(kBitN); out.U8(1); break;
+    case Encoding::kInt:
+      out.U8(kIntN);
+      out.U8(static_cast<std::uint8_t>(column.size));
+      break;
+    case Encoding::kBit:
+      out.U8(kBitN);
+      out.U8(1);
+      break;
     case Encoding::kDecimal:
       out.U8(column.type.numeric_spelling ? kNumericN : kDecimalN);
       out.U8(static_cast<std::uint8_t>(column.size));
       out.U8(static_cast<std::uint8_t>(column.precision));
       out.U8(static_cast<std::uint8_t>(column.scale));
       break;
-    case Encoding::kMoney: out.U8(kMoneyN); out.U8(8); break;
-    case Encoding::kFloat: out.U8(kFloatN); out.U8(static_cast<std::uint8_t>(column.size)); break;
-    case Encoding::kDateTime: out.U8(kDateTimeN); out.U8(8); break;
-    case Encoding::kSmallDateTime: out.U8(kDateTimeN); out.U8(4); break;
-    case Encoding::kGuid: out.U8(kGuidType); out.U8(16); break;
+    case Encoding::kMoney:
+      out.U8(kMoneyN);
+      out.U8(8);
+      break;
+    case Encoding::kFloat:
+      out.U8(kFloatN);
+      out.U8(static_cast<std::uint8_t>(column.size));
+      break;
+    case Encoding::kDateTime:
+      out.U8(kDateTimeN);
+      out.U8(8);
+      break;
+    case Encoding::kSmallDateTime:
+      out.U8(kDateTimeN);
+      out.U8(4);
+      break;
+    case Encoding::kGuid:
+      out.U8(kGuidType);
+      out.U8(16);
+      break;
     case Encoding::kNVarChar:
       out.U8(kNVarChar);
       out.U16Le(static_cast<std::uint16_t>(column.size));
@@ -223,7 +275,7 @@ void WritePlp(WireWriter& out, const std::optional<Bytes>& data) {
 }
 
 // The 16 bytes of a GUID from its text: the first three groups little-endian.
-std::optional<Bytes> GuidBytes(const std::string& text) {
+std::optional<Bytes> GuidBytes(std::string_view text) {
   std::string hex;
   for (char c : text) {
     if (c != '-' && c != '{' && c != '}') hex.push_back(c);
@@ -234,7 +286,10 @@ std::optional<Bytes> GuidBytes(const std::string& text) {
     int value = 0;
     for (int k = 0; k < 2; ++k) {
       char c = hex[2 * i + static_cast<std::size_t>(k)];
-      int digit = c >= '0' && c <= '9' ? c - '0' : c >= 'a' && c <= 'f' ? c - 'a' + 10 : c >= 'A' && c <= 'F' ? c - 'A' + 10 : -1;
+      int digit = c >= '0' && c <= '9'   ? c - '0'
+                  : c >= 'a' && c <= 'f' ? c - 'a' + 10
+                  : c >= 'A' && c <= 'F' ? c - 'A' + 10
+                                         : -1;
       if (digit < 0) return std::nullopt;
       value = value * 16 + digit;
     }
@@ -255,9 +310,11 @@ void WriteField(WireWriter& out, const WireColumn& column, const Value& field) {
         out.U8(0);
         return;
       }
-      const std::int64_t number = column.encoding == Encoding::kBit ? (value->integer() != 0) : value->integer();
+      const std::int64_t number =
+          column.encoding == Encoding::kBit ? (value->integer() != 0) : value->integer();
       out.U8(static_cast<std::uint8_t>(column.size));
-      for (int i = 0; i < column.size; ++i) out.U8(static_cast<std::uint8_t>(static_cast<std::uint64_t>(number) >> (8 * i)));
+      for (int i = 0; i < column.size; ++i)
+        out.U8(static_cast<std::uint8_t>(static_cast<std::uint64_t>(number) >> (8 * i)));
       return;
     }
     case Encoding::kDecimal:
@@ -287,7 +344,8 @@ void WriteField(WireWriter& out, const WireColumn& column, const Value& field) {
       const sim::Int128 magnitude = negative ? -units : units;
       out.U8(static_cast<std::uint8_t>(column.size));
       out.U8(negative ? 0 : 1);
-      for (int i = 0; i < column.size - 1; ++i) out.U8(static_cast<std::uint8_t>((magnitude >> (8 * i)) & 0xFF));
+      for (int i = 0; i < column.size - 1; ++i)
+        out.U8(static_cast<std::uint8_t>((magnitude >> (8 * i)) & 0xFF));
       return;
     }
     case Encoding::kFloat: {

@@ -535,8 +535,8 @@ Value Executor::EvalFunction(const Expr& expr, const Scope* scope) {
     return Convert(value, SqlType::Of(TypeKind::kBigInt), context).integer();
   };
   auto text_of = [&](const Value& value) -> std::string {
-    if (IsStringKind(value.kind())) return value.text();
-    return Convert(value, SqlType::VarChar(-1), context).text();
+    if (IsStringKind(value.kind())) return std::string(value.text());
+    return std::string(Convert(value, SqlType::VarChar(-1), context).text());
   };
   auto datetime_of = [&](const Value& value) -> Value {
     if (IsDateKind(value.kind()) || value.is_null()) return value;

@@ -36,9 +36,10 @@ void RemoveDuplicates(Relation& relation) {
 }
 
 bool IsSystemName(const parser::ObjectName& name) {
-  if (EqualsIgnoreCase(name.schema, "sys") || EqualsIgnoreCase(name.schema, "INFORMATION_SCHEMA")) return true;
-  static const CaseInsensitiveSet kCompatibilityViews = {"sysobjects", "syscolumns", "systypes", "sysindexes",
-                                                         "sysdatabases"};
+  if (EqualsIgnoreCase(name.schema, "sys") || EqualsIgnoreCase(name.schema, "INFORMATION_SCHEMA"))
+    return true;
+  static const CaseInsensitiveSet kCompatibilityViews = {"sysobjects", "syscolumns", "systypes",
+                                                         "sysindexes", "sysdatabases"};
   return kCompatibilityViews.contains(name.name);
 }
 
@@ -48,7 +49,8 @@ int FindColumn(const std::vector<BoundColumn>& columns, const Expr& expr, int& c
   count = 0;
   if (expr.kind != ExprKind::kColumn) return -1;
   const std::string& name = expr.parts.back();
-  const std::string qualifier = expr.parts.size() >= 2 ? expr.parts[expr.parts.size() - 2] : std::string();
+  const std::string qualifier =
+      expr.parts.size() >= 2 ? expr.parts[expr.parts.size() - 2] : std::string();
   int found = -1;
   for (std::size_t i = 0; i < columns.size(); ++i) {
     const BoundColumn& column = columns[i];
@@ -89,7 +91,8 @@ struct EquiJoinKey {
 // named unambiguously and both of one key family, so that matching rows can
 // be found through a hash of the right side instead of trying every pair
 // (catalogue joins of sysobjects and syscolumns have thousands of rows).
-std::optional<EquiJoinKey> FindEquiJoinKey(const Expr& on, const Relation& left, const Relation& right) {
+std::optional<EquiJoinKey> FindEquiJoinKey(const Expr& on, const Relation& left,
+                                           const Relation& right) {
   std::vector<const Expr*> pending{&on};
   while (!pending.empty()) {
     const Expr* expr = pending.back();
@@ -108,7 +111,8 @@ std::optional<EquiJoinKey> FindEquiJoinKey(const Expr& on, const Relation& left,
       FindColumn(right.columns, left_expr, left_elsewhere);
       int r = FindColumn(right.columns, right_expr, right_count);
       FindColumn(left.columns, right_expr, right_elsewhere);
-      if (left_count != 1 || left_elsewhere != 0 || right_count != 1 || right_elsewhere != 0) continue;
+      if (left_count != 1 || left_elsewhere != 0 || right_count != 1 || right_elsewhere != 0)
+        continue;
       const KeyFamily family = FamilyOf(left.columns[static_cast<std::size_t>(l)].type.kind);
       if (family == KeyFamily::kNone) continue;
       if (!ColumnOfFamily(left, static_cast<std::size_t>(l), family) ||
@@ -164,7 +168,7 @@ Relation Executor::RunQuery(const SelectQuery& query, const Scope* outer) {
 }
 
 Relation Executor::RunSelectBlock(const SelectQuery& query, const Scope* outer,
-                                         const std::vector<parser::OrderItem>* order_by) {
+                                  const std::vector<parser::OrderItem>* order_by) {
   const ConversionContext context = session_.conversion();
   bool where_applied = false;
   Relation input = BuildFrom(query.from, outer, query.where.get(), where_applied);
@@ -192,7 +196,9 @@ Relation Executor::RunSelectBlock(const SelectQuery& query, const Scope* outer,
       for (std::size_t i = 0; i < input.columns.size(); ++i) {
         const BoundColumn& column = input.columns[i];
         if (column.hidden) continue;
-        if (!item.star_qualifier.empty() && !EqualsIgnoreCase(column.qualifier, item.star_qualifier)) continue;
+        if (!item.star_qualifier.empty() &&
+            !EqualsIgnoreCase(column.qualifier, item.star_qualifier))
+          continue;
         any = true;
         output.columns.push_back(BoundColumn{"", "", column.name, column.type, false, nullptr});
         items.push_back(OutputItem{nullptr, static_cast<int>(i), nullptr});
@@ -203,7 +209,8 @@ Relation Executor::RunSelectBlock(const SelectQuery& query, const Scope* outer,
     std::string name = item.alias;
     if (name.empty() && item.expr->kind == ExprKind::kColumn) name = item.expr->parts.back();
     output.columns.push_back(BoundColumn{"", "", name, SqlType{}, false, nullptr});
-    items.push_back(OutputItem{item.expr.get(), -1, item.variable.empty() ? nullptr : &item.variable});
+    items.push_back(
+        OutputItem{item.expr.get(), -1, item.variable.empty() ? nullptr : &item.variable});
   }
 
   bool grouped = !query.group_by.empty() || query.having != nullptr;
@@ -286,28 +293,35 @@ Relation Executor::RunSelectBlock(const SelectQuery& query, const Scope* outer,
     std::unordered_set<std::string> seen;
     std::vector<ProducedRow> unique;
     for (ProducedRow& row : produced) {
-      if (seen.insert(RowKey(row.values, row.values.size())).second) unique.push_back(std::move(row));
+      if (seen.insert(RowKey(row.values, row.values.size())).second)
+        unique.push_back(std::move(row));
     }
     produced = std::move(unique);
   }
   if (order_by != nullptr && !order_by->empty()) {
-    std::stable_sort(produced.begin(), produced.end(), [&](const ProducedRow& a, const ProducedRow& b) {
-      for (std::size_t i = 0; i < order_by->size(); ++i) {
-        const Value& x = a.sort_keys[i];
-        const Value& y = b.sort_keys[i];
-        int order = x.is_null() ? (y.is_null() ? 0 : -1) : y.is_null() ? 1 : Compare(x, y, context);
-        if (order != 0) return (*order_by)[i].descending ? order > 0 : order < 0;
-      }
-      return false;
-    });
+    std::stable_sort(produced.begin(), produced.end(),
+                     [&](const ProducedRow& a, const ProducedRow& b) {
+                       for (std::size_t i = 0; i < order_by->size(); ++i) {
+                         const Value& x = a.sort_keys[i];
+                         const Value& y = b.sort_keys[i];
+                         int order = x.is_null()   ? (y.is_null() ? 0 : -1)
+                                     : y.is_null() ? 1
+                                                   : Compare(x, y, context);
+                         if (order != 0) return (*order_by)[i].descending ? order > 0 : order < 0;
+                       }
+                       return false;
+                     });
   }
   if (query.top) {
     Value top = Eval(*query.top, outer);
-    std::int64_t count = top.is_null() ? 0 : Convert(top, SqlType::Of(TypeKind::kBigInt), context).integer();
+    std::int64_t count =
+        top.is_null() ? 0 : Convert(top, SqlType::Of(TypeKind::kBigInt), context).integer();
     if (query.top_percent) {
-      count = static_cast<std::int64_t>(std::ceil(static_cast<double>(produced.size()) * static_cast<double>(count) / 100.0));
+      count = static_cast<std::int64_t>(
+          std::ceil(static_cast<double>(produced.size()) * static_cast<double>(count) / 100.0));
     }
-    if (count >= 0 && static_cast<std::size_t>(count) < produced.size()) produced.resize(static_cast<std::size_t>(count));
+    if (count >= 0 && static_cast<std::size_t>(count) < produced.size())
+      produced.resize(static_cast<std::size_t>(count));
   }
   for (ProducedRow& row : produced) output.rows.push_back(std::move(row.values));
   for (std::size_t i = 0; i < output.columns.size(); ++i) {
@@ -358,8 +372,10 @@ Relation Executor::BuildFrom(const std::vector<std::unique_ptr<TableRef>>& from,
 
 Relation Executor::BuildTableRef(const TableRef& ref, const Scope* outer) {
   switch (ref.kind) {
-    case TableRef::Kind::kNamed: return ScanNamed(ref, outer, nullptr);
-    case TableRef::Kind::kFunction: return CallTableFunction(ref, outer);
+    case TableRef::Kind::kNamed:
+      return ScanNamed(ref, outer, nullptr);
+    case TableRef::Kind::kFunction:
+      return CallTableFunction(ref, outer);
     case TableRef::Kind::kDerived: {
       Relation result = RunQuery(*ref.query, outer);
       for (BoundColumn& column : result.columns) {
@@ -368,7 +384,8 @@ Relation Executor::BuildTableRef(const TableRef& ref, const Scope* outer) {
       }
       return result;
     }
-    case TableRef::Kind::kJoin: break;
+    case TableRef::Kind::kJoin:
+      break;
   }
   Relation left = BuildTableRef(*ref.left, outer);
   Relation right = BuildTableRef(*ref.right, outer);
@@ -457,17 +474,20 @@ Relation Executor::ScanNamed(const TableRef& ref, const Scope* outer, const Expr
         const Expr& column = *expr->args[static_cast<std::size_t>(side)];
         const Expr& literal = *expr->args[static_cast<std::size_t>(1 - side)];
         bool own = column.kind == ExprKind::kColumn &&
-                   (column.parts.size() == 1 || EqualsIgnoreCase(column.parts[column.parts.size() - 2], qualifier));
+                   (column.parts.size() == 1 ||
+                    EqualsIgnoreCase(column.parts[column.parts.size() - 2], qualifier));
         if (own && literal.kind == ExprKind::kLiteral && !literal.literal.is_null() &&
             IsStringKind(literal.literal.kind())) {
-          equalities.push_back(ViewEquality{column.parts.back(), literal.literal.text()});
+          equalities.push_back(
+              ViewEquality{column.parts.back(), std::string(literal.literal.text())});
         }
       }
     }
     if (session_.server->transactions().AnyOpen()) {
       session_.server->transactions().CheckCatalogAccess(session_.id, database);
     }
-    std::optional<Relation> view = SystemView(database, ref.name.schema, ref.name.name, qualifier, equalities);
+    std::optional<Relation> view =
+        SystemView(database, ref.name.schema, ref.name.name, qualifier, equalities);
     if (!view) Raise(208, {DisplayName(ref.name)});
     result = std::move(*view);
     if (where != nullptr) {
@@ -489,9 +509,11 @@ Relation Executor::ScanNamed(const TableRef& ref, const Scope* outer, const Expr
   }
   WillRead(database, *table);
   for (const Column& column : table->columns) {
-    result.columns.push_back(BoundColumn{qualifier, table->name, column.name, column.type, false, table});
+    result.columns.push_back(
+        BoundColumn{qualifier, table->name, column.name, column.type, false, table});
   }
-  result.columns.push_back(BoundColumn{qualifier, table->name, "", SqlType::Of(TypeKind::kBigInt), true, table});
+  result.columns.push_back(
+      BoundColumn{qualifier, table->name, "", SqlType::Of(TypeKind::kBigInt), true, table});
   std::optional<std::vector<std::size_t>> candidates;
   if (where != nullptr) candidates = IndexedCandidates(*table, qualifier, *where, outer);
   const std::size_t count = candidates ? candidates->size() : table->rows.size();
@@ -509,8 +531,10 @@ Relation Executor::ScanNamed(const TableRef& ref, const Scope* outer, const Expr
   return result;
 }
 
-std::optional<std::vector<std::size_t>> Executor::IndexedCandidates(const Table& table, const std::string& qualifier,
-                                                                    const Expr& where, const Scope* outer) {
+std::optional<std::vector<std::size_t>> Executor::IndexedCandidates(const Table& table,
+                                                                    const std::string& qualifier,
+                                                                    const Expr& where,
+                                                                    const Scope* outer) {
   // Small tables are scanned; the lookup pays off from a few dozen rows.
   if (table.rows.size() < 32) return std::nullopt;
   std::vector<const Expr*> conjuncts;
@@ -527,7 +551,8 @@ std::optional<std::vector<std::size_t>> Executor::IndexedCandidates(const Table&
   }
   auto own_column = [&](const Expr& expr) -> int {
     if (expr.kind != ExprKind::kColumn) return -1;
-    if (expr.parts.size() >= 2 && !EqualsIgnoreCase(expr.parts[expr.parts.size() - 2], qualifier)) return -1;
+    if (expr.parts.size() >= 2 && !EqualsIgnoreCase(expr.parts[expr.parts.size() - 2], qualifier))
+      return -1;
     return table.ColumnIndex(expr.parts.back());
   };
   auto outer_only = [&](const Expr& expr) {
@@ -577,7 +602,8 @@ Relation Executor::CallTableFunction(const TableRef& ref, const Scope* outer) {
   CaseInsensitiveMap<Variable> frame;
   for (std::size_t i = 0; i < ref.args.size(); ++i) {
     const parser::Parameter& parameter = definition.parameters[i];
-    frame[parameter.name] = Variable{parameter.type, Convert(Eval(*ref.args[i], outer), parameter.type, session_.conversion())};
+    frame[parameter.name] = Variable{
+        parameter.type, Convert(Eval(*ref.args[i], outer), parameter.type, session_.conversion())};
   }
   frames_.push_back(std::move(frame));
   struct PopFrame {
