@@ -18,10 +18,13 @@
 //   rerun MB/t    peak resident memory of the second run, per tenant
 //   rerun s/t     engine CPU per tenant on the second run, which finds the
 //                 work done
+// --top N lists on standard error the N statements (by their first
+// characters) that cost the engine most in each run.
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -29,6 +32,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <map>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -71,41 +75,72 @@ double PeakResidentMegabytes() {
   return static_cast<double>(usage.ru_maxrss) / 1024.0;
 }
 
+// The statements that cost the engine most, by the first characters of
+// their text (--top N).
+struct StatementCosts {
+  std::map<std::string, std::pair<long, double>> by_text;
+  void Add(const std::string& text, double seconds) {
+    auto& entry = by_text[text.substr(0, 90)];
+    ++entry.first;
+    entry.second += seconds;
+  }
+  void Print(std::size_t top) const {
+    std::vector<std::pair<std::string, std::pair<long, double>>> sorted(by_text.begin(),
+                                                                        by_text.end());
+    std::sort(sorted.begin(), sorted.end(),
+              [](const auto& a, const auto& b) { return a.second.second > b.second.second; });
+    for (std::size_t i = 0; i < std::min(top, sorted.size()); ++i) {
+      std::string text = sorted[i].first;
+      for (char& c : text) {
+        if (c == '\n' || c == '\r' || c == '\t') c = ' ';
+      }
+      std::fprintf(stderr, "%8.3f s %6ld x  %s\n", sorted[i].second.second, sorted[i].second.first,
+                   text.c_str());
+    }
+  }
+};
+StatementCosts* costs = nullptr;  // set by --top
+std::size_t top_statements = 0;
+
 // Adds up the CPU time the simulated server spends on the calls that pass
 // through it.
 class TimedConnection : public db::Connection {
  public:
   TimedConnection(db::Connection& inner, double& seconds) : inner_(inner), seconds_(seconds) {}
   void Open(const std::string& text) override {
-    Timed([&] { inner_.Open(text); });
+    Timed("", [&] { inner_.Open(text); });
   }
   void Close() override {
-    Timed([&] { inner_.Close(); });
+    Timed("", [&] { inner_.Close(); });
   }
   bool IsOpen() const override { return inner_.IsOpen(); }
   void Execute(const std::string& text) override {
-    Timed([&] { inner_.Execute(text); });
+    Timed(text, [&] { inner_.Execute(text); });
   }
   db::ResultSet Query(const std::string& text) override {
     db::ResultSet result;
-    Timed([&] { result = inner_.Query(text); });
+    Timed(text, [&] { result = inner_.Query(text); });
     return result;
   }
   void InsertRow(const std::string& table, const std::vector<db::ColumnValue>& values) override {
-    Timed([&] { inner_.InsertRow(table, values); });
+    Timed("InsertRow " + table, [&] { inner_.InsertRow(table, values); });
   }
 
  private:
   template <typename F>
-  void Timed(F call) {
+  void Timed(const std::string& text, F call) {
     const double start = ThreadCpuSeconds();
     try {
       call();
     } catch (...) {
-      seconds_ += ThreadCpuSeconds() - start;
+      Count(text, ThreadCpuSeconds() - start);
       throw;
     }
-    seconds_ += ThreadCpuSeconds() - start;
+    Count(text, ThreadCpuSeconds() - start);
+  }
+  void Count(const std::string& text, double seconds) {
+    seconds_ += seconds;
+    if (costs != nullptr) costs->Add(text, seconds);
   }
   db::Connection& inner_;
   double& seconds_;
@@ -164,6 +199,11 @@ void FirstRun(int tenants, const std::string& snapshot) {
       std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   const double engine = RunUpdate(server);
   const double peak = PeakResidentMegabytes();
+  if (costs != nullptr) {
+    std::fprintf(stderr, "first run, %d tenants, the statements that cost most:\n", tenants);
+    costs->Print(top_statements);
+    costs->by_text.clear();
+  }
   sim::SaveSnapshot(server, snapshot);
   std::printf("%.3f %.1f %.1f %.4f\n", build, peak, before, engine);
 }
@@ -179,6 +219,10 @@ void SecondRun(const std::string& snapshot) {
   const double loaded = ResidentMegabytes();
   server.AddLogin(std::string(sim::kDemoUser), std::string(sim::kDemoPassword));
   const double engine = RunUpdate(server);
+  if (costs != nullptr) {
+    std::fprintf(stderr, "second run, the statements that cost most:\n");
+    costs->Print(top_statements);
+  }
   std::printf("%.3f %.1f %.1f %.1f %.4f\n", load, before, loaded, PeakResidentMegabytes(), engine);
 }
 
@@ -232,8 +276,12 @@ int main(int argc, char** argv) {
       counts = ParseCounts(argv[++i]);
     } else if (arg == "--dir" && i + 1 < argc) {
       dir = argv[++i];
+    } else if (arg == "--top" && i + 1 < argc) {
+      static StatementCosts all;
+      costs = &all;
+      top_statements = static_cast<std::size_t>(std::stoul(argv[++i]));
     } else {
-      std::cerr << "usage: quelor_scale_bench [--tenants 1,5,20,50] [--dir DIR]\n";
+      std::cerr << "usage: quelor_scale_bench [--tenants 1,5,20,50] [--dir DIR] [--top N]\n";
       return 2;
     }
   }

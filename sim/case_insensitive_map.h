@@ -16,17 +16,23 @@ namespace quelor::sim {
 std::string FoldCase(std::string_view text);
 bool EqualsIgnoreCase(std::string_view a, std::string_view b);
 
+// Both are transparent, so a name can be looked up as a string_view
+// without building a string.
 struct CaseInsensitiveHash {
+  using is_transparent = void;
   std::size_t operator()(std::string_view text) const;
 };
 
 struct CaseInsensitiveEqual {
+  using is_transparent = void;
   bool operator()(std::string_view a, std::string_view b) const { return EqualsIgnoreCase(a, b); }
 };
 
 template <typename V>
-using CaseInsensitiveMap = std::unordered_map<std::string, V, CaseInsensitiveHash, CaseInsensitiveEqual>;
+using CaseInsensitiveMap =
+    std::unordered_map<std::string, V, CaseInsensitiveHash, CaseInsensitiveEqual>;
 
-using CaseInsensitiveSet = std::unordered_set<std::string, CaseInsensitiveHash, CaseInsensitiveEqual>;
+using CaseInsensitiveSet =
+    std::unordered_set<std::string, CaseInsensitiveHash, CaseInsensitiveEqual>;
 
 }  // namespace quelor::sim

@@ -9,8 +9,23 @@
 namespace quelor::sim {
 
 int Table::ColumnIndex(std::string_view column_name) const {
-  for (std::size_t i = 0; i < columns.size(); ++i) {
-    if (EqualsIgnoreCase(columns[i].name, column_name)) return static_cast<int>(i);
+  // `columns` is changed in place by schema changes; the map of positions is
+  // checked against it on every hit and built anew when it no longer fits.
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    if (column_positions_.size() != columns.size()) attempt = 1;
+    if (attempt == 1) {
+      column_positions_.clear();
+      for (std::size_t i = 0; i < columns.size(); ++i)
+        column_positions_.emplace(columns[i].name, static_cast<int>(i));
+    }
+    const auto found = column_positions_.find(column_name);
+    if (found == column_positions_.end()) {
+      if (attempt == 1) return -1;
+      continue;
+    }
+    const auto position = static_cast<std::size_t>(found->second);
+    if (position < columns.size() && EqualsIgnoreCase(columns[position].name, column_name))
+      return found->second;
   }
   return -1;
 }
@@ -34,7 +49,8 @@ bool Table::HasClusteredIndex() const {
   for (const KeyConstraint& key : unique_constraints) {
     if (key.clustered) return true;
   }
-  return std::any_of(indexes.begin(), indexes.end(), [](const Index& index) { return index.clustered; });
+  return std::any_of(indexes.begin(), indexes.end(),
+                     [](const Index& index) { return index.clustered; });
 }
 
 int Table::NextIndexId() const {
@@ -62,8 +78,8 @@ std::uint64_t Table::NextVersion() {
 std::vector<Table::UniqueKey>& Table::UniqueKeys() {
   if (keys_valid_) return unique_keys_;
   unique_keys_.clear();
-  auto add = [&](const std::string& key_name, const std::vector<std::string>& key_columns, bool is_constraint,
-                 bool primary) {
+  auto add = [&](const std::string& key_name, const std::vector<std::string>& key_columns,
+                 bool is_constraint, bool primary) {
     UniqueKey key;
     key.name = key_name;
     key.is_constraint = is_constraint;
@@ -73,7 +89,8 @@ std::vector<Table::UniqueKey>& Table::UniqueKeys() {
     unique_keys_.push_back(std::move(key));
   };
   if (primary_key) add(primary_key->name, primary_key->columns, true, true);
-  for (const KeyConstraint& constraint : unique_constraints) add(constraint.name, constraint.columns, true, false);
+  for (const KeyConstraint& constraint : unique_constraints)
+    add(constraint.name, constraint.columns, true, false);
   for (const Index& index : indexes) {
     if (index.unique) add(index.name, index.columns, false, false);
   }
@@ -99,8 +116,9 @@ std::unique_ptr<Table> Database::ReleaseTable(std::string_view table_name) {
   Table* table = FindTable(table_name);
   if (table == nullptr) return nullptr;
   table_index_.erase(std::string(table_name));
-  auto found = std::find_if(tables_.begin(), tables_.end(),
-                            [table](const std::unique_ptr<Table>& candidate) { return candidate.get() == table; });
+  auto found = std::find_if(
+      tables_.begin(), tables_.end(),
+      [table](const std::unique_ptr<Table>& candidate) { return candidate.get() == table; });
   std::unique_ptr<Table> released = std::move(*found);
   tables_.erase(found);
   return released;
@@ -125,7 +143,9 @@ std::unique_ptr<Function> Database::ReleaseFunction(std::string_view function_na
   if (function == nullptr) return nullptr;
   function_index_.erase(std::string(function_name));
   auto found = std::find_if(functions_.begin(), functions_.end(),
-                            [function](const std::unique_ptr<Function>& candidate) { return candidate.get() == function; });
+                            [function](const std::unique_ptr<Function>& candidate) {
+                              return candidate.get() == function;
+                            });
   std::unique_ptr<Function> released = std::move(*found);
   functions_.erase(found);
   return released;
@@ -140,7 +160,8 @@ void Database::Reindex() {
 
 Table* Database::ConstraintOwner(std::string_view constraint_name) const {
   for (const auto& table : tables_) {
-    if (table->primary_key && EqualsIgnoreCase(table->primary_key->name, constraint_name)) return table.get();
+    if (table->primary_key && EqualsIgnoreCase(table->primary_key->name, constraint_name))
+      return table.get();
     for (const KeyConstraint& key : table->unique_constraints) {
       if (EqualsIgnoreCase(key.name, constraint_name)) return table.get();
     }
@@ -180,7 +201,9 @@ void Server::DropDatabase(std::string_view database_name) {
   Database* database = FindDatabase(database_name);
   if (database == nullptr || EqualsIgnoreCase(database_name, "master")) return;
   database_index_.erase(std::string(database_name));
-  std::erase_if(databases_, [database](const std::unique_ptr<Database>& candidate) { return candidate.get() == database; });
+  std::erase_if(databases_, [database](const std::unique_ptr<Database>& candidate) {
+    return candidate.get() == database;
+  });
 }
 
 void Server::AddLogin(const std::string& user, const std::string& password) {

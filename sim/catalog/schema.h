@@ -124,6 +124,7 @@ class Table {
   static std::uint64_t NextVersion();
 
   std::vector<UniqueKey> unique_keys_;
+  mutable CaseInsensitiveMap<int> column_positions_;  // see ColumnIndex
   bool keys_valid_ = false;
   std::uint64_t version_ = 0;
 };

@@ -349,8 +349,21 @@ Value Executor::Eval(const Expr& expr, const Scope* scope) {
 
 Value Executor::EvalColumn(const Expr& expr, const Scope* scope) {
   const std::string& name = expr.parts.back();
-  const std::string qualifier =
-      expr.parts.size() >= 2 ? expr.parts[expr.parts.size() - 2] : std::string();
+  const std::string_view qualifier = expr.parts.size() >= 2
+                                         ? std::string_view(expr.parts[expr.parts.size() - 2])
+                                         : std::string_view();
+  const Scope* innermost = scope;
+  while (innermost != nullptr && innermost->columns == nullptr) innermost = innermost->outer;
+  if (innermost != nullptr && innermost->columns == expr.binding.columns &&
+      innermost->columns->size() == expr.binding.size) {
+    const BoundColumn& column = (*innermost->columns)[expr.binding.index];
+    if (!column.hidden && EqualsIgnoreCase(column.name, name) &&
+        (qualifier.empty() || EqualsIgnoreCase(column.qualifier, qualifier))) {
+      const Row* row = innermost->row;
+      if (row == nullptr || expr.binding.index >= row->size()) return Value::Null(column.type);
+      return (*row)[expr.binding.index];
+    }
+  }
   for (const Scope* current = scope; current != nullptr; current = current->outer) {
     if (current->columns == nullptr) continue;
     const std::vector<BoundColumn>& columns = *current->columns;
@@ -363,6 +376,9 @@ Value Executor::EvalColumn(const Expr& expr, const Scope* scope) {
       found = static_cast<int>(i);
     }
     if (found < 0) continue;
+    if (current == innermost) {
+      expr.binding = {current->columns, columns.size(), static_cast<std::size_t>(found)};
+    }
     const Row* row = current->row;
     if (row == nullptr || static_cast<std::size_t>(found) >= row->size())
       return Value::Null(columns[static_cast<std::size_t>(found)].type);

@@ -36,13 +36,13 @@ enum class ExprKind {
   kAnd,
   kOr,
   kNot,
-  kIsNull,   // negated: IS NOT NULL
-  kLike,     // args: value, pattern
-  kInList,   // args: value, list...
-  kInQuery,  // args: value; query
-  kExists,   // query
-  kBetween,  // args: value, low, high
-  kCase,     // args: [operand], when, then, ..., [else]
+  kIsNull,    // negated: IS NOT NULL
+  kLike,      // args: value, pattern
+  kInList,    // args: value, list...
+  kInQuery,   // args: value; query
+  kExists,    // query
+  kBetween,   // args: value, low, high
+  kCase,      // args: [operand], when, then, ..., [else]
   kFunction,  // parts: name parts; args
   kCast,      // args: value [, style]; type
   kSubquery,  // query
@@ -55,16 +55,26 @@ struct Expr {
   std::string name;
   std::string op;
   bool negated = false;
-  bool distinct = false;  // COUNT(DISTINCT x)
+  bool distinct = false;     // COUNT(DISTINCT x)
   bool has_operand = false;  // simple CASE
   bool has_else = false;
   std::vector<ExprPtr> args;
   std::unique_ptr<SelectQuery> query;
   SqlType type;
+  // A column reference remembers where it was found in the innermost
+  // relation the last time, so that a scan over many rows looks its name up
+  // once; the evaluator checks the place on every use. Batches run one at a
+  // time, so the cache needs no lock.
+  struct Binding {
+    const void* columns = nullptr;
+    std::size_t size = 0;
+    std::size_t index = 0;
+  };
+  mutable Binding binding;
 };
 
 struct SelectItem {
-  ExprPtr expr;            // null for * and t.*
+  ExprPtr expr;  // null for * and t.*
   std::string alias;
   std::string star_qualifier;  // "t" for t.*, empty for *
   bool star = false;
@@ -180,7 +190,7 @@ struct FunctionDefinition {
   std::vector<Parameter> parameters;
   bool inline_table = false;
   SqlType return_type;
-  std::vector<StatementPtr> body;          // scalar function
+  std::vector<StatementPtr> body;            // scalar function
   std::unique_ptr<SelectQuery> table_query;  // inline table-valued function
   std::string text;
 };
@@ -311,9 +321,10 @@ struct DatabaseStatement {
 };
 
 struct Statement {
-  std::variant<CreateTable, AlterTable, DropTable, CreateIndex, DropIndex, CreateFunction, DropFunction, Insert,
-               Update, Delete, Select, SetOption, Declare, SetVariable, If, While, Block, Return, Use, NoEffect, Execute,
-               Break, Continue, TransactionControl, DatabaseStatement>
+  std::variant<CreateTable, AlterTable, DropTable, CreateIndex, DropIndex, CreateFunction,
+               DropFunction, Insert, Update, Delete, Select, SetOption, Declare, SetVariable, If,
+               While, Block, Return, Use, NoEffect, Execute, Break, Continue, TransactionControl,
+               DatabaseStatement>
       node;
 };
 

@@ -10,13 +10,16 @@ namespace quelor::sim::parser {
 namespace {
 
 bool IsWordStart(unsigned char c) { return std::isalpha(c) || c == '_' || c == '#' || c >= 0x80; }
-bool IsWordPart(unsigned char c) { return std::isalnum(c) || c == '_' || c == '#' || c == '$' || c >= 0x80; }
+bool IsWordPart(unsigned char c) {
+  return std::isalnum(c) || c == '_' || c == '#' || c == '$' || c >= 0x80;
+}
 
 // Reads a literal or quoted name from `pos` (just after its opening character)
 // up to `close`, where a doubled `close` stands for one. Leaves `pos` after the
 // closing character; refuses a literal that is never closed, quoting the text
 // from `unclosed_from` as the server does.
-std::string ReadDelimited(std::string_view text, std::size_t& pos, char close, std::size_t unclosed_from) {
+std::string ReadDelimited(std::string_view text, std::size_t& pos, char close,
+                          std::size_t unclosed_from) {
   std::string content;
   while (pos < text.size()) {
     if (text[pos] == close) {
@@ -39,6 +42,7 @@ std::vector<Token> Tokenize(std::string_view text) {
   std::vector<Token> tokens;
   std::size_t pos = 0;
   const std::size_t size = text.size();
+  tokens.reserve(size / 4 + 8);  // about one token in four characters of T-SQL
   while (pos < size) {
     unsigned char c = static_cast<unsigned char>(text[pos]);
     if (std::isspace(c)) {
@@ -87,9 +91,12 @@ std::vector<Token> Tokenize(std::string_view text) {
       pos += 2;
       while (pos < size && std::isxdigit(static_cast<unsigned char>(text[pos]))) ++pos;
       token.text = std::string(text.substr(token.begin + 2, pos - token.begin - 2));
-    } else if (std::isdigit(c) || (c == '.' && pos + 1 < size && std::isdigit(static_cast<unsigned char>(text[pos + 1])))) {
+    } else if (std::isdigit(c) || (c == '.' && pos + 1 < size &&
+                                   std::isdigit(static_cast<unsigned char>(text[pos + 1])))) {
       token.kind = TokenKind::kNumber;
-      while (pos < size && (std::isdigit(static_cast<unsigned char>(text[pos])) || text[pos] == '.')) ++pos;
+      while (pos < size &&
+             (std::isdigit(static_cast<unsigned char>(text[pos])) || text[pos] == '.'))
+        ++pos;
       if (pos < size && (text[pos] == 'e' || text[pos] == 'E')) {
         std::size_t exponent = pos + 1;
         if (exponent < size && (text[exponent] == '+' || text[exponent] == '-')) ++exponent;
@@ -102,7 +109,8 @@ std::vector<Token> Tokenize(std::string_view text) {
     } else if (c == '@') {
       token.kind = TokenKind::kVariable;
       ++pos;
-      while (pos < size && (IsWordPart(static_cast<unsigned char>(text[pos])) || text[pos] == '@')) ++pos;
+      while (pos < size && (IsWordPart(static_cast<unsigned char>(text[pos])) || text[pos] == '@'))
+        ++pos;
       token.text = std::string(text.substr(token.begin, pos - token.begin));
     } else if (IsWordStart(c)) {
       token.kind = TokenKind::kWord;
@@ -111,8 +119,8 @@ std::vector<Token> Tokenize(std::string_view text) {
     } else {
       token.kind = TokenKind::kSymbol;
       std::string_view two = text.substr(pos, 2);
-      if (two == "<>" || two == "!=" || two == "<=" || two == ">=" || two == "!<" || two == "!>" || two == "+=" ||
-          two == "-=" || two == "*=" || two == "/=") {
+      if (two == "<>" || two == "!=" || two == "<=" || two == ">=" || two == "!<" || two == "!>" ||
+          two == "+=" || two == "-=" || two == "*=" || two == "/=") {
         token.text = std::string(two);
         pos += 2;
       } else {
