@@ -522,6 +522,40 @@ Value Executor::EvalAggregate(const Expr& expr, const Scope* scope) {
   return average;
 }
 
+namespace {
+
+// The built-in functions. A call is resolved to its number here once (the
+// parsed call keeps it) and dispatched on that number from then on, so a scan
+// over many rows never compares function names.
+constexpr std::string_view kBuiltIns[] = {
+    "ISNULL",    "COALESCE",  "NULLIF",     "IIF",         "REPLACE",    "LTRIM",     "RTRIM",
+    "TRIM",      "LEN",       "DATALENGTH", "UPPER",       "LOWER",      "SUBSTRING", "LEFT",
+    "RIGHT",     "CHARINDEX", "SPACE",      "REPLICATE",   "CHAR",       "NCHAR",     "ASCII",
+    "CONCAT",    "STR",       "GETDATE",    "SYSDATETIME", "GETUTCDATE", "DATEADD",   "DATEDIFF",
+    "DATEPART",  "YEAR",      "MONTH",      "DAY",         "ISDATE",     "ISNUMERIC", "CEILING",
+    "FLOOR",     "ABS",       "SIGN",       "ROUND",       "NEWID",      "DB_NAME",   "OBJECT_NAME",
+    "OBJECT_ID", "DEFAULT",   "@@VERSION",  "@@TRANCOUNT",
+};
+
+// The number of built-in `name`, known when the program is compiled.
+consteval int BuiltIn(std::string_view name) {
+  for (std::size_t i = 0; i < std::size(kBuiltIns); ++i) {
+    if (kBuiltIns[i] == name) return static_cast<int>(i);
+  }
+  throw "not a built-in function";
+}
+
+// The number of the built-in called `name` in any case, or -1.
+int BuiltInNumber(std::string_view name) {
+  const std::string upper = Upper(name);
+  for (std::size_t i = 0; i < std::size(kBuiltIns); ++i) {
+    if (kBuiltIns[i] == upper) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+}  // namespace
+
 Value Executor::EvalFunction(const Expr& expr, const Scope* scope) {
   const ConversionContext context = session_.conversion();
   if (expr.parts.size() > 1) {
@@ -543,7 +577,10 @@ Value Executor::EvalFunction(const Expr& expr, const Scope* scope) {
   }
   if (IsAggregate(expr)) return EvalAggregate(expr, scope);
 
-  const std::string upper = Upper(expr.name);
+  if (expr.builtin == Expr::kUnresolved) expr.builtin = BuiltInNumber(expr.name);
+  const int builtin = expr.builtin;
+  const std::string unknown = builtin < 0 ? Upper(expr.name) : std::string();
+  const std::string_view upper = builtin >= 0 ? kBuiltIns[builtin] : std::string_view(unknown);
   auto arg = [&](std::size_t index) { return Eval(*expr.args[index], scope); };
   auto integer_arg = [&](std::size_t index) -> std::optional<std::int64_t> {
     Value value = arg(index);
@@ -562,11 +599,11 @@ Value Executor::EvalFunction(const Expr& expr, const Scope* scope) {
     const Expr& part = *expr.args[index];
     std::string name = part.kind == ExprKind::kColumn ? part.parts.back() : std::string();
     std::optional<DatePart> parsed = DatePartFromName(name);
-    if (!parsed) Raise(155, {name, upper});
+    if (!parsed) Raise(155, {name, std::string(upper)});
     return *parsed;
   };
 
-  if (upper == "ISNULL") {
+  if (builtin == BuiltIn("ISNULL")) {
     RequireArguments(expr, 2, 2);
     Value first = arg(0);
     if (!first.is_null()) return first;
@@ -576,23 +613,23 @@ Value Executor::EvalFunction(const Expr& expr, const Scope* scope) {
     if (expr.args[0]->kind == ExprKind::kLiteral) return second;
     return Convert(second, first.type(), context);
   }
-  if (upper == "COALESCE") {
-    if (expr.args.size() < 2) Raise(174, {upper, "2"});
+  if (builtin == BuiltIn("COALESCE")) {
+    if (expr.args.size() < 2) Raise(174, {std::string(upper), "2"});
     for (std::size_t i = 0; i < expr.args.size(); ++i) {
       Value value = arg(i);
       if (!value.is_null()) return value;
     }
     return Value::Null();
   }
-  if (upper == "NULLIF") {
+  if (builtin == BuiltIn("NULLIF")) {
     RequireArguments(expr, 2, 2);
     Value first = arg(0);
     Value second = arg(1);
     if (EqualsSql(first, second, context) == true) return Value::Null(first.type());
     return first;
   }
-  if (upper == "IIF") RaiseUnsupported("IIF function");
-  if (upper == "REPLACE") {
+  if (builtin == BuiltIn("IIF")) RaiseUnsupported("IIF function");
+  if (builtin == BuiltIn("REPLACE")) {
     RequireArguments(expr, 3, 3);
     Value source = arg(0);
     Value pattern = arg(1);
@@ -621,25 +658,25 @@ Value Executor::EvalFunction(const Expr& expr, const Scope* scope) {
     type.length = type.length < 0 ? -1 : 8000;
     return Value::String(FitText(std::move(out), type), type);
   }
-  if (upper == "LTRIM" || upper == "RTRIM" || upper == "TRIM") {
+  if (builtin == BuiltIn("LTRIM") || builtin == BuiltIn("RTRIM") || builtin == BuiltIn("TRIM")) {
     RequireArguments(expr, 1, 1);
     Value source = arg(0);
     if (source.is_null()) return Value::Null(SqlType::VarChar(8000));
     std::string text = text_of(source);
-    if (upper != "RTRIM")
+    if (builtin != BuiltIn("RTRIM"))
       text.erase(0, text.find_first_not_of(' ') == std::string::npos ? text.size()
                                                                      : text.find_first_not_of(' '));
-    if (upper != "LTRIM") text = std::string(TrimTrailingBlanks(text));
+    if (builtin != BuiltIn("LTRIM")) text = std::string(TrimTrailingBlanks(text));
     return Value::String(text, StringResultType(source));
   }
-  if (upper == "LEN") {
+  if (builtin == BuiltIn("LEN")) {
     RequireArguments(expr, 1, 1);
     Value source = arg(0);
     if (source.is_null()) return Value::Null();
     return Value::Integer(
         static_cast<std::int64_t>(CharacterCount(TrimTrailingBlanks(text_of(source)))));
   }
-  if (upper == "DATALENGTH") {
+  if (builtin == BuiltIn("DATALENGTH")) {
     RequireArguments(expr, 1, 1);
     Value source = arg(0);
     if (source.is_null()) return Value::Null();
@@ -650,14 +687,15 @@ Value Executor::EvalFunction(const Expr& expr, const Scope* scope) {
     }
     return Value::Integer(StorageLength(source.type()));
   }
-  if (upper == "UPPER" || upper == "LOWER") {
+  if (builtin == BuiltIn("UPPER") || builtin == BuiltIn("LOWER")) {
     RequireArguments(expr, 1, 1);
     Value source = arg(0);
     if (source.is_null()) return Value::Null(SqlType::VarChar(8000));
     std::string text = text_of(source);
-    return Value::String(upper == "UPPER" ? Upper(text) : Lower(text), StringResultType(source));
+    return Value::String(builtin == BuiltIn("UPPER") ? Upper(text) : Lower(text),
+                         StringResultType(source));
   }
-  if (upper == "SUBSTRING") {
+  if (builtin == BuiltIn("SUBSTRING")) {
     RequireArguments(expr, 3, 3);
     Value source = arg(0);
     std::optional<std::int64_t> start = integer_arg(1);
@@ -666,22 +704,22 @@ Value Executor::EvalFunction(const Expr& expr, const Scope* scope) {
     if (*length < 0) Raise(537, {"substring"});
     return Value::String(Substring(text_of(source), *start, *length), StringResultType(source));
   }
-  if (upper == "LEFT" || upper == "RIGHT") {
+  if (builtin == BuiltIn("LEFT") || builtin == BuiltIn("RIGHT")) {
     RequireArguments(expr, 2, 2);
     Value source = arg(0);
     std::optional<std::int64_t> count = integer_arg(1);
     if (source.is_null() || !count) return Value::Null(SqlType::VarChar(8000));
-    if (*count < 0) Raise(536, {upper == "LEFT" ? "left" : "right"});
+    if (*count < 0) Raise(536, {builtin == BuiltIn("LEFT") ? "left" : "right"});
     std::string text = text_of(source);
     std::size_t length = CharacterCount(text);
     std::size_t take = std::min<std::size_t>(length, static_cast<std::size_t>(*count));
-    std::string result = upper == "LEFT"
+    std::string result = builtin == BuiltIn("LEFT")
                              ? std::string(FirstCharacters(text, take))
                              : Substring(text, static_cast<std::int64_t>(length - take) + 1,
                                          static_cast<std::int64_t>(take));
     return Value::String(result, StringResultType(source));
   }
-  if (upper == "CHARINDEX") {
+  if (builtin == BuiltIn("CHARINDEX")) {
     RequireArguments(expr, 2, 3);
     Value needle = arg(0);
     Value haystack = arg(1);
@@ -696,11 +734,12 @@ Value Executor::EvalFunction(const Expr& expr, const Scope* scope) {
     return Value::Integer(
         static_cast<std::int64_t>(CharacterCount(std::string_view(text).substr(0, hit)) + 1));
   }
-  if (upper == "SPACE" || upper == "REPLICATE") {
-    RequireArguments(expr, upper == "SPACE" ? 1 : 2, upper == "SPACE" ? 1 : 2);
-    const Value source = upper == "SPACE" ? Value::String(" ") : arg(0);
+  if (builtin == BuiltIn("SPACE") || builtin == BuiltIn("REPLICATE")) {
+    RequireArguments(expr, builtin == BuiltIn("SPACE") ? 1 : 2,
+                     builtin == BuiltIn("SPACE") ? 1 : 2);
+    const Value source = builtin == BuiltIn("SPACE") ? Value::String(" ") : arg(0);
     const std::string unit = source.is_null() ? std::string() : text_of(source);
-    std::optional<std::int64_t> count = integer_arg(upper == "SPACE" ? 0 : 1);
+    std::optional<std::int64_t> count = integer_arg(builtin == BuiltIn("SPACE") ? 0 : 1);
     if (source.is_null() || !count || *count < 0) return Value::Null(SqlType::VarChar(8000));
     // The result is cut at 8000 characters unless the text is of a max
     // type; only what is kept is built.
@@ -722,7 +761,7 @@ Value Executor::EvalFunction(const Expr& expr, const Scope* scope) {
     for (std::int64_t i = 0; i < repeats; ++i) out += unit;
     return Value::String(FitText(std::move(out), type), type);
   }
-  if (upper == "CHAR" || upper == "NCHAR") {
+  if (builtin == BuiltIn("CHAR") || builtin == BuiltIn("NCHAR")) {
     RequireArguments(expr, 1, 1);
     std::optional<std::int64_t> code = integer_arg(0);
     if (!code || *code < 0 || *code > 255) return Value::Null(SqlType::VarChar(1));
@@ -733,15 +772,15 @@ Value Executor::EvalFunction(const Expr& expr, const Scope* scope) {
       text.push_back(static_cast<char>(0xC0 | (*code >> 6)));
       text.push_back(static_cast<char>(0x80 | (*code & 0x3F)));
     }
-    return Value::String(text, upper == "CHAR" ? TypeKind::kChar : TypeKind::kNChar);
+    return Value::String(text, builtin == BuiltIn("CHAR") ? TypeKind::kChar : TypeKind::kNChar);
   }
-  if (upper == "ASCII") {
+  if (builtin == BuiltIn("ASCII")) {
     RequireArguments(expr, 1, 1);
     Value source = arg(0);
     if (source.is_null() || text_of(source).empty()) return Value::Null();
     return Value::Integer(static_cast<unsigned char>(text_of(source)[0]));
   }
-  if (upper == "CONCAT") {
+  if (builtin == BuiltIn("CONCAT")) {
     std::string out;
     SqlType type = SqlType::VarChar(8000);
     for (std::size_t i = 0; i < expr.args.size(); ++i) {
@@ -752,7 +791,7 @@ Value Executor::EvalFunction(const Expr& expr, const Scope* scope) {
     }
     return Value::String(FitText(std::move(out), type), type);
   }
-  if (upper == "STR") {
+  if (builtin == BuiltIn("STR")) {
     RequireArguments(expr, 1, 3);
     Value value = arg(0);
     if (value.is_null()) return Value::Null(SqlType::VarChar(10));
@@ -767,13 +806,14 @@ Value Executor::EvalFunction(const Expr& expr, const Scope* scope) {
       text = std::string(static_cast<std::size_t>(length), '*');
     return Value::String(text, SqlType::VarChar(static_cast<int>(length)));
   }
-  if (upper == "GETDATE" || upper == "SYSDATETIME" || upper == "GETUTCDATE") {
+  if (builtin == BuiltIn("GETDATE") || builtin == BuiltIn("SYSDATETIME") ||
+      builtin == BuiltIn("GETUTCDATE")) {
     auto now = std::chrono::system_clock::now();
     std::int64_t millis =
         std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count();
     return Value::DateTime(millis + 25567LL * 86'400'000LL, TypeKind::kDateTime);
   }
-  if (upper == "DATEADD") {
+  if (builtin == BuiltIn("DATEADD")) {
     RequireArguments(expr, 3, 3);
     DatePart part = date_part_arg(0);
     std::optional<std::int64_t> amount = integer_arg(1);
@@ -782,7 +822,7 @@ Value Executor::EvalFunction(const Expr& expr, const Scope* scope) {
     TypeKind kind = IsDateKind(date.kind()) ? date.kind() : TypeKind::kDateTime;
     return Value::DateTime(DateAdd(part, *amount, date.integer()), kind);
   }
-  if (upper == "DATEDIFF") {
+  if (builtin == BuiltIn("DATEDIFF")) {
     RequireArguments(expr, 3, 3);
     DatePart part = date_part_arg(0);
     Value start = datetime_of(arg(1));
@@ -790,66 +830,72 @@ Value Executor::EvalFunction(const Expr& expr, const Scope* scope) {
     if (start.is_null() || end.is_null()) return Value::Null();
     return Value::Integer(DateDiff(part, start.integer(), end.integer()));
   }
-  if (upper == "DATEPART" || upper == "YEAR" || upper == "MONTH" || upper == "DAY") {
+  if (builtin == BuiltIn("DATEPART") || builtin == BuiltIn("YEAR") || builtin == BuiltIn("MONTH") ||
+      builtin == BuiltIn("DAY")) {
     DatePart part = DatePart::kYear;
     std::size_t index = 0;
-    if (upper == "DATEPART") {
+    if (builtin == BuiltIn("DATEPART")) {
       RequireArguments(expr, 2, 2);
       part = date_part_arg(0);
       index = 1;
     } else {
       RequireArguments(expr, 1, 1);
-      part = upper == "YEAR"    ? DatePart::kYear
-             : upper == "MONTH" ? DatePart::kMonth
-                                : DatePart::kDay;
+      part = builtin == BuiltIn("YEAR")    ? DatePart::kYear
+             : builtin == BuiltIn("MONTH") ? DatePart::kMonth
+                                           : DatePart::kDay;
     }
     Value date = datetime_of(arg(index));
     if (date.is_null()) return Value::Null();
     return Value::Integer(DatePartOf(part, date.integer()));
   }
-  if (upper == "ISDATE" || upper == "ISNUMERIC") {
+  if (builtin == BuiltIn("ISDATE") || builtin == BuiltIn("ISNUMERIC")) {
     RequireArguments(expr, 1, 1);
     Value value = arg(0);
     if (value.is_null()) return Value::Integer(0);
     try {
       Convert(value,
-              upper == "ISDATE" ? SqlType::Of(TypeKind::kDateTime) : SqlType::Decimal(38, 10),
+              builtin == BuiltIn("ISDATE") ? SqlType::Of(TypeKind::kDateTime)
+                                           : SqlType::Decimal(38, 10),
               context);
       return Value::Integer(1);
     } catch (const SqlError&) {
       return Value::Integer(0);
     }
   }
-  if (upper == "CEILING" || upper == "FLOOR" || upper == "ABS" || upper == "SIGN") {
+  if (builtin == BuiltIn("CEILING") || builtin == BuiltIn("FLOOR") || builtin == BuiltIn("ABS") ||
+      builtin == BuiltIn("SIGN")) {
     RequireArguments(expr, 1, 1);
     Value value = arg(0);
     if (value.is_null()) return value;
     if (!IsNumeric(value.kind())) value = Convert(value, SqlType::Of(TypeKind::kFloat), context);
     if (value.kind() == TypeKind::kFloat || value.kind() == TypeKind::kReal) {
       double number = value.number();
-      double result = upper == "CEILING" ? std::ceil(number)
-                      : upper == "FLOOR" ? std::floor(number)
-                      : upper == "ABS"   ? std::fabs(number)
-                                         : static_cast<double>((number > 0) - (number < 0));
+      double result = builtin == BuiltIn("CEILING") ? std::ceil(number)
+                      : builtin == BuiltIn("FLOOR") ? std::floor(number)
+                      : builtin == BuiltIn("ABS")
+                          ? std::fabs(number)
+                          : static_cast<double>((number > 0) - (number < 0));
       return Value::Float(result, value.kind());
     }
     if (IsIntegerKind(value.kind())) {
       std::int64_t number = value.integer();
-      if (upper == "ABS") return Value::Integer(number < 0 ? -number : number, value.kind());
-      if (upper == "SIGN") return Value::Integer((number > 0) - (number < 0), value.kind());
+      if (builtin == BuiltIn("ABS"))
+        return Value::Integer(number < 0 ? -number : number, value.kind());
+      if (builtin == BuiltIn("SIGN"))
+        return Value::Integer((number > 0) - (number < 0), value.kind());
       return value;
     }
     Int128 units = value.units();
     int scale = value.kind() == TypeKind::kMoney ? 4 : value.type().scale;
     Int128 divisor = 1;
     for (int i = 0; i < scale; ++i) divisor *= 10;
-    if (upper == "ABS") units = units < 0 ? -units : units;
-    if (upper == "SIGN") units = ((units > 0) - (units < 0)) * divisor;
-    if (upper == "CEILING" || upper == "FLOOR") {
+    if (builtin == BuiltIn("ABS")) units = units < 0 ? -units : units;
+    if (builtin == BuiltIn("SIGN")) units = ((units > 0) - (units < 0)) * divisor;
+    if (builtin == BuiltIn("CEILING") || builtin == BuiltIn("FLOOR")) {
       Int128 whole = units / divisor;
       Int128 rest = units % divisor;
-      if (upper == "CEILING" && rest > 0) ++whole;
-      if (upper == "FLOOR" && rest < 0) --whole;
+      if (builtin == BuiltIn("CEILING") && rest > 0) ++whole;
+      if (builtin == BuiltIn("FLOOR") && rest < 0) --whole;
       // CEILING and FLOOR of a decimal keep its precision with scale 0.
       if (value.kind() == TypeKind::kMoney) return Value::Money(whole * 10000);
       return Value::Decimal(whole, value.type().precision, 0);
@@ -857,7 +903,7 @@ Value Executor::EvalFunction(const Expr& expr, const Scope* scope) {
     if (value.kind() == TypeKind::kMoney) return Value::Money(units);
     return Value::Decimal(units, value.type().precision, value.type().scale);
   }
-  if (upper == "ROUND") {
+  if (builtin == BuiltIn("ROUND")) {
     RequireArguments(expr, 2, 3);
     Value value = arg(0);
     std::optional<std::int64_t> digits = integer_arg(1);
@@ -887,7 +933,7 @@ Value Executor::EvalFunction(const Expr& expr, const Scope* scope) {
     // ROUND keeps the type; a carry into a new digit grows the precision.
     return Value::Decimal(units, std::min(38, value.type().precision + 1), value.type().scale);
   }
-  if (upper == "NEWID") {
+  if (builtin == BuiltIn("NEWID")) {
     static std::mt19937_64 generator{0x5157u};
     char buffer[40];
     std::uint64_t a = generator();
@@ -899,7 +945,7 @@ Value Executor::EvalFunction(const Expr& expr, const Scope* scope) {
                   static_cast<unsigned long long>(b & 0xFFFFFFFFFFFFull));
     return Value::String(buffer, TypeKind::kUniqueIdentifier);
   }
-  if (upper == "DB_NAME") {
+  if (builtin == BuiltIn("DB_NAME")) {
     if (expr.args.empty()) return Value::String(CurrentDatabase().name(), TypeKind::kNVarChar);
     std::optional<std::int64_t> id = integer_arg(0);
     const auto& databases = session_.server->databases();
@@ -907,7 +953,7 @@ Value Executor::EvalFunction(const Expr& expr, const Scope* scope) {
       return Value::Null(SqlType::Of(TypeKind::kNVarChar));
     return Value::String(databases[static_cast<std::size_t>(*id - 1)]->name(), TypeKind::kNVarChar);
   }
-  if (upper == "OBJECT_NAME") {
+  if (builtin == BuiltIn("OBJECT_NAME")) {
     RequireArguments(expr, 1, 2);
     std::optional<std::int64_t> id = integer_arg(0);
     SqlType sysname = SqlType::Of(TypeKind::kNVarChar);
@@ -933,7 +979,7 @@ Value Executor::EvalFunction(const Expr& expr, const Scope* scope) {
     }
     return Value::Null(sysname);
   }
-  if (upper == "OBJECT_ID") {
+  if (builtin == BuiltIn("OBJECT_ID")) {
     RequireArguments(expr, 1, 2);
     Value name_value = arg(0);
     if (name_value.is_null()) return Value::Null();
@@ -974,11 +1020,11 @@ Value Executor::EvalFunction(const Expr& expr, const Scope* scope) {
     }
     return Value::Null();
   }
-  if (upper == "DEFAULT") RaiseUnsupported("DEFAULT outside an INSERT value list");
+  if (builtin == BuiltIn("DEFAULT")) RaiseUnsupported("DEFAULT outside an INSERT value list");
   if (upper.starts_with("@@")) {
-    if (upper == "@@VERSION")
+    if (builtin == BuiltIn("@@VERSION"))
       return Value::String("Quelor simulated SQL Server", TypeKind::kNVarChar);
-    if (upper == "@@TRANCOUNT")
+    if (builtin == BuiltIn("@@TRANCOUNT"))
       return Value::Integer(session_.server->transactions().Count(session_.id));
     RaiseUnsupported("system function " + expr.name);
   }

@@ -71,6 +71,9 @@ struct Expr {
     std::size_t index = 0;
   };
   mutable Binding binding;
+  // The built-in function a call names, found when it is first evaluated.
+  static constexpr int kUnresolved = -2;
+  mutable int builtin = kUnresolved;
 };
 
 struct SelectItem {
