@@ -534,7 +534,7 @@ void Executor::RunDelete(const parser::Delete& deletion) {
     for (auto it = undo.rbegin(); it != undo.rend(); ++it) (*it)();
     throw;
   }
-  TakeRows(table.rows, indices);  // the taken rows are freed here
+  EraseRows(table.rows, indices);
   rows_affected_ = static_cast<std::int64_t>(indices.size());
   table.InvalidateKeys();
 }

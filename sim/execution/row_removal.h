@@ -19,6 +19,9 @@ using TakenRows = std::vector<std::pair<std::size_t, Row>>;
 // keeping the order of the others, and returns them.
 TakenRows TakeRows(std::vector<Row>& rows, const std::vector<std::size_t>& positions);
 
+// Removes the rows at `positions` for good, keeping the order of the others.
+void EraseRows(std::vector<Row>& rows, const std::vector<std::size_t>& positions);
+
 // Undoes TakeRows: puts every taken row back at the position it had.
 void PutBackRows(std::vector<Row>& rows, TakenRows taken);
 
