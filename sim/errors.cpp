@@ -174,7 +174,7 @@ constexpr Entry kMessages[] = {
     {15151, 16,
      "Cannot %S_MSG the %S_MSG '%.*ls', because it does not exist or you do not have permission."},
     {3723, 16,
-     "An explicit DROP INDEX is not allowed on index '%.*ls'. It is being used for PRIMARY KEY "
+     "An explicit DROP INDEX is not allowed on index '%.*ls'. It is being used for %ls "
      "constraint enforcement."},
     {3725, 16,
      "The constraint '%.*ls' is being referenced by table '%.*ls', foreign key constraint "

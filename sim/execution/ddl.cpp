@@ -82,6 +82,37 @@ std::vector<std::pair<std::string, std::string>> Dependents(const Database& data
   return found;
 }
 
+// True when `columns` are exactly the columns of `key`, in any order.
+bool SameColumns(const std::vector<std::string>& key, const std::vector<std::string>& columns) {
+  if (key.size() != columns.size()) return false;
+  return std::all_of(columns.begin(), columns.end(),
+                     [&](const std::string& column) { return KeyUsesColumn(key, column); });
+}
+
+// A foreign key that references `table` by exactly `key_columns`: the key or
+// index on them enforces it and must not be dropped.
+struct KeyReference {
+  const Table* table = nullptr;  // the referencing table
+  const ForeignKey* foreign_key = nullptr;
+};
+std::optional<KeyReference> FindKeyReference(const Database& database, const Table& table,
+                                             const std::vector<std::string>& key_columns) {
+  for (const auto& other : database.tables()) {
+    for (const ForeignKey& key : other->foreign_keys) {
+      if (EqualsIgnoreCase(key.referenced_table, table.name) &&
+          SameColumns(key_columns, key.referenced_columns)) {
+        return KeyReference{other.get(), &key};
+      }
+    }
+  }
+  return std::nullopt;
+}
+
+[[noreturn]] void RaiseKeyReferenced(const std::string& key_name, const KeyReference& reference) {
+  RaiseWith(3725, {key_name, reference.table->name, reference.foreign_key->name},
+            {MakeMessage(3727)});
+}
+
 }  // namespace
 
 void Executor::RunCreateTable(const parser::CreateTable& create) {
@@ -307,13 +338,17 @@ void Executor::AddColumns(Database& database, Table& table, const parser::AlterT
     if (!nullable && !definition.has_default && !definition.identity && !table.rows.empty()) {
       Raise(4901, {definition.name, table.name});
     }
-    if (definition.has_default && !definition.default_name.empty() && database.ObjectExists(definition.default_name)) {
+    if (definition.has_default && !definition.default_name.empty() &&
+        database.ObjectExists(definition.default_name)) {
       Raise(2714, {definition.default_name});
     }
   }
-  // Adding columns is all or nothing: the table is put back on any refusal.
+  // Adding columns is all or nothing: on any refusal the added cells are cut
+  // off the rows again and the definitions are put back.
   const std::vector<Column> old_columns = table.columns;
-  const std::vector<Row> old_rows = table.rows;
+  // Room for the new cells at once: growing a row cell by cell would double
+  // its capacity.
+  for (Row& row : table.rows) row.reserve(old_columns.size() + alter.columns.size());
   const std::vector<DefaultConstraint> old_defaults = table.defaults;
   const auto old_primary = table.primary_key;
   const auto old_unique = table.unique_constraints;
@@ -328,9 +363,11 @@ void Executor::AddColumns(Database& database, Table& table, const parser::AlterT
         // Existing rows are numbered in their order.
         Identity& identity = *table.columns[position].identity;
         for (Row& row : table.rows) {
-          std::int64_t next = identity.current ? *identity.current + identity.increment : identity.seed;
+          std::int64_t next =
+              identity.current ? *identity.current + identity.increment : identity.seed;
           identity.current = next;
-          row[position] = Convert(Value::Integer(next, TypeKind::kBigInt), column.type, session_.conversion());
+          row[position] =
+              Convert(Value::Integer(next, TypeKind::kBigInt), column.type, session_.conversion());
         }
       }
       if (definition.has_default) {
@@ -349,7 +386,8 @@ void Executor::AddColumns(Database& database, Table& table, const parser::AlterT
       }
       if (definition.primary_key || definition.unique) {
         ConstraintDefinition constraint;
-        constraint.kind = definition.primary_key ? ConstraintDefinition::Kind::kPrimaryKey : ConstraintDefinition::Kind::kUnique;
+        constraint.kind = definition.primary_key ? ConstraintDefinition::Kind::kPrimaryKey
+                                                 : ConstraintDefinition::Kind::kUnique;
         constraint.name = definition.key_name;
         constraint.clustered = definition.clustered;
         constraint.columns = {definition.name};
@@ -360,8 +398,11 @@ void Executor::AddColumns(Database& database, Table& table, const parser::AlterT
       AddConstraint(database, table, constraint, alter.with_check, false);
     }
   } catch (...) {
+    for (Row& row : table.rows) {
+      row.resize(old_columns.size());
+      row.shrink_to_fit();
+    }
     table.columns = old_columns;
-    table.rows = old_rows;
     table.defaults = old_defaults;
     table.primary_key = old_primary;
     table.unique_constraints = old_unique;
@@ -426,45 +467,61 @@ void Executor::DropColumns(Database& database, Table& table, const std::vector<s
   table.InvalidateKeys();
 }
 
-void Executor::DropConstraints(Database& database, Table& table, const std::vector<std::string>& names) {
-  for (const std::string& name : names) {
-    bool dropped = false;
-    if (table.primary_key && EqualsIgnoreCase(table.primary_key->name, name)) {
-      for (const auto& other : database.tables()) {
-        for (const ForeignKey& key : other->foreign_keys) {
-          if (EqualsIgnoreCase(key.referenced_table, table.name) && KeyUsesColumn(table.primary_key->columns, key.referenced_columns[0]) &&
-              key.referenced_columns.size() == table.primary_key->columns.size()) {
-            RaiseWith(3725, {table.primary_key->name, other->name, key.name}, {MakeMessage(3727)});
-          }
-        }
-      }
-      table.primary_key.reset();
-      dropped = true;
-    }
-    for (auto it = table.unique_constraints.begin(); !dropped && it != table.unique_constraints.end(); ++it) {
-      if (EqualsIgnoreCase(it->name, name)) {
-        table.unique_constraints.erase(it);
-        dropped = true;
-        break;
-      }
-    }
-    for (auto it = table.foreign_keys.begin(); !dropped && it != table.foreign_keys.end(); ++it) {
-      if (EqualsIgnoreCase(it->name, name)) {
-        table.foreign_keys.erase(it);
-        dropped = true;
-        break;
-      }
-    }
-    for (auto it = table.defaults.begin(); !dropped && it != table.defaults.end(); ++it) {
-      if (EqualsIgnoreCase(it->name, name)) {
-        table.defaults.erase(it);
-        dropped = true;
-        break;
-      }
-    }
-    if (!dropped) RaiseWith(3728, {name}, {MakeMessage(3727)});
+void Executor::DropConstraints(Database& database, Table& table,
+                               const std::vector<std::string>& names) {
+  // When a later name is refused, the names before it are put back too; the
+  // definitions are small enough to keep a copy.
+  auto old_primary = table.primary_key;
+  auto old_unique = table.unique_constraints;
+  auto old_foreign = table.foreign_keys;
+  auto old_defaults = table.defaults;
+  try {
+    for (const std::string& name : names) DropConstraint(database, table, name);
+  } catch (...) {
+    table.primary_key = std::move(old_primary);
+    table.unique_constraints = std::move(old_unique);
+    table.foreign_keys = std::move(old_foreign);
+    table.defaults = std::move(old_defaults);
     table.InvalidateKeys();
+    throw;
   }
+}
+
+void Executor::DropConstraint(Database& database, Table& table, const std::string& name) {
+  bool dropped = false;
+  if (table.primary_key && EqualsIgnoreCase(table.primary_key->name, name)) {
+    if (auto reference = FindKeyReference(database, table, table.primary_key->columns)) {
+      RaiseKeyReferenced(table.primary_key->name, *reference);
+    }
+    table.primary_key.reset();
+    dropped = true;
+  }
+  for (auto it = table.unique_constraints.begin(); !dropped && it != table.unique_constraints.end();
+       ++it) {
+    if (EqualsIgnoreCase(it->name, name)) {
+      if (auto reference = FindKeyReference(database, table, it->columns))
+        RaiseKeyReferenced(it->name, *reference);
+      table.unique_constraints.erase(it);
+      dropped = true;
+      break;
+    }
+  }
+  for (auto it = table.foreign_keys.begin(); !dropped && it != table.foreign_keys.end(); ++it) {
+    if (EqualsIgnoreCase(it->name, name)) {
+      table.foreign_keys.erase(it);
+      dropped = true;
+      break;
+    }
+  }
+  for (auto it = table.defaults.begin(); !dropped && it != table.defaults.end(); ++it) {
+    if (EqualsIgnoreCase(it->name, name)) {
+      table.defaults.erase(it);
+      dropped = true;
+      break;
+    }
+  }
+  if (!dropped) RaiseWith(3728, {name}, {MakeMessage(3727)});
+  table.InvalidateKeys();
 }
 
 void Executor::RunDropTable(const parser::DropTable& drop) {
@@ -541,12 +598,24 @@ void Executor::RunDropIndex(const parser::DropIndex& drop) {
   WillChange(database, *table, true);
   for (auto it = table->indexes.begin(); it != table->indexes.end(); ++it) {
     if (EqualsIgnoreCase(it->name, drop.name)) {
+      if (it->unique) {
+        // A unique index that a foreign key needs is refused like a key
+        // constraint, naming the index.
+        if (auto reference = FindKeyReference(database, *table, it->columns)) {
+          Raise(3725, {it->name, reference->table->name, reference->foreign_key->name});
+        }
+      }
       table->indexes.erase(it);
       table->InvalidateKeys();
       return;
     }
   }
-  if ((table->primary_key && EqualsIgnoreCase(table->primary_key->name, drop.name))) Raise(3723, {drop.table.name + "." + drop.name});
+  const std::string index_name = drop.table.name + "." + drop.name;
+  if (table->primary_key && EqualsIgnoreCase(table->primary_key->name, drop.name))
+    Raise(3723, {index_name, "PRIMARY KEY"});
+  for (const KeyConstraint& key : table->unique_constraints) {
+    if (EqualsIgnoreCase(key.name, drop.name)) Raise(3723, {index_name, "UNIQUE KEY"});
+  }
   refuse();
 }
 

@@ -4,8 +4,10 @@
 // leaves no change behind.
 #include <algorithm>
 #include <functional>
+#include <memory>
 
 #include "sim/execution/executor.h"
+#include "sim/execution/row_removal.h"
 
 namespace quelor::sim::execution {
 
@@ -156,8 +158,9 @@ void Executor::CheckForeignKeysOut(Database& database, const Table& table, const
   }
 }
 
-void Executor::CascadeOrRefuse(Database& database, Table& table, const std::vector<std::size_t>& deleted,
-                               const std::vector<std::pair<std::size_t, Row>>* updated, const char* statement,
+void Executor::CascadeOrRefuse(Database& database, Table& table,
+                               const std::vector<std::size_t>& changing,
+                               const std::vector<Row>* new_rows, const char* statement,
                                std::vector<std::function<void()>>& undo) {
   for (const auto& child_holder : database.tables()) {
     Table& child = *child_holder;
@@ -167,20 +170,18 @@ void Executor::CascadeOrRefuse(Database& database, Table& table, const std::vect
       std::vector<int> child_positions = Positions(child, foreign.columns);
       // Old key -> new row (for updates) of the parent rows that go away or change.
       std::unordered_map<std::string, const Row*> changed;
-      if (updated == nullptr) {
-        for (std::size_t index : deleted) {
-          bool has_null = false;
-          std::string key = ReferenceKey(table.rows[index], parent_positions, has_null);
-          if (!has_null) changed.emplace(key, nullptr);
+      for (std::size_t i = 0; i < changing.size(); ++i) {
+        bool has_null = false;
+        std::string old_key = ReferenceKey(table.rows[changing[i]], parent_positions, has_null);
+        if (has_null) continue;
+        if (new_rows == nullptr) {
+          changed.emplace(old_key, nullptr);
+          continue;
         }
-      } else {
-        for (const auto& [index, new_row] : *updated) {
-          bool has_null = false;
-          std::string old_key = ReferenceKey(table.rows[index], parent_positions, has_null);
-          bool new_null = false;
-          std::string new_key = ReferenceKey(new_row, parent_positions, new_null);
-          if (!has_null && old_key != new_key) changed.emplace(old_key, &new_row);
-        }
+        const Row& new_row = (*new_rows)[i];
+        bool new_null = false;
+        if (old_key != ReferenceKey(new_row, parent_positions, new_null))
+          changed.emplace(old_key, &new_row);
       }
       if (changed.empty()) continue;
       std::vector<std::size_t> child_hits;
@@ -190,36 +191,47 @@ void Executor::CascadeOrRefuse(Database& database, Table& table, const std::vect
         if (!has_null && changed.contains(key)) child_hits.push_back(i);
       }
       if (child_hits.empty()) continue;
-      bool cascade = updated == nullptr ? foreign.cascade_delete : foreign.cascade_update;
+      bool cascade = new_rows == nullptr ? foreign.cascade_delete : foreign.cascade_update;
       if (!cascade) {
-        Raise(547, ConflictArgs(statement, "REFERENCE", foreign.name, database.name(), "dbo." + child.name,
-                                foreign.columns));
+        Raise(547, ConflictArgs(statement, "REFERENCE", foreign.name, database.name(),
+                                "dbo." + child.name, foreign.columns));
       }
       WillChange(database, child, false);
-      std::vector<Row> saved = child.rows;
       Table* child_table = &child;
-      undo.push_back([child_table, saved = std::move(saved)]() mutable {
-        child_table->rows = std::move(saved);
-        child_table->InvalidateKeys();
-      });
-      if (updated == nullptr) {
+      if (new_rows == nullptr) {
         CascadeOrRefuse(database, child, child_hits, nullptr, statement, undo);
-        std::vector<bool> remove(child.rows.size(), false);
-        for (std::size_t index : child_hits) remove[index] = true;
-        std::vector<Row> kept;
-        for (std::size_t i = 0; i < child.rows.size(); ++i) {
-          if (!remove[i]) kept.push_back(std::move(child.rows[i]));
-        }
-        child.rows = std::move(kept);
+        // Only the removed rows are kept for putting back.
+        auto taken = std::make_shared<TakenRows>(TakeRows(child.rows, child_hits));
+        undo.push_back([child_table, taken]() {
+          PutBackRows(child_table->rows, std::move(*taken));
+          child_table->InvalidateKeys();
+        });
       } else {
+        // The old values of the key columns of the rows that change.
+        std::vector<std::pair<std::size_t, Row>> old_keys;
+        old_keys.reserve(child_hits.size());
         for (std::size_t index : child_hits) {
+          Row& row = child.rows[index];
+          Row old_key;
+          old_key.reserve(child_positions.size());
+          for (int position : child_positions)
+            old_key.push_back(row[static_cast<std::size_t>(position)]);
           bool has_null = false;
-          const Row* new_parent = changed.at(ReferenceKey(child.rows[index], child_positions, has_null));
+          const Row* new_parent = changed.at(ReferenceKey(row, child_positions, has_null));
           for (std::size_t j = 0; j < child_positions.size(); ++j) {
-            child.rows[index][static_cast<std::size_t>(child_positions[j])] =
+            row[static_cast<std::size_t>(child_positions[j])] =
                 (*new_parent)[static_cast<std::size_t>(parent_positions[j])];
           }
+          old_keys.emplace_back(index, std::move(old_key));
         }
+        undo.push_back([child_table, child_positions, old_keys = std::move(old_keys)]() {
+          for (const auto& [index, old_key] : old_keys) {
+            for (std::size_t j = 0; j < child_positions.size(); ++j) {
+              child_table->rows[index][static_cast<std::size_t>(child_positions[j])] = old_key[j];
+            }
+          }
+          child_table->InvalidateKeys();
+        });
       }
       child.InvalidateKeys();
     }
@@ -440,28 +452,30 @@ void Executor::RunUpdate(const parser::Update& update) {
 
   CheckUniqueKeys(table, new_rows, &indices);
   CheckForeignKeysOut(database, table, new_rows, "UPDATE");
-  std::vector<std::pair<std::size_t, Row>> updated;
-  for (std::size_t i = 0; i < indices.size(); ++i) updated.emplace_back(indices[i], new_rows[i]);
   std::vector<std::function<void()>> undo;
   try {
-    CascadeOrRefuse(database, table, {}, &updated, "UPDATE", undo);
+    CascadeOrRefuse(database, table, indices, &new_rows, "UPDATE", undo);
   } catch (...) {
     for (auto it = undo.rbegin(); it != undo.rend(); ++it) (*it)();
     throw;
   }
   bool keys_touched = false;
   for (const Table::UniqueKey& key : table.UniqueKeys()) {
-    for (const auto& [index, row] : updated) {
+    for (std::size_t i = 0; i < indices.size() && !keys_touched; ++i) {
       for (int position : key.positions) {
         std::size_t column = static_cast<std::size_t>(position);
-        if (KeyText(table.rows[index][column]) != KeyText(row[column])) keys_touched = true;
+        if (KeyText(table.rows[indices[i]][column]) != KeyText(new_rows[i][column]))
+          keys_touched = true;
       }
     }
   }
-  for (auto& [index, row] : updated) table.rows[index] = std::move(row);
-  rows_affected_ = static_cast<std::int64_t>(updated.size());
-  if (keys_touched) table.InvalidateKeys();
-  else table.RowsAppended();
+  // Nothing can fail from here on: the new rows take the places of the old.
+  for (std::size_t i = 0; i < indices.size(); ++i) table.rows[indices[i]] = std::move(new_rows[i]);
+  rows_affected_ = static_cast<std::int64_t>(indices.size());
+  if (keys_touched)
+    table.InvalidateKeys();
+  else
+    table.RowsAppended();
 }
 
 void Executor::RunDelete(const parser::Delete& deletion) {
@@ -520,14 +534,7 @@ void Executor::RunDelete(const parser::Delete& deletion) {
     for (auto it = undo.rbegin(); it != undo.rend(); ++it) (*it)();
     throw;
   }
-  std::vector<bool> remove(table.rows.size(), false);
-  for (std::size_t index : indices) remove[index] = true;
-  std::vector<Row> kept;
-  kept.reserve(table.rows.size() - indices.size());
-  for (std::size_t i = 0; i < table.rows.size(); ++i) {
-    if (!remove[i]) kept.push_back(std::move(table.rows[i]));
-  }
-  table.rows = std::move(kept);
+  EraseRows(table.rows, indices);
   rows_affected_ = static_cast<std::int64_t>(indices.size());
   table.InvalidateKeys();
 }

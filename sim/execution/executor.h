@@ -147,9 +147,12 @@ class Executor {
                        const std::vector<std::size_t>* replaced);
   void CheckForeignKeysOut(Database& database, const Table& table, const std::vector<Row>& rows,
                            const char* statement);
-  void CascadeOrRefuse(Database& database, Table& table, const std::vector<std::size_t>& deleted,
-                       const std::vector<std::pair<std::size_t, Row>>* updated,
-                       const char* statement, std::vector<std::function<void()>>& undo);
+  // Applies the foreign-key rules for the rows at `changing` of `table`,
+  // which are deleted (`new_rows` null) or replaced by `new_rows` (one per
+  // position); `undo` collects how to take back the cascaded changes.
+  void CascadeOrRefuse(Database& database, Table& table, const std::vector<std::size_t>& changing,
+                       const std::vector<Row>* new_rows, const char* statement,
+                       std::vector<std::function<void()>>& undo);
 
   // ---- schema changes (ddl.cpp) ----
   void RunCreateTable(const parser::CreateTable& create);
@@ -166,6 +169,7 @@ class Executor {
   void AlterColumn(Database& database, Table& table, const parser::ColumnDefinition& column);
   void DropColumns(Database& database, Table& table, const std::vector<std::string>& names);
   void DropConstraints(Database& database, Table& table, const std::vector<std::string>& names);
+  void DropConstraint(Database& database, Table& table, const std::string& name);
 
   // ---- application locks (app_lock_procedures.cpp) ----
   // sp_getapplock and sp_releaseapplock; the return status goes into the

@@ -153,6 +153,67 @@ TEST_F(RefusalTest, KeyAndColumnRefusalsAreFollowedByTheirSecondMessage) {
   }
 }
 
+TEST_F(RefusalTest, KeysAndUniqueIndexesAForeignKeyNeedsCannotBeDropped) {
+  Run("CREATE TABLE Bank (BLZ varchar(8) NOT NULL, BIC varchar(11) NOT NULL, Nr int NOT NULL, Land "
+      "char(2) NOT NULL,"
+      " CONSTRAINT UQ_Bank_BLZ UNIQUE (BLZ), CONSTRAINT UQ_Bank_Frei UNIQUE (Nr),"
+      " CONSTRAINT PK_Bank PRIMARY KEY (Land, Nr))");
+  Run("CREATE UNIQUE INDEX iBank_BIC ON Bank (BIC)");
+  Run("CREATE UNIQUE INDEX iBank_NrBIC ON Bank (BIC, Nr)");
+  Run("CREATE TABLE Konto (BLZ varchar(8) NULL, BIC varchar(11) NULL, Nr int NULL)");
+  Run("ALTER TABLE Konto ADD CONSTRAINT FK_Konto_BLZ FOREIGN KEY (BLZ) REFERENCES Bank (BLZ)");
+  Run("ALTER TABLE Konto ADD CONSTRAINT FK_Konto_BIC FOREIGN KEY (BIC) REFERENCES Bank (BIC)");
+  Run("ALTER TABLE Konto ADD CONSTRAINT FK_Konto_NrBIC FOREIGN KEY (Nr, BIC) REFERENCES Bank (Nr, "
+      "BIC)");
+  struct Case {
+    const char* statement;
+    int number;
+    const char* text;
+  };
+  const Case cases[] = {
+      {"ALTER TABLE Bank DROP CONSTRAINT UQ_Bank_BLZ", 3725,
+       "The constraint 'UQ_Bank_BLZ' is being referenced by table 'Konto', foreign key constraint "
+       "'FK_Konto_BLZ'."},
+      // The free key is dropped first and must come back with the refusal.
+      {"ALTER TABLE Bank DROP CONSTRAINT UQ_Bank_Frei, UQ_Bank_BLZ", 3725,
+       "The constraint 'UQ_Bank_BLZ' is being referenced by table 'Konto', foreign key constraint "
+       "'FK_Konto_BLZ'."},
+      {"ALTER TABLE Adresse DROP CONSTRAINT PK_Adresse", 3725,
+       "The constraint 'PK_Adresse' is being referenced by table 'AdrFunktion', foreign key "
+       "constraint "
+       "'FK_AdrFunktion_Adresse'."},
+      {"DROP INDEX iBank_BIC ON Bank", 3725,
+       "The constraint 'iBank_BIC' is being referenced by table 'Konto', foreign key constraint "
+       "'FK_Konto_BIC'."},
+      {"DROP INDEX Bank.iBank_NrBIC", 3725,
+       "The constraint 'iBank_NrBIC' is being referenced by table 'Konto', foreign key constraint "
+       "'FK_Konto_NrBIC'."},
+      {"DROP INDEX UQ_Bank_BLZ ON Bank", 3723,
+       "An explicit DROP INDEX is not allowed on index 'Bank.UQ_Bank_BLZ'. It is being used for "
+       "UNIQUE KEY "
+       "constraint enforcement."},
+      {"DROP INDEX Bank.PK_Bank", 3723,
+       "An explicit DROP INDEX is not allowed on index 'Bank.PK_Bank'. It is being used for "
+       "PRIMARY KEY "
+       "constraint enforcement."},
+  };
+  for (const Case& refused : cases) {
+    EXPECT_EQ(ErrorOf(refused.statement), refused.text) << refused.statement;
+    EXPECT_EQ(NumberOf(refused.statement), refused.number) << refused.statement;
+  }
+  EXPECT_EQ(NumberOf("ALTER TABLE Bank DROP CONSTRAINT UQ_Bank_BLZ"), 3725);
+  EXPECT_EQ(connection_.LastMessages().back().number, 3727);
+  EXPECT_EQ(Scalar("SELECT COUNT(*) FROM sysobjects WHERE name IN ('UQ_Bank_BLZ', 'UQ_Bank_Frei')"),
+            "2");
+  // A primary key on (Land, Nr) is not the key of (Nr, BIC); without their
+  // foreign keys the keys and indexes go.
+  Run("ALTER TABLE Bank DROP CONSTRAINT PK_Bank, UQ_Bank_Frei");
+  Run("ALTER TABLE Konto DROP CONSTRAINT FK_Konto_BLZ, FK_Konto_BIC, FK_Konto_NrBIC");
+  Run("ALTER TABLE Bank DROP CONSTRAINT UQ_Bank_BLZ");
+  Run("DROP INDEX iBank_BIC ON Bank");
+  Run("DROP INDEX Bank.iBank_NrBIC");
+}
+
 TEST_F(RefusalTest, AnsiWarningsOffCutsTooLongTextSilently) {
   Run("SET ANSI_WARNINGS OFF ");
   Run("INSERT INTO Adresse (AdrNr, Name) VALUES (3, 'Schulze')");
