@@ -9,7 +9,7 @@
 
 #include "sim/catalog/schema.h"
 #include "sim/demo_server.h"
-#include "sim/snapshot.h"
+#include "sim/snapshot/snapshot.h"
 
 namespace {
 

@@ -43,9 +43,9 @@
 #include "db/connection.h"
 #include "sim/catalog/schema.h"
 #include "sim/demo_server.h"
-#include "sim/script_loader.h"
-#include "sim/sim_connection.h"
-#include "sim/snapshot.h"
+#include "sim/connection/script_loader.h"
+#include "sim/connection/sim_connection.h"
+#include "sim/snapshot/snapshot.h"
 
 namespace quelor::resources {
 extern const std::string_view kPreviousReleaseTenantScript;

@@ -12,7 +12,7 @@
 #include <string>
 
 #include "sim/catalog/schema.h"
-#include "sim/sim_connection.h"
+#include "sim/connection/sim_connection.h"
 
 namespace {
 

@@ -10,8 +10,8 @@
 #include "config/ini_file.h"
 #include "db/error.h"
 #include "sim/catalog/schema.h"
-#include "sim/sim_connection.h"
-#include "sim/snapshot.h"
+#include "sim/connection/sim_connection.h"
+#include "sim/snapshot/snapshot.h"
 
 namespace {
 

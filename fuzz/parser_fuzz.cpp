@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "sim/errors.h"
+#include "sim/common/errors.h"
 #include "sim/parser/parser.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

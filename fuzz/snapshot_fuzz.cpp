@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "sim/catalog/schema.h"
-#include "sim/snapshot.h"
+#include "sim/snapshot/snapshot.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);

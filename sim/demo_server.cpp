@@ -3,7 +3,7 @@
 #include <stdexcept>
 
 #include "db/error.h"
-#include "sim/script_loader.h"
+#include "sim/connection/script_loader.h"
 
 namespace quelor::resources {
 extern const std::string_view kPreviousReleaseTenantScript;

@@ -6,8 +6,8 @@
 #include "config/ini_file.h"
 #include "migration/reference_commands.h"
 #include "sim/demo_server.h"
-#include "sim/sim_connection.h"
-#include "sim/snapshot.h"
+#include "sim/connection/sim_connection.h"
+#include "sim/snapshot/snapshot.h"
 
 namespace quelor::sweep {
 namespace {

@@ -5,7 +5,7 @@
 #include <span>
 
 #include "sim/catalog/transactions.h"
-#include "sim/errors.h"
+#include "sim/common/errors.h"
 #include "sim/execution/executor.h"
 #include "tds/login7.h"
 #include "tds/prelogin.h"

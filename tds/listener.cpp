@@ -20,7 +20,7 @@
 #include <thread>
 
 #include "sim/catalog/transactions.h"
-#include "sim/snapshot.h"
+#include "sim/snapshot/snapshot.h"
 #include "tds/client_session.h"
 
 namespace quelor::tds {

@@ -5,7 +5,7 @@
 #include <limits>
 #include <optional>
 
-#include "sim/value.h"
+#include "sim/common/value.h"
 #include "tds/tokens.h"
 #include "tds/utf16.h"
 

@@ -9,10 +9,10 @@
 #include <cstring>
 #include <utility>
 
-#include "sim/case_insensitive_map.h"
-#include "sim/date_time.h"
-#include "sim/types.h"
-#include "sim/value.h"
+#include "sim/common/case_insensitive_map.h"
+#include "sim/common/date_time.h"
+#include "sim/common/types.h"
+#include "sim/common/value.h"
 #include "tds/utf16.h"
 
 namespace quelor::tds {

@@ -11,8 +11,8 @@
 #include "sim/catalog/schema.h"
 #include "sim/demo_server.h"
 #include "sim/execution/executor.h"
-#include "sim/script_loader.h"
-#include "sim/snapshot.h"
+#include "sim/connection/script_loader.h"
+#include "sim/snapshot/snapshot.h"
 
 namespace {
 

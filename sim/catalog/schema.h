@@ -11,9 +11,9 @@
 #include <unordered_set>
 #include <vector>
 
-#include "sim/app_locks.h"
-#include "sim/case_insensitive_map.h"
-#include "sim/value.h"
+#include "sim/catalog/app_locks.h"
+#include "sim/common/case_insensitive_map.h"
+#include "sim/common/value.h"
 
 namespace quelor::sim {
 

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "sim/errors.h"
+#include "sim/common/errors.h"
 
 namespace quelor::sim {
 

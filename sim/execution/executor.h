@@ -11,7 +11,7 @@
 
 #include "sim/catalog/schema.h"
 #include "sim/catalog/transactions.h"
-#include "sim/errors.h"
+#include "sim/common/errors.h"
 #include "sim/execution/relation.h"
 #include "sim/execution/session.h"
 #include "sim/parser/ast.h"

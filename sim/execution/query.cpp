@@ -6,7 +6,7 @@
 #include <map>
 
 #include "sim/execution/executor.h"
-#include "sim/system_views.h"
+#include "sim/catalog/system_views.h"
 
 namespace quelor::sim::execution {
 

@@ -8,8 +8,8 @@
 #include <optional>
 #include <string>
 
-#include "sim/date_time.h"
-#include "sim/value.h"
+#include "sim/common/date_time.h"
+#include "sim/common/value.h"
 
 namespace quelor::sim {
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "sim/catalog/schema.h"
-#include "sim/value.h"
+#include "sim/common/value.h"
 
 namespace quelor::sim::parser {
 

@@ -3,7 +3,7 @@
 
 #include <cctype>
 
-#include "sim/errors.h"
+#include "sim/common/errors.h"
 
 namespace quelor::sim::parser {
 

@@ -4,8 +4,8 @@
 
 #include <set>
 
-#include "sim/case_insensitive_map.h"
-#include "sim/errors.h"
+#include "sim/common/case_insensitive_map.h"
+#include "sim/common/errors.h"
 #include "sim/parser/lexer.h"
 
 namespace quelor::sim::parser {

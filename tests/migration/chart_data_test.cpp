@@ -11,7 +11,7 @@
 #include "migration/reference_commands.h"
 #include "migration_fixture.h"
 #include "sim/catalog/schema.h"
-#include "sim/sim_connection.h"
+#include "sim/connection/sim_connection.h"
 #include "support/text_rows.h"
 
 namespace quelor::testing {

@@ -11,7 +11,7 @@
 
 #include "db/policy.h"
 #include "migration_fixture.h"
-#include "sim/sim_connection.h"
+#include "sim/connection/sim_connection.h"
 
 namespace quelor::resources {
 extern const std::string_view kMemoFDat;

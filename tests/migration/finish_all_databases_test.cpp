@@ -14,8 +14,8 @@
 #include "first_routine.h"
 #include "migration_fixture.h"
 #include "sim/demo_server.h"
-#include "sim/script_loader.h"
-#include "sim/sim_connection.h"
+#include "sim/connection/script_loader.h"
+#include "sim/connection/sim_connection.h"
 #include "support/recording_view.h"
 #include "support/text_rows.h"
 

@@ -1,8 +1,8 @@
 #include "migration_fixture.h"
 
 #include "migration/reference_commands.h"
-#include "sim/script_loader.h"
-#include "sim/snapshot.h"
+#include "sim/connection/script_loader.h"
+#include "sim/snapshot/snapshot.h"
 #include "support/text_rows.h"
 
 namespace quelor::resources {

@@ -13,7 +13,7 @@
 #include "db/toolkit.h"
 #include "migration/catalogue.h"
 #include "sim/catalog/schema.h"
-#include "sim/sim_connection.h"
+#include "sim/connection/sim_connection.h"
 #include "support/recording_connection.h"
 #include "support/recording_view.h"
 #include "support/transcript.h"

@@ -13,7 +13,7 @@
 #include "migration/birthday_function.h"
 #include "migration_fixture.h"
 #include "second_routine.h"
-#include "sim/script_loader.h"
+#include "sim/connection/script_loader.h"
 
 namespace quelor::resources {
 extern const std::string_view kPreviousReleaseTenantScript;

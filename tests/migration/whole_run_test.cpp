@@ -5,8 +5,8 @@
 
 #include "app/update_run.h"
 #include "sim/catalog/schema.h"
-#include "sim/script_loader.h"
-#include "sim/sim_connection.h"
+#include "sim/connection/script_loader.h"
+#include "sim/connection/sim_connection.h"
 #include "support/recording_view.h"
 #include "support/transcript.h"
 

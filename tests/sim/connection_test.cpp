@@ -2,7 +2,7 @@
 // formats of query results, the parameterised row insert, sessions sharing
 // one server, and loading a database from a GO-separated script.
 #include "sim_fixture.h"
-#include "sim/script_loader.h"
+#include "sim/connection/script_loader.h"
 
 namespace quelor::sim::testing {
 namespace {

@@ -1,8 +1,8 @@
 // The constraint views an inspector of a rehearsed server queries: key,
 // foreign key and default constraints through INFORMATION_SCHEMA and sys,
 // with ids that agree with sys.objects, sys.columns and sysobjects.
-#include "sim/system_views.h"
-#include "sim/view_builder.h"
+#include "sim/catalog/system_views.h"
+#include "sim/catalog/view_builder.h"
 #include "sim_fixture.h"
 
 namespace quelor::sim::testing {

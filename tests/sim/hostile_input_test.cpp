@@ -4,7 +4,7 @@
 #include <functional>
 
 #include "sim/parser/parser.h"
-#include "sim/snapshot.h"
+#include "sim/snapshot/snapshot.h"
 #include "sim_fixture.h"
 
 namespace quelor::sim::testing {

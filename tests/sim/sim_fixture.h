@@ -10,7 +10,7 @@
 
 #include "db/error.h"
 #include "sim/catalog/schema.h"
-#include "sim/sim_connection.h"
+#include "sim/connection/sim_connection.h"
 #include "support/text_rows.h"
 
 namespace quelor::sim::testing {

@@ -1,7 +1,7 @@
 // Snapshots: a server written and read back is the same server, and behaves
 // the same (identity numbering, keys, functions); broken files are refused
 // with the place named; the demo server loads cleanly and round-trips.
-#include "sim/snapshot.h"
+#include "sim/snapshot/snapshot.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 #include "db/error.h"
 #include "platform/utf8_path.h"
 #include "sim/demo_server.h"
-#include "sim/sim_connection.h"
+#include "sim/connection/sim_connection.h"
 #include "sim_fixture.h"
 
 namespace quelor::sim {

@@ -4,7 +4,7 @@
 // the refusal of what another session's open transaction holds.
 #include "sim/catalog/transactions.h"
 
-#include "sim/snapshot.h"
+#include "sim/snapshot/snapshot.h"
 #include "sim_fixture.h"
 
 namespace quelor::sim::testing {

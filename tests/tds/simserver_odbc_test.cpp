@@ -8,7 +8,7 @@
 #include "config/connection_settings.h"
 #include "db/error.h"
 #include "db/odbc_connection.h"
-#include "sim/sim_connection.h"
+#include "sim/connection/sim_connection.h"
 #include "simserver_process.h"
 
 namespace quelor::tds {

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "sim/catalog/schema.h"
-#include "sim/snapshot.h"
+#include "sim/snapshot/snapshot.h"
 #include "simserver_process.h"
 
 namespace quelor::tds {

@@ -13,7 +13,7 @@
 
 #include "sim/catalog/schema.h"
 #include "sim/demo_server.h"
-#include "sim/snapshot.h"
+#include "sim/snapshot/snapshot.h"
 #include "simserver_process.h"
 #include "support/second_run_changes.h"
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "sim/types.h"
-#include "sim/value.h"
+#include "sim/common/types.h"
+#include "sim/common/value.h"
 #include "tds/login7.h"
 #include "tds/packet.h"
 #include "tds/prelogin.h"

@@ -1,9 +1,9 @@
 // Catalogue views computed from the model, with the columns and values the
 // real server shows for user objects of schema dbo.
-#include "sim/system_views.h"
+#include "sim/catalog/system_views.h"
 
-#include "sim/constraint_views.h"
-#include "sim/view_builder.h"
+#include "sim/catalog/constraint_views.h"
+#include "sim/catalog/view_builder.h"
 
 namespace quelor::sim {
 

@@ -1,6 +1,6 @@
 // Message texts of the real server (sys.messages, English) for the refusals
 // the simulated server reproduces.
-#include "sim/errors.h"
+#include "sim/common/errors.h"
 
 #include <string_view>
 

@@ -9,7 +9,7 @@
 
 #include "db/connection.h"
 #include "sim/catalog/schema.h"
-#include "sim/errors.h"
+#include "sim/common/errors.h"
 #include "sim/execution/relation.h"
 #include "sim/execution/session.h"
 

@@ -1,8 +1,8 @@
-#include "sim/constraint_views.h"
+#include "sim/catalog/constraint_views.h"
 
 #include <algorithm>
 
-#include "sim/view_builder.h"
+#include "sim/catalog/view_builder.h"
 
 namespace quelor::sim {
 

@@ -11,7 +11,7 @@
 
 #include "sim/catalog/schema.h"
 #include "sim/execution/relation.h"
-#include "sim/system_views.h"
+#include "sim/catalog/system_views.h"
 
 namespace quelor::sim::views {
 

@@ -1,5 +1,5 @@
 // Case folding for identifiers and for the server's default collation.
-#include "sim/case_insensitive_map.h"
+#include "sim/common/case_insensitive_map.h"
 
 namespace quelor::sim {
 

@@ -1,5 +1,5 @@
 // Loading a database from a GO-separated script.
-#include "sim/script_loader.h"
+#include "sim/connection/script_loader.h"
 
 #include "db/error.h"
 #include "db/script_splitter.h"

@@ -1,12 +1,12 @@
 // Calendar arithmetic and date literal parsing for the simulated server.
-#include "sim/date_time.h"
+#include "sim/common/date_time.h"
 
 #include <cctype>
 #include <cstdio>
 #include <vector>
 
-#include "sim/case_insensitive_map.h"
-#include "sim/errors.h"
+#include "sim/common/case_insensitive_map.h"
+#include "sim/common/errors.h"
 
 namespace quelor::sim {
 

@@ -1,5 +1,5 @@
 // db::Connection on the simulated server.
-#include "sim/sim_connection.h"
+#include "sim/connection/sim_connection.h"
 
 #include <charconv>
 

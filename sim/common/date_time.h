@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "sim/types.h"
+#include "sim/common/types.h"
 
 namespace quelor::sim {
 

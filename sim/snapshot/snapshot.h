@@ -1,7 +1,7 @@
 // Snapshots of the simulated server: the whole server (every database but
 // master, with its tables, keys, defaults, indexes, functions and rows) as one
 // JSON document, so that a run can be inspected, diffed and repeated. The
-// format is described in sim/SNAPSHOT.md. Logins and sessions are not part of
+// format is described in sim/snapshot/SNAPSHOT.md. Logins and sessions are not part of
 // a snapshot; object ids are given anew on loading.
 #pragma once
 

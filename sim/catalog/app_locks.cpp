@@ -1,4 +1,4 @@
-#include "sim/app_locks.h"
+#include "sim/catalog/app_locks.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "sim/snapshot.h"
+#include "sim/snapshot/snapshot.h"
 
 #include <algorithm>
 #include <cmath>
@@ -12,9 +12,9 @@
 #include <stdexcept>
 
 #include "platform/utf8_path.h"
-#include "sim/case_insensitive_map.h"
-#include "sim/date_time.h"
-#include "sim/errors.h"
+#include "sim/common/case_insensitive_map.h"
+#include "sim/common/date_time.h"
+#include "sim/common/errors.h"
 #include "sim/parser/parser.h"
 
 namespace quelor::sim {

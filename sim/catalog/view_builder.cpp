@@ -1,4 +1,4 @@
-#include "sim/view_builder.h"
+#include "sim/catalog/view_builder.h"
 
 #include <cctype>
 

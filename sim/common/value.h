@@ -9,8 +9,8 @@
 #include <string>
 #include <string_view>
 
-#include "sim/date_time.h"
-#include "sim/types.h"
+#include "sim/common/date_time.h"
+#include "sim/common/types.h"
 
 namespace quelor::sim {
 

@@ -1,7 +1,7 @@
 // Names, defaults and storage figures of the server's data types.
-#include "sim/types.h"
+#include "sim/common/types.h"
 
-#include "sim/case_insensitive_map.h"
+#include "sim/common/case_insensitive_map.h"
 
 namespace quelor::sim {
 

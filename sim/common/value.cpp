@@ -1,5 +1,5 @@
 // Conversion, comparison and arithmetic of values as the real server does them.
-#include "sim/value.h"
+#include "sim/common/value.h"
 
 #include <algorithm>
 #include <atomic>
@@ -10,8 +10,8 @@
 #include <limits>
 #include <new>
 
-#include "sim/case_insensitive_map.h"
-#include "sim/errors.h"
+#include "sim/common/case_insensitive_map.h"
+#include "sim/common/errors.h"
 
 namespace quelor::sim {
 
