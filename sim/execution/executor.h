@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <unordered_map>
@@ -128,12 +129,12 @@ class Executor {
   Relation ScanNamed(const parser::TableRef& ref, const Scope* outer, const parser::Expr* where);
   Relation CallTableFunction(const parser::TableRef& ref, const Scope* outer);
   // Positions of the rows of `table` that can satisfy `where`, found through
-  // an equality "column = outer value" of its top-level AND list; nullopt
-  // when there is no such equality and every row must be tested.
-  std::optional<std::vector<std::size_t>> IndexedCandidates(const Table& table,
-                                                            const std::string& qualifier,
-                                                            const parser::Expr& where,
-                                                            const Scope* outer);
+  // an equality "column = outer value" of its top-level AND list; nullptr
+  // when there is no such equality and every row must be tested. The list
+  // stays valid while the table's rows do not change.
+  const std::vector<std::size_t>* IndexedCandidates(const Table& table,
+                                                    const std::string& qualifier,
+                                                    const parser::Expr& where, const Scope* outer);
 
   // ---- data changes (dml.cpp) ----
   void RunInsert(const parser::Insert& insert);
@@ -193,7 +194,8 @@ class Executor {
     std::uint64_t version = 0;
     std::unordered_map<std::string, std::vector<std::size_t>> rows;
   };
-  std::unordered_map<std::string, ColumnLookup> lookups_;
+  // By table id and column position.
+  std::map<std::pair<std::int64_t, int>, ColumnLookup> lookups_;
 
   Session& session_;
   // Rows touched by the last INSERT, UPDATE or DELETE.

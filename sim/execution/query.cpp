@@ -5,8 +5,8 @@
 #include <cmath>
 #include <map>
 
-#include "sim/execution/executor.h"
 #include "sim/catalog/system_views.h"
+#include "sim/execution/executor.h"
 
 namespace quelor::sim::execution {
 
@@ -514,7 +514,7 @@ Relation Executor::ScanNamed(const TableRef& ref, const Scope* outer, const Expr
   }
   result.columns.push_back(
       BoundColumn{qualifier, table->name, "", SqlType::Of(TypeKind::kBigInt), true, table});
-  std::optional<std::vector<std::size_t>> candidates;
+  const std::vector<std::size_t>* candidates = nullptr;
   if (where != nullptr) candidates = IndexedCandidates(*table, qualifier, *where, outer);
   const std::size_t count = candidates ? candidates->size() : table->rows.size();
   for (std::size_t n = 0; n < count; ++n) {
@@ -531,12 +531,12 @@ Relation Executor::ScanNamed(const TableRef& ref, const Scope* outer, const Expr
   return result;
 }
 
-std::optional<std::vector<std::size_t>> Executor::IndexedCandidates(const Table& table,
-                                                                    const std::string& qualifier,
-                                                                    const Expr& where,
-                                                                    const Scope* outer) {
+const std::vector<std::size_t>* Executor::IndexedCandidates(const Table& table,
+                                                            const std::string& qualifier,
+                                                            const Expr& where, const Scope* outer) {
+  static const std::vector<std::size_t> kNone;
   // Small tables are scanned; the lookup pays off from a few dozen rows.
-  if (table.rows.size() < 32) return std::nullopt;
+  if (table.rows.size() < 32) return nullptr;
   std::vector<const Expr*> conjuncts;
   std::vector<const Expr*> pending{&where};
   while (!pending.empty()) {
@@ -571,10 +571,10 @@ std::optional<std::vector<std::size_t>> Executor::IndexedCandidates(const Table&
       int position = own_column(column_side);
       if (position < 0 || !outer_only(value_side)) continue;
       Value value = Eval(value_side, outer);
-      if (value.is_null()) return std::vector<std::size_t>{};
+      if (value.is_null()) return &kNone;
       const Column& column = table.columns[static_cast<std::size_t>(position)];
       if (!same_family(column.type.kind, value.kind())) continue;
-      ColumnLookup& lookup = lookups_[std::to_string(table.id) + ":" + std::to_string(position)];
+      ColumnLookup& lookup = lookups_[{table.id, position}];
       if (lookup.rows.empty() || lookup.version != table.version()) {
         lookup.rows.clear();
         for (std::size_t i = 0; i < table.rows.size(); ++i) {
@@ -583,11 +583,11 @@ std::optional<std::vector<std::size_t>> Executor::IndexedCandidates(const Table&
         lookup.version = table.version();
       }
       auto found = lookup.rows.find(KeyText(value));
-      if (found == lookup.rows.end()) return std::vector<std::size_t>{};
-      return found->second;
+      if (found == lookup.rows.end()) return &kNone;
+      return &found->second;
     }
   }
-  return std::nullopt;
+  return nullptr;
 }
 
 Relation Executor::CallTableFunction(const TableRef& ref, const Scope* outer) {
