@@ -757,8 +757,15 @@ Value Executor::EvalFunction(const Expr& expr, const Scope* scope) {
       RaiseOutOfMemory();
     }
     std::string out;
-    out.reserve(unit.size() * static_cast<std::size_t>(repeats));
-    for (std::int64_t i = 0; i < repeats; ++i) out += unit;
+    const std::size_t total = unit.size() * static_cast<std::size_t>(repeats);
+    out.reserve(total);
+    if (total > 0) {
+      // Doubling what is there: a few copies instead of one per repeat. The
+      // room is reserved, so appending from the string itself is safe.
+      out = unit;
+      while (out.size() * 2 <= total) out.append(out.data(), out.size());
+      out.append(out.data(), total - out.size());
+    }
     return Value::String(FitText(std::move(out), type), type);
   }
   if (builtin == BuiltIn("CHAR") || builtin == BuiltIn("NCHAR")) {
