@@ -23,6 +23,79 @@ struct FunctionDefinition;
 
 using Row = std::vector<Value>;
 
+// The rows of a table. Reference tables that every club database holds alike
+// (a snapshot names them with "rows_same_as") share one vector of rows until
+// one of them is changed: every access that may change rows first makes this
+// table's rows its own. Copies of a table are copies of its rows, as before.
+class Rows {
+ public:
+  using Vector = std::vector<Row>;
+  using value_type = Row;
+  using size_type = Vector::size_type;
+  using iterator = Vector::iterator;
+  using const_iterator = Vector::const_iterator;
+
+  Rows() : rows_(std::make_shared<Vector>()) {}
+  Rows(const Rows& other) : rows_(std::make_shared<Vector>(*other.rows_)) {}
+  Rows(Rows&& other) noexcept : rows_(std::move(other.rows_)) {
+    other.rows_ = std::make_shared<Vector>();
+  }
+  Rows& operator=(const Rows& other) {
+    if (this != &other) rows_ = std::make_shared<Vector>(*other.rows_);
+    return *this;
+  }
+  Rows& operator=(Rows&& other) noexcept {
+    std::swap(rows_, other.rows_);
+    return *this;
+  }
+  Rows& operator=(Vector rows) {
+    rows_ = std::make_shared<Vector>(std::move(rows));
+    return *this;
+  }
+
+  // Shares `other`'s rows until either table changes them.
+  void ShareWith(const Rows& other) { rows_ = other.rows_; }
+  bool shared() const { return rows_.use_count() > 1; }
+
+  const Vector& view() const { return *rows_; }
+  Vector& Mutable() {
+    if (rows_.use_count() > 1) rows_ = std::make_shared<Vector>(*rows_);
+    return *rows_;
+  }
+
+  // Reading.
+  size_type size() const { return rows_->size(); }
+  bool empty() const { return rows_->empty(); }
+  const Row& operator[](size_type i) const { return (*rows_)[i]; }
+  const_iterator begin() const { return rows_->begin(); }
+  const_iterator end() const { return rows_->end(); }
+  const Row& back() const { return rows_->back(); }
+
+  // Changing (each makes the rows this table's own first). Rows are
+  // changed in place through Mutable(), so that reading never copies.
+  void push_back(Row row) { Mutable().push_back(std::move(row)); }
+  template <typename... A>
+  Row& emplace_back(A&&... args) {
+    return Mutable().emplace_back(std::forward<A>(args)...);
+  }
+  iterator erase(const_iterator position) { return Mutable().erase(position); }
+  iterator erase(const_iterator first, const_iterator last) { return Mutable().erase(first, last); }
+  template <typename It>
+  iterator insert(const_iterator position, It first, It last) {
+    return Mutable().insert(position, first, last);
+  }
+  iterator insert(const_iterator position, Row row) {
+    return Mutable().insert(position, std::move(row));
+  }
+  void clear() { Mutable().clear(); }
+  void reserve(size_type n) { Mutable().reserve(n); }
+  void resize(size_type n) { Mutable().resize(n); }
+  void pop_back() { Mutable().pop_back(); }
+
+ private:
+  std::shared_ptr<Vector> rows_;
+};
+
 struct Identity {
   std::int64_t seed = 1;
   std::int64_t increment = 1;
@@ -86,7 +159,7 @@ class Table {
   std::vector<ForeignKey> foreign_keys;
   std::vector<DefaultConstraint> defaults;
   std::vector<Index> indexes;
-  std::vector<Row> rows;
+  Rows rows;
 
   // Position of the column called `column_name`, or -1.
   int ColumnIndex(std::string_view column_name) const;

@@ -1074,6 +1074,35 @@ Value NumberLiteral(std::string_view text) {
   return Value::Decimal(exact->units, std::max(exact->precision, 1), exact->scale);
 }
 
+bool SameStored(const Value& a, const Value& b) {
+  const SqlType ta = a.type();
+  const SqlType tb = b.type();
+  if (ta.kind != tb.kind || ta.length != tb.length || ta.precision != tb.precision ||
+      ta.scale != tb.scale || ta.numeric_spelling != tb.numeric_spelling ||
+      a.is_null() != b.is_null()) {
+    return false;
+  }
+  if (a.is_null()) return true;
+  const TypeKind kind = a.kind();
+  if (IsStringKind(kind) || IsBinaryKind(kind) || kind == TypeKind::kUniqueIdentifier)
+    return a.text() == b.text();
+  if (kind == TypeKind::kDecimal || kind == TypeKind::kMoney) return a.units() == b.units();
+  if (kind == TypeKind::kFloat || kind == TypeKind::kReal) {
+    const double x = a.number();
+    const double y = b.number();
+    return std::memcmp(&x, &y, sizeof x) == 0;
+  }
+  return a.integer() == b.integer();
+}
+
+bool SameStoredRow(const std::vector<Value>& a, const std::vector<Value>& b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (!SameStored(a[i], b[i])) return false;
+  }
+  return true;
+}
+
 bool IsTrue(const Value& value) {
   if (value.is_null()) return false;
   if (IsIntegerKind(value.kind())) return value.integer() != 0;

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "sim/common/date_time.h"
 #include "sim/common/types.h"
@@ -137,6 +138,11 @@ std::string KeyText(const Value& value);
 Value NumberLiteral(std::string_view text);
 
 bool IsTrue(const Value& value);  // a non-NULL, non-zero value
+
+// True when `a` and `b` are stored alike: same type, both NULL or the same
+// bytes (not the collation's equality: 'a' and 'A' differ here).
+bool SameStored(const Value& a, const Value& b);
+bool SameStoredRow(const std::vector<Value>& a, const std::vector<Value>& b);
 
 std::string Int128ToString(Int128 value);
 // Rounds `units` of scale `from_scale` to `to_scale`, half away from zero.

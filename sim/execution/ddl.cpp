@@ -14,13 +14,15 @@ using parser::ConstraintDefinition;
 namespace {
 
 // Names the server gives unnamed constraints: PK__Adresse__1A2B3C4D5E6F7A8B.
-std::string GeneratedName(const std::string& prefix, const std::string& table, const std::string& column,
-                          std::int64_t id) {
+std::string GeneratedName(const std::string& prefix, const std::string& table,
+                          const std::string& column, std::int64_t id) {
   char hex[20];
   std::snprintf(hex, sizeof hex, "%016llX", static_cast<unsigned long long>(id) * 0x9E3779B1ull);
   std::string name = prefix + "__" + table.substr(0, 9) + "__";
-  if (!column.empty()) name += column.substr(0, 5) + "__" + std::string(hex).substr(8);
-  else name += hex;
+  if (!column.empty())
+    name += column.substr(0, 5) + "__" + std::string(hex).substr(8);
+  else
+    name += hex;
   return name;
 }
 
@@ -40,15 +42,19 @@ Column MakeColumn(const ColumnDefinition& definition) {
 }
 
 bool KeyUsesColumn(const std::vector<std::string>& columns, const std::string& column) {
-  return std::any_of(columns.begin(), columns.end(), [&](const std::string& name) { return EqualsIgnoreCase(name, column); });
+  return std::any_of(columns.begin(), columns.end(),
+                     [&](const std::string& name) { return EqualsIgnoreCase(name, column); });
 }
 
 // The objects that stop a column from being altered or dropped (5074).
-std::vector<std::pair<std::string, std::string>> Dependents(const Database& database, const Table& table,
-                                                            const std::string& column, bool include_defaults,
+std::vector<std::pair<std::string, std::string>> Dependents(const Database& database,
+                                                            const Table& table,
+                                                            const std::string& column,
+                                                            bool include_defaults,
                                                             const Column* widened_to) {
   std::vector<std::pair<std::string, std::string>> found;
-  if (table.primary_key && KeyUsesColumn(table.primary_key->columns, column)) found.emplace_back("object", table.primary_key->name);
+  if (table.primary_key && KeyUsesColumn(table.primary_key->columns, column))
+    found.emplace_back("object", table.primary_key->name);
   for (const KeyConstraint& key : table.unique_constraints) {
     if (KeyUsesColumn(key.columns, column)) found.emplace_back("object", key.name);
   }
@@ -57,10 +63,14 @@ std::vector<std::pair<std::string, std::string>> Dependents(const Database& data
     // A plain index allows widening a variable-length text column.
     if (widened_to != nullptr) {
       const Column& current = table.columns[static_cast<std::size_t>(table.ColumnIndex(column))];
-      bool variable = current.type.kind == TypeKind::kVarChar || current.type.kind == TypeKind::kNVarChar ||
+      bool variable = current.type.kind == TypeKind::kVarChar ||
+                      current.type.kind == TypeKind::kNVarChar ||
                       current.type.kind == TypeKind::kVarBinary;
-      bool wider = widened_to->type.length < 0 || (current.type.length >= 0 && widened_to->type.length >= current.type.length);
-      if (variable && widened_to->type.kind == current.type.kind && wider && widened_to->nullable == current.nullable) continue;
+      bool wider = widened_to->type.length < 0 ||
+                   (current.type.length >= 0 && widened_to->type.length >= current.type.length);
+      if (variable && widened_to->type.kind == current.type.kind && wider &&
+          widened_to->nullable == current.nullable)
+        continue;
     }
     found.emplace_back("index", index.name);
   }
@@ -69,14 +79,16 @@ std::vector<std::pair<std::string, std::string>> Dependents(const Database& data
   }
   for (const auto& other : database.tables()) {
     for (const ForeignKey& key : other->foreign_keys) {
-      if (EqualsIgnoreCase(key.referenced_table, table.name) && KeyUsesColumn(key.referenced_columns, column)) {
+      if (EqualsIgnoreCase(key.referenced_table, table.name) &&
+          KeyUsesColumn(key.referenced_columns, column)) {
         found.emplace_back("object", key.name);
       }
     }
   }
   if (include_defaults) {
     for (const DefaultConstraint& constraint : table.defaults) {
-      if (EqualsIgnoreCase(constraint.column, column)) found.emplace_back("object", constraint.name);
+      if (EqualsIgnoreCase(constraint.column, column))
+        found.emplace_back("object", constraint.name);
     }
   }
   return found;
@@ -141,7 +153,8 @@ void Executor::RunCreateTable(const parser::CreateTable& create) {
     }
     if (definition.primary_key || definition.unique) {
       ConstraintDefinition constraint;
-      constraint.kind = definition.primary_key ? ConstraintDefinition::Kind::kPrimaryKey : ConstraintDefinition::Kind::kUnique;
+      constraint.kind = definition.primary_key ? ConstraintDefinition::Kind::kPrimaryKey
+                                               : ConstraintDefinition::Kind::kUnique;
       constraint.name = definition.key_name;
       constraint.clustered = definition.clustered;
       constraint.columns = {definition.name};
@@ -171,22 +184,25 @@ void Executor::RunCreateTable(const parser::CreateTable& create) {
       for (const ColumnDefinition& candidate : create.columns) {
         if (EqualsIgnoreCase(candidate.name, name)) definition = &candidate;
       }
-      if (definition != nullptr && !definition->nullable) added.columns[static_cast<std::size_t>(position)].nullable = false;
+      if (definition != nullptr && !definition->nullable)
+        added.columns[static_cast<std::size_t>(position)].nullable = false;
     }
   }
   Transactions& transactions = session_.server->transactions();
   database.AddTable(std::move(table));
   transactions.Created(session_.id, database, added);
   try {
-    for (const ConstraintDefinition& constraint : constraints) AddConstraint(database, added, constraint, true, true);
+    for (const ConstraintDefinition& constraint : constraints)
+      AddConstraint(database, added, constraint, true, true);
   } catch (...) {
     transactions.Drop(session_.id, database, create.name.name);
     throw;
   }
 }
 
-void Executor::AddConstraint(Database& database, Table& table, const ConstraintDefinition& constraint,
-                             std::optional<bool> with_check, bool creating) {
+void Executor::AddConstraint(Database& database, Table& table,
+                             const ConstraintDefinition& constraint, std::optional<bool> with_check,
+                             bool creating) {
   std::string name = constraint.name;
   if (!name.empty() && database.ObjectExists(name)) {
     if (constraint.kind == ConstraintDefinition::Kind::kDefault) Raise(2714, {name});
@@ -194,7 +210,8 @@ void Executor::AddConstraint(Database& database, Table& table, const ConstraintD
   }
   for (const std::string& column : constraint.columns) {
     if (table.ColumnIndex(column) < 0) {
-      if (constraint.kind == ConstraintDefinition::Kind::kDefault) Raise(1752, {column, table.name});
+      if (constraint.kind == ConstraintDefinition::Kind::kDefault)
+        Raise(1752, {column, table.name});
       if (constraint.kind == ConstraintDefinition::Kind::kForeignKey) Raise(1769, {column, name});
       RaiseConstraintFailure(1911, {column});
     }
@@ -222,7 +239,8 @@ void Executor::AddConstraint(Database& database, Table& table, const ConstraintD
       key.name = name.empty() ? GeneratedName(primary ? "PK" : "UQ", table.name, "", id) : name;
       key.clustered = constraint.clustered.value_or(primary && !table.HasClusteredIndex());
       if (key.clustered && table.HasClusteredIndex()) {
-        std::string existing = table.primary_key && table.primary_key->clustered ? table.primary_key->name : "";
+        std::string existing =
+            table.primary_key && table.primary_key->clustered ? table.primary_key->name : "";
         for (const Index& index : table.indexes) {
           if (index.clustered) existing = index.name;
         }
@@ -242,14 +260,17 @@ void Executor::AddConstraint(Database& database, Table& table, const ConstraintD
         if (!seen.insert(Table::KeyOf(row, positions)).second) {
           std::string value = "(";
           for (std::size_t i = 0; i < positions.size(); ++i) {
-            value += (i > 0 ? ", " : "") + row[static_cast<std::size_t>(positions[i])].ToMessageText();
+            value +=
+                (i > 0 ? ", " : "") + row[static_cast<std::size_t>(positions[i])].ToMessageText();
           }
           RaiseConstraintFailure(1505, {"dbo." + table.name, key.name, value + ")"});
         }
       }
       key.index_id = key.clustered ? 1 : table.NextIndexId();
-      if (primary) table.primary_key = std::move(key);
-      else table.unique_constraints.push_back(std::move(key));
+      if (primary)
+        table.primary_key = std::move(key);
+      else
+        table.unique_constraints.push_back(std::move(key));
       table.InvalidateKeys();
       return;
     }
@@ -258,8 +279,12 @@ void Executor::AddConstraint(Database& database, Table& table, const ConstraintD
       if (&referenced_database != &database) RaiseUnsupported("cross-database foreign key");
       Table* parent = database.FindTable(constraint.referenced_table.name);
       std::int64_t id = session_.server->NextObjectId();
-      std::string key_name = name.empty() ? GeneratedName("FK", table.name, constraint.referenced_table.name.substr(0, 5), id) : name;
-      if (parent == nullptr) RaiseConstraintFailure(1767, {key_name, constraint.referenced_table.name});
+      std::string key_name =
+          name.empty()
+              ? GeneratedName("FK", table.name, constraint.referenced_table.name.substr(0, 5), id)
+              : name;
+      if (parent == nullptr)
+        RaiseConstraintFailure(1767, {key_name, constraint.referenced_table.name});
       std::vector<std::string> referenced = constraint.referenced_columns;
       if (referenced.empty() && parent->primary_key) referenced = parent->primary_key->columns;
       // The referenced columns must be exactly a primary key or unique key.
@@ -271,8 +296,10 @@ void Executor::AddConstraint(Database& database, Table& table, const ConstraintD
         return true;
       };
       bool found = parent->primary_key && matches(parent->primary_key->columns);
-      for (const KeyConstraint& key : parent->unique_constraints) found = found || matches(key.columns);
-      for (const Index& index : parent->indexes) found = found || (index.unique && matches(index.columns));
+      for (const KeyConstraint& key : parent->unique_constraints)
+        found = found || matches(key.columns);
+      for (const Index& index : parent->indexes)
+        found = found || (index.unique && matches(index.columns));
       if (!found || referenced.size() != constraint.columns.size()) {
         RaiseConstraintFailure(1776, {"dbo." + parent->name, key_name});
       }
@@ -280,7 +307,8 @@ void Executor::AddConstraint(Database& database, Table& table, const ConstraintD
       key.name = key_name;
       key.id = id;
       for (const std::string& column : constraint.columns) {
-        key.columns.push_back(table.columns[static_cast<std::size_t>(table.ColumnIndex(column))].name);
+        key.columns.push_back(
+            table.columns[static_cast<std::size_t>(table.ColumnIndex(column))].name);
       }
       for (const std::string& column : referenced) {
         int position = parent->ColumnIndex(column);
@@ -295,7 +323,7 @@ void Executor::AddConstraint(Database& database, Table& table, const ConstraintD
       if (key.checked && !creating) {
         table.foreign_keys.push_back(key);
         try {
-          CheckForeignKeysOut(database, table, table.rows, "ALTER TABLE");
+          CheckForeignKeysOut(database, table, table.rows.view(), "ALTER TABLE");
         } catch (const SqlError&) {
           table.foreign_keys.pop_back();
           throw;
@@ -316,15 +344,23 @@ void Executor::RunAlterTable(const parser::AlterTable& alter) {
   Table& table = *found;
   WillChange(database, table, true);
   switch (alter.action) {
-    case parser::AlterTable::Action::kAddColumns: AddColumns(database, table, alter); return;
+    case parser::AlterTable::Action::kAddColumns:
+      AddColumns(database, table, alter);
+      return;
     case parser::AlterTable::Action::kAddConstraint:
       for (const ConstraintDefinition& constraint : alter.constraints) {
         AddConstraint(database, table, constraint, alter.with_check, false);
       }
       return;
-    case parser::AlterTable::Action::kAlterColumn: AlterColumn(database, table, alter.columns[0]); return;
-    case parser::AlterTable::Action::kDropColumns: DropColumns(database, table, alter.names); return;
-    case parser::AlterTable::Action::kDropConstraints: DropConstraints(database, table, alter.names); return;
+    case parser::AlterTable::Action::kAlterColumn:
+      AlterColumn(database, table, alter.columns[0]);
+      return;
+    case parser::AlterTable::Action::kDropColumns:
+      DropColumns(database, table, alter.names);
+      return;
+    case parser::AlterTable::Action::kDropConstraints:
+      DropConstraints(database, table, alter.names);
+      return;
   }
 }
 
@@ -348,7 +384,7 @@ void Executor::AddColumns(Database& database, Table& table, const parser::AlterT
   const std::vector<Column> old_columns = table.columns;
   // Room for the new cells at once: growing a row cell by cell would double
   // its capacity.
-  for (Row& row : table.rows) row.reserve(old_columns.size() + alter.columns.size());
+  for (Row& row : table.rows.Mutable()) row.reserve(old_columns.size() + alter.columns.size());
   const std::vector<DefaultConstraint> old_defaults = table.defaults;
   const auto old_primary = table.primary_key;
   const auto old_unique = table.unique_constraints;
@@ -357,12 +393,12 @@ void Executor::AddColumns(Database& database, Table& table, const parser::AlterT
     for (const ColumnDefinition& definition : alter.columns) {
       Column column = MakeColumn(definition);
       table.columns.push_back(column);
-      for (Row& row : table.rows) row.push_back(Value::Null(column.type));
+      for (Row& row : table.rows.Mutable()) row.push_back(Value::Null(column.type));
       std::size_t position = table.columns.size() - 1;
       if (column.identity) {
         // Existing rows are numbered in their order.
         Identity& identity = *table.columns[position].identity;
-        for (Row& row : table.rows) {
+        for (Row& row : table.rows.Mutable()) {
           std::int64_t next =
               identity.current ? *identity.current + identity.increment : identity.seed;
           identity.current = next;
@@ -381,7 +417,7 @@ void Executor::AddColumns(Database& database, Table& table, const parser::AlterT
         // nullable one stays NULL (without WITH VALUES).
         if (!column.nullable) {
           Value value = AssignToColumn(EvalDefault(definition.default_text), qualified, column);
-          for (Row& row : table.rows) row[position] = value;
+          for (Row& row : table.rows.Mutable()) row[position] = value;
         }
       }
       if (definition.primary_key || definition.unique) {
@@ -398,7 +434,7 @@ void Executor::AddColumns(Database& database, Table& table, const parser::AlterT
       AddConstraint(database, table, constraint, alter.with_check, false);
     }
   } catch (...) {
-    for (Row& row : table.rows) {
+    for (Row& row : table.rows.Mutable()) {
       row.resize(old_columns.size());
       row.shrink_to_fit();
     }
@@ -425,25 +461,47 @@ void Executor::AlterColumn(Database& database, Table& table, const ColumnDefinit
   if (!dependents.empty()) {
     std::vector<Message> follow_ups;
     for (std::size_t i = 1; i < dependents.size(); ++i) {
-      follow_ups.push_back(MakeMessage(5074, {dependents[i].first, dependents[i].second, "column", current.name}));
+      follow_ups.push_back(
+          MakeMessage(5074, {dependents[i].first, dependents[i].second, "column", current.name}));
     }
     follow_ups.push_back(MakeMessage(4922, {"ALTER TABLE ALTER COLUMN", current.name, "column"}));
-    RaiseWith(5074, {dependents[0].first, dependents[0].second, "column", current.name}, std::move(follow_ups));
+    RaiseWith(5074, {dependents[0].first, dependents[0].second, "column", current.name},
+              std::move(follow_ups));
   }
-  if (current.identity && !IsExactNumeric(changed.type.kind)) Raise(2749, {current.name, table.name});
-  std::vector<Value> converted;
-  converted.reserve(table.rows.size());
-  for (const Row& row : table.rows) {
-    Value value = AssignToColumn(row[static_cast<std::size_t>(position)], qualified, changed);
-    if (value.is_null() && !changed.nullable) Raise(515, {current.name, qualified, "UPDATE"});
-    converted.push_back(std::move(value));
+  if (current.identity && !IsExactNumeric(changed.type.kind))
+    Raise(2749, {current.name, table.name});
+  // Widening a variable-length column changes no value: the rows are left
+  // alone (and stay shared with other databases' tables), only NULLs can be
+  // refused.
+  const TypeKind kind = current.type.kind;
+  const bool widening =
+      kind == changed.type.kind &&
+      (kind == TypeKind::kVarChar || kind == TypeKind::kNVarChar || kind == TypeKind::kVarBinary) &&
+      (changed.type.length == -1 ||
+       (current.type.length != -1 && changed.type.length >= current.type.length));
+  const auto column = static_cast<std::size_t>(position);
+  if (widening) {
+    for (const Row& row : table.rows) {
+      if (row[column].is_null() && !changed.nullable)
+        Raise(515, {current.name, qualified, "UPDATE"});
+    }
+  } else {
+    std::vector<Value> converted;
+    converted.reserve(table.rows.size());
+    for (const Row& row : table.rows) {
+      Value value = AssignToColumn(row[column], qualified, changed);
+      if (value.is_null() && !changed.nullable) Raise(515, {current.name, qualified, "UPDATE"});
+      converted.push_back(std::move(value));
+    }
+    std::vector<Row>& rows = table.rows.Mutable();
+    for (std::size_t i = 0; i < rows.size(); ++i) rows[i][column] = std::move(converted[i]);
   }
-  for (std::size_t i = 0; i < table.rows.size(); ++i) table.rows[i][static_cast<std::size_t>(position)] = std::move(converted[i]);
   table.columns[static_cast<std::size_t>(position)] = changed;
   table.InvalidateKeys();
 }
 
-void Executor::DropColumns(Database& database, Table& table, const std::vector<std::string>& names) {
+void Executor::DropColumns(Database& database, Table& table,
+                           const std::vector<std::string>& names) {
   std::vector<int> positions;
   for (const std::string& name : names) {
     int position = table.ColumnIndex(name);
@@ -452,17 +510,19 @@ void Executor::DropColumns(Database& database, Table& table, const std::vector<s
     if (!dependents.empty()) {
       std::vector<Message> follow_ups;
       for (std::size_t i = 1; i < dependents.size(); ++i) {
-        follow_ups.push_back(MakeMessage(5074, {dependents[i].first, dependents[i].second, "column", name}));
+        follow_ups.push_back(
+            MakeMessage(5074, {dependents[i].first, dependents[i].second, "column", name}));
       }
       follow_ups.push_back(MakeMessage(4922, {"ALTER TABLE DROP COLUMN", name, "column"}));
-      RaiseWith(5074, {dependents[0].first, dependents[0].second, "column", name}, std::move(follow_ups));
+      RaiseWith(5074, {dependents[0].first, dependents[0].second, "column", name},
+                std::move(follow_ups));
     }
     positions.push_back(position);
   }
   std::sort(positions.rbegin(), positions.rend());
   for (int position : positions) {
     table.columns.erase(table.columns.begin() + position);
-    for (Row& row : table.rows) row.erase(row.begin() + position);
+    for (Row& row : table.rows.Mutable()) row.erase(row.begin() + position);
   }
   table.InvalidateKeys();
 }
@@ -535,10 +595,12 @@ void Executor::RunDropTable(const parser::DropTable& drop) {
     for (const auto& other : database.tables()) {
       if (other.get() == table) continue;
       for (const ForeignKey& key : other->foreign_keys) {
-        if (EqualsIgnoreCase(key.referenced_table, table->name)) Raise(3726, {"dbo." + table->name});
+        if (EqualsIgnoreCase(key.referenced_table, table->name))
+          Raise(3726, {"dbo." + table->name});
       }
     }
-    if (session_.identity_insert && EqualsIgnoreCase(session_.identity_insert->table, table->name) &&
+    if (session_.identity_insert &&
+        EqualsIgnoreCase(session_.identity_insert->table, table->name) &&
         EqualsIgnoreCase(session_.identity_insert->database, database.name())) {
       session_.identity_insert.reset();
     }
@@ -553,7 +615,8 @@ void Executor::RunCreateIndex(const parser::CreateIndex& create) {
   if (table == nullptr) Raise(1088, {DisplayName(create.table)});
   WillChange(database, *table, true);
   auto same_name = [&](const std::string& name) { return EqualsIgnoreCase(name, create.name); };
-  bool exists = std::any_of(table->indexes.begin(), table->indexes.end(), [&](const Index& index) { return same_name(index.name); }) ||
+  bool exists = std::any_of(table->indexes.begin(), table->indexes.end(),
+                            [&](const Index& index) { return same_name(index.name); }) ||
                 (table->primary_key && same_name(table->primary_key->name)) ||
                 std::any_of(table->unique_constraints.begin(), table->unique_constraints.end(),
                             [&](const KeyConstraint& key) { return same_name(key.name); });
@@ -570,7 +633,8 @@ void Executor::RunCreateIndex(const parser::CreateIndex& create) {
     index.columns.push_back(table->columns[static_cast<std::size_t>(position)].name);
   }
   if (create.clustered && table->HasClusteredIndex()) {
-    std::string existing = table->primary_key && table->primary_key->clustered ? table->primary_key->name : "";
+    std::string existing =
+        table->primary_key && table->primary_key->clustered ? table->primary_key->name : "";
     Raise(1902, {"table", "dbo." + table->name, existing});
   }
   if (create.unique) {
@@ -579,7 +643,8 @@ void Executor::RunCreateIndex(const parser::CreateIndex& create) {
       if (!seen.insert(Table::KeyOf(row, positions)).second) {
         std::string value = "(";
         for (std::size_t i = 0; i < positions.size(); ++i) {
-          value += (i > 0 ? ", " : "") + row[static_cast<std::size_t>(positions[i])].ToMessageText();
+          value +=
+              (i > 0 ? ", " : "") + row[static_cast<std::size_t>(positions[i])].ToMessageText();
         }
         Raise(1505, {"dbo." + table->name, index.name, value + ")"});
       }

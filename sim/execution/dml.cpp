@@ -41,16 +41,19 @@ std::string ReferenceKey(const Row& row, const std::vector<int>& positions, bool
 }
 
 // The detail part of message 547: ", column 'X'" for a one-column key.
-std::vector<std::string> ConflictArgs(const std::string& statement, const std::string& kind, const std::string& name,
-                                      const std::string& database, const std::string& table,
+std::vector<std::string> ConflictArgs(const std::string& statement, const std::string& kind,
+                                      const std::string& name, const std::string& database,
+                                      const std::string& table,
                                       const std::vector<std::string>& columns) {
-  if (columns.size() == 1) return {statement, kind, name, database, table, ", column '", columns[0], "'"};
+  if (columns.size() == 1)
+    return {statement, kind, name, database, table, ", column '", columns[0], "'"};
   return {statement, kind, name, database, table, "", "", ""};
 }
 
 }  // namespace
 
-Value Executor::AssignToColumn(const Value& value, const std::string& qualified, const Column& column) {
+Value Executor::AssignToColumn(const Value& value, const std::string& qualified,
+                               const Column& column) {
   const ConversionContext context = session_.conversion();
   if (value.is_null()) return Value::Null(column.type);
   const SqlType& target = column.type;
@@ -58,7 +61,8 @@ Value Executor::AssignToColumn(const Value& value, const std::string& qualified,
     Value text = IsStringKind(value.kind()) || IsBinaryKind(value.kind())
                      ? value
                      : Convert(value, SqlType{target.kind, -1, 0, 0, false}, context);
-    if (target.length > 0 && CharacterCount(text.text()) > static_cast<std::size_t>(target.length)) {
+    if (target.length > 0 &&
+        CharacterCount(text.text()) > static_cast<std::size_t>(target.length)) {
       std::string_view kept = FirstCharacters(text.text(), static_cast<std::size_t>(target.length));
       std::string_view rest = std::string_view(text.text()).substr(kept.size());
       // Only blanks beyond the length are cut silently, or anything with
@@ -72,7 +76,8 @@ Value Executor::AssignToColumn(const Value& value, const std::string& qualified,
   return Convert(value, target, context);
 }
 
-void Executor::CheckUniqueKeys(Table& table, const std::vector<Row>& new_rows, const std::vector<std::size_t>* replaced) {
+void Executor::CheckUniqueKeys(Table& table, const std::vector<Row>& new_rows,
+                               const std::vector<std::size_t>* replaced) {
   std::vector<Table::UniqueKey>& keys = table.UniqueKeys();
   for (const Table::UniqueKey& key : keys) {
     if (replaced != nullptr) {
@@ -104,7 +109,8 @@ void Executor::CheckUniqueKeys(Table& table, const std::vector<Row>& new_rows, c
       if (existing->contains(text) || !seen.insert(text).second) {
         std::string object = "dbo." + table.name;
         if (key.is_constraint) {
-          Raise(2627, {key.primary ? "PRIMARY KEY" : "UNIQUE KEY", key.name, object, KeyValueText(row, key.positions)});
+          Raise(2627, {key.primary ? "PRIMARY KEY" : "UNIQUE KEY", key.name, object,
+                       KeyValueText(row, key.positions)});
         }
         Raise(2601, {object, key.name, KeyValueText(row, key.positions)});
       }
@@ -112,8 +118,8 @@ void Executor::CheckUniqueKeys(Table& table, const std::vector<Row>& new_rows, c
   }
 }
 
-void Executor::CheckForeignKeysOut(Database& database, const Table& table, const std::vector<Row>& rows,
-                                   const char* statement) {
+void Executor::CheckForeignKeysOut(Database& database, const Table& table,
+                                   const std::vector<Row>& rows, const char* statement) {
   const ConversionContext context = session_.conversion();
   for (const ForeignKey& foreign : table.foreign_keys) {
     Table* parent = database.FindTable(foreign.referenced_table);
@@ -134,8 +140,11 @@ void Executor::CheckForeignKeysOut(Database& database, const Table& table, const
       bool has_null = false;
       for (std::size_t j = 0; j < child_positions.size(); ++j) {
         const Value& value = row[static_cast<std::size_t>(child_positions[j])];
-        if (value.is_null()) has_null = true;
-        else probe.push_back(Convert(value, parent->columns[static_cast<std::size_t>(parent_positions[j])].type, context));
+        if (value.is_null())
+          has_null = true;
+        else
+          probe.push_back(Convert(
+              value, parent->columns[static_cast<std::size_t>(parent_positions[j])].type, context));
       }
       if (has_null) continue;  // a key with a NULL part is not checked
       if (!built) {
@@ -151,8 +160,8 @@ void Executor::CheckForeignKeysOut(Database& database, const Table& table, const
         key.push_back('\x1f');
       }
       if (!(known_keys != nullptr ? known_keys->contains(key) : parent_keys.contains(key))) {
-        Raise(547, ConflictArgs(statement, "FOREIGN KEY", foreign.name, database.name(), "dbo." + parent->name,
-                                foreign.referenced_columns));
+        Raise(547, ConflictArgs(statement, "FOREIGN KEY", foreign.name, database.name(),
+                                "dbo." + parent->name, foreign.referenced_columns));
       }
     }
   }
@@ -201,9 +210,9 @@ void Executor::CascadeOrRefuse(Database& database, Table& table,
       if (new_rows == nullptr) {
         CascadeOrRefuse(database, child, child_hits, nullptr, statement, undo);
         // Only the removed rows are kept for putting back.
-        auto taken = std::make_shared<TakenRows>(TakeRows(child.rows, child_hits));
+        auto taken = std::make_shared<TakenRows>(TakeRows(child.rows.Mutable(), child_hits));
         undo.push_back([child_table, taken]() {
-          PutBackRows(child_table->rows, std::move(*taken));
+          PutBackRows(child_table->rows.Mutable(), std::move(*taken));
           child_table->InvalidateKeys();
         });
       } else {
@@ -211,7 +220,7 @@ void Executor::CascadeOrRefuse(Database& database, Table& table,
         std::vector<std::pair<std::size_t, Row>> old_keys;
         old_keys.reserve(child_hits.size());
         for (std::size_t index : child_hits) {
-          Row& row = child.rows[index];
+          Row& row = child.rows.Mutable()[index];
           Row old_key;
           old_key.reserve(child_positions.size());
           for (int position : child_positions)
@@ -227,7 +236,8 @@ void Executor::CascadeOrRefuse(Database& database, Table& table,
         undo.push_back([child_table, child_positions, old_keys = std::move(old_keys)]() {
           for (const auto& [index, old_key] : old_keys) {
             for (std::size_t j = 0; j < child_positions.size(); ++j) {
-              child_table->rows[index][static_cast<std::size_t>(child_positions[j])] = old_key[j];
+              child_table->rows.Mutable()[index][static_cast<std::size_t>(child_positions[j])] =
+                  old_key[j];
             }
           }
           child_table->InvalidateKeys();
@@ -244,9 +254,10 @@ void Executor::RunInsert(const parser::Insert& insert) {
   Table& table = RequireTable(insert.table);
   WillChange(database, table, false);
   const std::string qualified = QualifiedTableName(database, table);
-  const bool identity_insert = session_.identity_insert &&
-                               EqualsIgnoreCase(session_.identity_insert->database, database.name()) &&
-                               EqualsIgnoreCase(session_.identity_insert->table, table.name);
+  const bool identity_insert =
+      session_.identity_insert &&
+      EqualsIgnoreCase(session_.identity_insert->database, database.name()) &&
+      EqualsIgnoreCase(session_.identity_insert->table, table.name);
   const int identity_position = table.IdentityColumn();
 
   std::vector<int> targets;
@@ -292,7 +303,8 @@ void Executor::RunInsert(const parser::Insert& insert) {
       }
       std::vector<std::optional<Value>> values;
       for (const auto& expr : row) {
-        if (expr->kind == parser::ExprKind::kFunction && expr->name == "DEFAULT" && expr->parts.empty()) {
+        if (expr->kind == parser::ExprKind::kFunction && expr->name == "DEFAULT" &&
+            expr->parts.empty()) {
           values.emplace_back(std::nullopt);
         } else {
           values.emplace_back(Eval(*expr, nullptr));
@@ -308,7 +320,8 @@ void Executor::RunInsert(const parser::Insert& insert) {
   for (auto& source : sources) {
     Row row(table.columns.size());
     std::vector<const std::optional<Value>*> given(table.columns.size(), nullptr);
-    for (std::size_t i = 0; i < targets.size(); ++i) given[static_cast<std::size_t>(targets[i])] = &source[i];
+    for (std::size_t i = 0; i < targets.size(); ++i)
+      given[static_cast<std::size_t>(targets[i])] = &source[i];
     for (std::size_t c = 0; c < table.columns.size(); ++c) {
       const Column& column = table.columns[c];
       Value value;
@@ -320,7 +333,8 @@ void Executor::RunInsert(const parser::Insert& insert) {
         }
       } else if (column.identity) {
         Identity& identity = *table.columns[c].identity;
-        std::int64_t next = identity.current ? *identity.current + identity.increment : identity.seed;
+        std::int64_t next =
+            identity.current ? *identity.current + identity.increment : identity.seed;
         identity.current = next;  // a failed statement still uses up its numbers
         value = Convert(Value::Integer(next, TypeKind::kBigInt), column.type, context);
       } else if (const DefaultConstraint* constraint = table.DefaultFor(column.name)) {
@@ -347,7 +361,8 @@ void Executor::RunInsert(const parser::Insert& insert) {
   if (highest_explicit && identity_position >= 0) {
     Identity& identity = *table.columns[static_cast<std::size_t>(identity_position)].identity;
     bool ascending = identity.increment > 0;
-    if (!identity.current || (ascending ? *highest_explicit > *identity.current : *highest_explicit < *identity.current)) {
+    if (!identity.current || (ascending ? *highest_explicit > *identity.current
+                                        : *highest_explicit < *identity.current)) {
       identity.current = *highest_explicit;
     }
   }
@@ -376,14 +391,16 @@ void Executor::RunUpdate(const parser::Update& update) {
   }
   int hidden = -1;
   for (std::size_t i = 0; i < relation.columns.size(); ++i) {
-    if (relation.columns[i].hidden && EqualsIgnoreCase(relation.columns[i].qualifier, target_qualifier)) {
+    if (relation.columns[i].hidden &&
+        EqualsIgnoreCase(relation.columns[i].qualifier, target_qualifier)) {
       hidden = static_cast<int>(i);
       break;
     }
   }
   if (hidden < 0) {
     for (std::size_t i = 0; i < relation.columns.size(); ++i) {
-      if (relation.columns[i].hidden && EqualsIgnoreCase(relation.columns[i].table_name, target_qualifier)) {
+      if (relation.columns[i].hidden &&
+          EqualsIgnoreCase(relation.columns[i].table_name, target_qualifier)) {
         hidden = static_cast<int>(i);
         break;
       }
@@ -405,12 +422,14 @@ void Executor::RunUpdate(const parser::Update& update) {
     }
     int position = table.ColumnIndex(assignment.column.back());
     if (position < 0) Raise(207, {assignment.column.back()});
-    if (table.columns[static_cast<std::size_t>(position)].identity) Raise(8102, {table.columns[static_cast<std::size_t>(position)].name});
+    if (table.columns[static_cast<std::size_t>(position)].identity)
+      Raise(8102, {table.columns[static_cast<std::size_t>(position)].name});
     positions.push_back(position);
   }
 
   std::int64_t limit = -1;
-  if (update.top) limit = Convert(Eval(*update.top, nullptr), SqlType::Of(TypeKind::kBigInt), context).integer();
+  if (update.top)
+    limit = Convert(Eval(*update.top, nullptr), SqlType::Of(TypeKind::kBigInt), context).integer();
 
   std::vector<std::size_t> indices;
   std::vector<Row> new_rows;
@@ -427,10 +446,11 @@ void Executor::RunUpdate(const parser::Update& update) {
       const parser::Assignment& assignment = update.assignments[a];
       Value value = Eval(*assignment.value, &scope);
       if (assignment.op != "=") {
-        const Value& current = positions[a] < 0 ? FindVariable(assignment.variable).value
-                                                : table.rows[index][static_cast<std::size_t>(positions[a])];
+        const Value& current = positions[a] < 0
+                                   ? FindVariable(assignment.variable).value
+                                   : table.rows[index][static_cast<std::size_t>(positions[a])];
         char op = assignment.op[0];
-        value = op == '+' ? Add(current, value, context)
+        value = op == '+'   ? Add(current, value, context)
                 : op == '-' ? Subtract(current, value, context)
                 : op == '*' ? Multiply(current, value, context)
                             : Divide(current, value, context);
@@ -470,7 +490,13 @@ void Executor::RunUpdate(const parser::Update& update) {
     }
   }
   // Nothing can fail from here on: the new rows take the places of the old.
-  for (std::size_t i = 0; i < indices.size(); ++i) table.rows[indices[i]] = std::move(new_rows[i]);
+  // Rows that stay exactly as they were are left alone, so that rows this
+  // table shares with another database stay shared.
+  for (std::size_t i = 0; i < indices.size(); ++i) {
+    if (!SameStoredRow(table.rows[indices[i]], new_rows[i])) {
+      table.rows.Mutable()[indices[i]] = std::move(new_rows[i]);
+    }
+  }
   rows_affected_ = static_cast<std::int64_t>(indices.size());
   if (keys_touched)
     table.InvalidateKeys();
@@ -500,12 +526,14 @@ void Executor::RunDelete(const parser::Delete& deletion) {
   }
   int hidden = -1;
   for (std::size_t i = 0; i < relation.columns.size() && hidden < 0; ++i) {
-    if (relation.columns[i].hidden && EqualsIgnoreCase(relation.columns[i].qualifier, deletion.target.name)) {
+    if (relation.columns[i].hidden &&
+        EqualsIgnoreCase(relation.columns[i].qualifier, deletion.target.name)) {
       hidden = static_cast<int>(i);
     }
   }
   for (std::size_t i = 0; i < relation.columns.size() && hidden < 0; ++i) {
-    if (relation.columns[i].hidden && EqualsIgnoreCase(relation.columns[i].table_name, deletion.target.name)) {
+    if (relation.columns[i].hidden &&
+        EqualsIgnoreCase(relation.columns[i].table_name, deletion.target.name)) {
       hidden = static_cast<int>(i);
     }
   }
@@ -516,7 +544,9 @@ void Executor::RunDelete(const parser::Delete& deletion) {
   Table& table = *relation.columns[static_cast<std::size_t>(hidden)].table;
   WillChange(database, table, false);
   std::int64_t limit = -1;
-  if (deletion.top) limit = Convert(Eval(*deletion.top, nullptr), SqlType::Of(TypeKind::kBigInt), context).integer();
+  if (deletion.top)
+    limit =
+        Convert(Eval(*deletion.top, nullptr), SqlType::Of(TypeKind::kBigInt), context).integer();
   std::vector<std::size_t> indices;
   std::unordered_set<std::size_t> seen;
   for (const Row& row : relation.rows) {
@@ -534,7 +564,7 @@ void Executor::RunDelete(const parser::Delete& deletion) {
     for (auto it = undo.rbegin(); it != undo.rend(); ++it) (*it)();
     throw;
   }
-  EraseRows(table.rows, indices);
+  EraseRows(table.rows.Mutable(), indices);
   rows_affected_ = static_cast<std::int64_t>(indices.size());
   table.InvalidateKeys();
 }

@@ -449,7 +449,7 @@ void ReadTable(const json& j, Database& database, const std::string& where, std:
         Invalid(here, "other columns than in " + source);
       }
     }
-    table->rows = same->rows;
+    table->rows.ShareWith(same->rows);  // until either is changed
   } else if (j.contains("rows") && !j.at("rows").empty()) {
     std::size_t row_number = 0;
     for (const json& r : j.at("rows")) {
