@@ -20,12 +20,13 @@
 #include "platform/system_shortcuts.h"
 #include "platform/utf8_path.h"
 #include "sim/catalog/schema.h"
-#include "sim/demo_server.h"
 #include "sim/connection/sim_connection.h"
+#include "sim/demo_server.h"
 #include "sim/snapshot/snapshot.h"
 #include "ui/console/console_view.h"
 #include "ui/options.h"
 #include "ui/run_summary.h"
+#include "ui/status_command.h"
 #include "ui/window_front_end.h"
 
 namespace {
@@ -102,6 +103,21 @@ int main(int argc, char** argv) {
     passwords.Remember(config::ReadConnectionSettings(ini).password);
     return ini;
   };
+
+  // ---- --status: a read-only look at every product database ----
+  // Before the run's wiring: no bank code file, no run lock, no window (the
+  // window program writes to the console it was started from), and the demo
+  // state file is read but never saved.
+  if (options.status) {
+    if (window) platform::PrepareConsoleOutput();
+    return ui::RunStatus(options, read_ini, passwords, [&]() -> std::unique_ptr<db::Connection> {
+      if (demo_server) return std::make_unique<sim::SimConnection>(*demo_server);
+      return db::MakeOdbcConnection(
+          options.login_timeout,
+          options.encrypt ? db::Encryption::kDemanded : db::Encryption::kAsClassicProvider);
+    });
+  }
+  // ---- end of --status ----
 
   // A current bank code directory beside the program replaces the one compiled
   // in. It is read and checked before anything is changed, so a wrong file

@@ -47,6 +47,8 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
       o.demo = true;
     else if (arg == "--state")
       value(o.state_path);
+    else if (arg == "--status")
+      o.status = true;
     else
       parsed.error = "unknown argument: " + arg;
     if (!parsed.error.empty()) break;
@@ -64,6 +66,8 @@ std::string UsageText() {
   return "Usage: quelor-update [--console] [--ini FILE] [--trace FILE]\n"
          "                    [--login-timeout SECONDS] [--encrypt]\n"
          "       quelor-update --demo [--state FILE] [--console] [--trace FILE]\n"
+         "       quelor-update --status [--ini FILE | --demo [--state FILE]] [--trace FILE]\n"
+         "                    [--login-timeout SECONDS] [--encrypt]\n"
          "       quelor-update --help | --version\n"
          "\n"
          "Brings every product database on the SQL Server named in SysDBAdo.INI to\n"
@@ -94,6 +98,15 @@ std::string UsageText() {
          "                machine trusts; without it the client demands nothing,\n"
          "                as the classic SQL Server providers do (the server may\n"
          "                still require encryption)\n"
+         "  --status      change nothing: list every product database with its kind\n"
+         "                (system database, tenant, temporary), the release its\n"
+         "                version marker holds, and whether a run would still update\n"
+         "                it, then the counts. This is judged from the markers a\n"
+         "                finished run leaves (release 11 and the final pass), not\n"
+         "                by running every check of the update. Only SELECTs are\n"
+         "                sent; no window, no run lock. Exit status 0 when every\n"
+         "                database could be read, 1 when the server or one of its\n"
+         "                databases could not\n"
          "  --help        show this text\n"
          "  --version     show the version\n"
          "\n"

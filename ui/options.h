@@ -22,6 +22,9 @@ struct Options {
   // --encrypt: demand an encrypted connection with a trusted certificate,
   // whatever the driver's default.
   bool encrypt = false;
+  // --status: list every product database with its release and whether a run
+  // would change it; nothing is changed.
+  bool status = false;
 };
 
 struct ParsedOptions {
