@@ -22,6 +22,8 @@ struct Options {
   // --encrypt: demand an encrypted connection with a trusted certificate,
   // whatever the driver's default.
   bool encrypt = false;
+  // --no-log: leave no log of the run in the log folder.
+  bool no_log = false;
 };
 
 struct ParsedOptions {
