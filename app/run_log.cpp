@@ -82,8 +82,11 @@ RunLog::RunLog(std::unique_ptr<platform::PrivateFile> file, std::string path, Wa
 
 RunLog::~RunLog() = default;
 
-void RunLog::WriteHeader(const RunLogHeader& header) {
-  file_->stream() << RunLogHeaderText(header);
+void RunLog::WriteHeader(const RunLogHeader& header, const config::PasswordMask& passwords) {
+  RunLogHeader shown = header;
+  shown.settings.data_source = passwords.Apply(header.settings.data_source);
+  shown.settings.user_id = passwords.Apply(header.settings.user_id);
+  file_->stream() << RunLogHeaderText(shown);
   file_->stream().flush();
 }
 

@@ -22,6 +22,7 @@
 #include <string>
 
 #include "config/connection_settings.h"
+#include "config/password_mask.h"
 #include "platform/private_file.h"
 
 namespace quelor::app {
@@ -55,7 +56,9 @@ class RunLog {
   RunLog(const RunLog&) = delete;
   RunLog& operator=(const RunLog&) = delete;
 
-  void WriteHeader(const RunLogHeader& header);
+  // The header; should a password `passwords` knows turn up in the server
+  // or login name, it is masked there too.
+  void WriteHeader(const RunLogHeader& header, const config::PasswordMask& passwords);
 
   // For a TraceConnection: what is written between two flushes is one record
   // and gets the time of its flush in front.

@@ -185,7 +185,8 @@ int main(int argc, char** argv) {
   if (run_log) {
     run_log->WriteHeader(
         {QUELOR_VERSION, demo_server ? std::string("(the demo's own settings)") : ini_path,
-         config::ReadConnectionSettings(read_ini()), std::chrono::system_clock::now()});
+         config::ReadConnectionSettings(read_ini()), std::chrono::system_clock::now()},
+        passwords);
   }
 
   // The third connection only holds the run lock: the catalogue connection is

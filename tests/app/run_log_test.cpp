@@ -79,16 +79,17 @@ TEST(RunLog, PutsTheTimeBeforeEveryRecordAndNoPasswordAnywhere) {
   int tick = 0;
   RunLog log(std::make_unique<MemoryFile>(file), "/logs/update-x.log",
              [&] { return At(1, 250 * tick++); });
+  config::PasswordMask passwords;
+  passwords.Remember("s3cr;et");
   RunLogHeader header{"11.0.0", "SysDBAdo.INI", {}, At(0)};
   header.settings.password = "s3cr;et";
   header.settings.user_id = "sa";
-  log.WriteHeader(header);
+  header.settings.data_source = "host;s3cr;et";  // even where no password belongs
+  log.WriteHeader(header, passwords);
 
   testing::Transcript transcript;
   testing::ScriptedConnection catalogue(transcript, "c"), working(transcript, "w");
   working.Fail("DROP", "Cannot drop 's3cr;et'.");
-  config::PasswordMask passwords;
-  passwords.Remember("s3cr;et");
   db::TraceConnection traced_catalogue(catalogue, log.events(), "catalogue", passwords);
   db::TraceConnection traced_working(working, log.events(), "working", passwords);
   traced_catalogue.Open("Provider=SQLOLEDB.1;\r\nPassword=s3cr;et;\r\nInitial Catalog=Quelor;\r\n");
@@ -97,7 +98,7 @@ TEST(RunLog, PutsTheTimeBeforeEveryRecordAndNoPasswordAnywhere) {
 
   const std::string text = file.str();
   EXPECT_EQ(text.find("s3cr"), std::string::npos) << text;
-  EXPECT_NE(text.find("Login: sa\nStarted: 2026-12-11 03:15:00\n\n"
+  EXPECT_NE(text.find("Server: host;***\nLogin: sa\nStarted: 2026-12-11 03:15:00\n\n"
                       "2026-12-11 03:15:01.000 === catalogue Quelor | open | ok | "),
             std::string::npos)
       << text;
