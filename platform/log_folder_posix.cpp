@@ -20,7 +20,7 @@ std::string Variable(const char* name) {
 }  // namespace
 
 std::string PrepareLogFolder() {
-  // The base directory specification says a relative value is to be ignored.
+  // A relative XDG_STATE_HOME is ignored, as the XDG base directories say.
   std::string base = Variable("XDG_STATE_HOME");
   if (base.empty() || base.front() != '/') {
     const std::string home = Variable("HOME");
