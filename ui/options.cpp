@@ -43,6 +43,8 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
       seconds(o.login_timeout);
     else if (arg == "--encrypt")
       o.encrypt = true;
+    else if (arg == "--no-log")
+      o.no_log = true;
     else if (arg == "--demo")
       o.demo = true;
     else if (arg == "--state")
@@ -63,9 +65,9 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
 }
 
 std::string UsageText() {
-  return "Usage: quelor-update [--console] [--ini FILE] [--trace FILE]\n"
+  return "Usage: quelor-update [--console] [--ini FILE] [--trace FILE] [--no-log]\n"
          "                    [--login-timeout SECONDS] [--encrypt]\n"
-         "       quelor-update --demo [--state FILE] [--console] [--trace FILE]\n"
+         "       quelor-update --demo [--state FILE] [--console] [--trace FILE] [--no-log]\n"
          "       quelor-update --status [--ini FILE | --demo [--state FILE]] [--trace FILE]\n"
          "                    [--login-timeout SECONDS] [--encrypt]\n"
          "       quelor-update --help | --version\n"
@@ -89,6 +91,11 @@ std::string UsageText() {
          "                readable by its owner only); a trace that could not be\n"
          "                written completely is reported at the end and makes the\n"
          "                exit status 1\n"
+         "  --no-log      leave no log of this run; otherwise every run writes its\n"
+         "                statements with their times to a new file in\n"
+         "                ~/.local/state/quelor-update/ ($XDG_STATE_HOME), on Windows\n"
+         "                %LOCALAPPDATA%\\quelor-update\\logs\\ (owner only, no passwords;\n"
+         "                the last 20 runs, at most 50 MB, are kept)\n"
          "  --login-timeout SECONDS\n"
          "                how long a connect waits for the server, 15 by default: for\n"
          "                the port of a named instance (SQL Server Browser, UDP 1434)\n"

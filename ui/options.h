@@ -25,6 +25,8 @@ struct Options {
   // --status: list every product database with its release and whether a run
   // would change it; nothing is changed.
   bool status = false;
+  // --no-log: leave no log of the run in the log folder.
+  bool no_log = false;
 };
 
 struct ParsedOptions {
