@@ -39,6 +39,8 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
       value(o.ini_path);
     else if (arg == "--trace")
       value(o.trace_path);
+    else if (arg == "--report")
+      value(o.report_path);
     else if (arg == "--login-timeout")
       seconds(o.login_timeout);
     else if (arg == "--encrypt")
@@ -61,9 +63,9 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
 }
 
 std::string UsageText() {
-  return "Usage: quelor-update [--console] [--ini FILE] [--trace FILE]\n"
+  return "Usage: quelor-update [--console] [--ini FILE] [--trace FILE] [--report FILE]\n"
          "                    [--login-timeout SECONDS] [--encrypt]\n"
-         "       quelor-update --demo [--state FILE] [--console] [--trace FILE]\n"
+         "       quelor-update --demo [--state FILE] [--console] [--trace FILE] [--report FILE]\n"
          "       quelor-update --help | --version\n"
          "\n"
          "Brings every product database on the SQL Server named in SysDBAdo.INI to\n"
@@ -85,6 +87,10 @@ std::string UsageText() {
          "                readable by its owner only); a trace that could not be\n"
          "                written completely is reported at the end and makes the\n"
          "                exit status 1\n"
+         "  --report FILE write the run report as JSON to FILE, also when the run\n"
+         "                stops: every database's outcome, dialogs, statements and\n"
+         "                time (see docs/report.md); a report that could not be\n"
+         "                written is reported and makes the exit status 1\n"
          "  --login-timeout SECONDS\n"
          "                how long a connect waits for the server, 15 by default: for\n"
          "                the port of a named instance (SQL Server Browser, UDP 1434)\n"
@@ -97,9 +103,13 @@ std::string UsageText() {
          "  --help        show this text\n"
          "  --version     show the version\n"
          "\n"
-         "Exit status (window and console): 0 when the run finished, 1 when a failure\n"
-         "stopped it, 2 for a bad command line, 3 when another update was already\n"
-         "running on the server (nothing was changed).\n";
+         "Exit status (window and console):\n"
+         "  0  the run finished\n"
+         "  1  a failure stopped the run, or the trace or report file could not be\n"
+         "     written completely\n"
+         "  2  bad command line, or a failure before the run began\n"
+         "  3  another update was already running on the server (nothing was changed)\n"
+         "  4  the run finished, but warning or error dialogs were shown\n";
 }
 
 }  // namespace quelor::ui

@@ -17,7 +17,7 @@ int RunInWindow(int&, char**, const RunFactory& make_run) {
     ::TranslateMessage(&message);
     ::DispatchMessageW(&message);
   }
-  return app::ExitStatusOf(run->outcome());
+  return run->ExitStatus();
 }
 
 }  // namespace quelor::ui
