@@ -66,8 +66,8 @@ std::string ServerLine(const std::string& server, const std::string& login) {
 
 std::string ReportText(const RunReport& report) {
   constexpr std::size_t kNameWidth = 28, kOutcomeWidth = 16, kNumberWidth = 11;
-  std::string out = "Report: run " + std::string(RunOutcomeName(report.outcome)) + ", " +
-                    ServerLine(report.server, report.login) + ", started " +
+  std::string out = "Report: run " + std::string(RunOutcomeName(report.outcome)) + ", server " +
+                    report.server + ", login " + report.login + ", started " +
                     UtcTimeText(report.started) + ", " + SecondsText(report.time) + "\n";
   out += "  " + Padded("Database", kNameWidth) + Padded("Outcome", kOutcomeWidth) +
          RightAligned("Statements", kNumberWidth) + RightAligned("Time", kNumberWidth) + "\n";
