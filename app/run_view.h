@@ -3,6 +3,7 @@
 // recording view in tests. The run calls it from its one thread.
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -42,6 +43,11 @@ class RunView {
 
   // Processes the pending window messages once.
   virtual void ProcessMessages() = 0;
+
+  // The migration of the `number`th of the `count` listed tenant databases
+  // begins. The window shows it in the caption only.
+  virtual void ShowTenantStart(std::size_t /*number*/, std::size_t /*count*/,
+                               const std::string& /*name*/) {}
 };
 
 }  // namespace quelor::app

@@ -23,8 +23,11 @@ std::string StopBoxText(const std::string& failure) {
 }
 
 UpdateRun::UpdateRun(RunDependencies deps)
-    : catalogue_(deps.catalogue),
-      working_(deps.working),
+    : recorder_(deps.recorder != nullptr ? *deps.recorder : own_recorder_),
+      reported_catalogue_(deps.catalogue, recorder_),
+      reported_working_(deps.working, recorder_),
+      catalogue_(reported_catalogue_),
+      working_(reported_working_),
       view_(deps.view),
       read_ini_(std::move(deps.read_ini)),
       catalogue_steps_(std::move(deps.catalogue_steps)),
@@ -37,6 +40,7 @@ UpdateRun::UpdateRun(RunDependencies deps)
 RunOutcome UpdateRun::Start() {
   if (outcome_ != RunOutcome::kNotStarted) return outcome_;
   outcome_ = RunOutcome::kStopped;  // until the run has reached its end
+  recorder_.RunStarted();
   view_.SetCaption(std::string(kApplicationTitle));
   try {
     RunToEnd();
@@ -46,11 +50,25 @@ RunOutcome UpdateRun::Start() {
     // The stop box must not sit under a busy cursor left by the failed step.
     view_.SetBusyCursor(false);
     // A connection reopened for the failed statement may have failed itself.
-    view_.ShowDialog(DialogKind::kStop, std::string(kApplicationTitle),
-                     StopBoxText(config::MaskPassword(e.what(), settings_.password)));
+    const std::string stop_text = StopBoxText(config::MaskPassword(e.what(), settings_.password));
+    RecordStop(stop_text);
+    view_.ShowDialog(DialogKind::kStop, std::string(kApplicationTitle), stop_text);
   }
   ReleaseRunLock();
+  recorder_.RunEnded(outcome_);
   return outcome_;
+}
+
+void UpdateRun::RecordStop(const std::string& stop_text) {
+  // A catalogue statement fails only where it ends the run.
+  const std::string& statement = reported_catalogue_.failed_statement().empty()
+                                     ? reported_working_.failed_statement()
+                                     : reported_catalogue_.failed_statement();
+  recorder_.Stopped(current_database_, statement, stop_text);
+}
+
+int UpdateRun::ExitStatus() const {
+  return app::ExitStatusOf(outcome_, recorder_.Snapshot().WarningsAndErrors() > 0);
 }
 
 int ExitStatusOf(RunOutcome outcome) {
@@ -105,16 +123,26 @@ void UpdateRun::RunToEnd() {
   if (!TakeRunLock()) {
     ReleaseRunLock();
     outcome_ = RunOutcome::kServerBusy;
+    recorder_.Stopped({}, {}, std::string(kRunLockTakenText));
     view_.ShowDialog(DialogKind::kStop, std::string(kApplicationTitle),
                      std::string(kRunLockTakenText));
     return;
   }
+  std::vector<std::string> tenant_names;
+  for (std::size_t row = 0; row < tenants.RecordCount(); ++row) {
+    tenant_names.push_back(tenants.AsText(row, "name"));
+  }
+  recorder_.TenantsListed(tenant_names);
   for (std::size_t row = 0; row < tenants.RecordCount(); ++row) {
     tenant_list_name_ = tenants.AsText(row, "name");
+    view_.ShowTenantStart(row + 1, tenants.RecordCount(), tenant_list_name_);
+    recorder_.MigrationStarted(tenant_list_name_);
     view_.SetCaption(tenant_list_name_ + "/" + std::string(kApplicationTitle));
     MandantChange(tenant_list_name_);
     MigrateTenant();
+    recorder_.MigrationEnded(tenant_list_name_);
   }
+  phase_ = Phase::kFinalPass;
   migration::TenantContext context{toolkit_, *this, current_database_, *this};
   // The system database's migration asks for the copy of its profit-and-loss
   // lines; made here, every tenant has been migrated and has both tables, so
@@ -126,6 +154,7 @@ void UpdateRun::RunToEnd() {
     migration::CopyGuvKeyTables(context);
   }
   migration::FinishAllDatabases(context);
+  phase_ = Phase::kShortcuts;
   if (shortcuts_ != nullptr) migration::RefreshShortcuts(*shortcuts_, *this);
   view_.SetCaption(std::string(kApplicationTitle));
   view_.ShowDialog(DialogKind::kInformation, "Informationen", std::string(kSuccessText));
@@ -138,6 +167,9 @@ void UpdateRun::Connect(db::ReopeningConnection& connection, const std::string& 
                                                   std::string_view)) {
   settings_ = config::ReadConnectionSettings(read_ini_());
   current_database_ = name;
+  recorder_.SetServer(settings_.data_source, settings_.integrated_security
+                                                 ? std::string(kWindowsAuthentication)
+                                                 : settings_.user_id);
   try {
     const std::string text = build_text(settings_, name);
     connection.Close();
@@ -145,7 +177,10 @@ void UpdateRun::Connect(db::ReopeningConnection& connection, const std::string& 
   } catch (const std::exception& e) {
     // Whatever the access layer said, the password is not shown.
     const std::string failure = config::MaskPassword(e.what(), settings_.password);
-    view_.ShowDialog(DialogKind::kError, "Fehler", config::ConnectFailureText(name, failure));
+    const std::string text = config::ConnectFailureText(name, failure);
+    recorder_.DialogShown(name, DialogKind::kError, text, {});
+    if (&connection == &working_ && phase_ == Phase::kTenants) recorder_.NotConnected(name);
+    view_.ShowDialog(DialogKind::kError, "Fehler", text);
   }
 }
 
@@ -154,6 +189,8 @@ void UpdateRun::pConn(const std::string& name) {
 }
 
 void UpdateRun::MandantChange(const std::string& name) {
+  reported_working_.set_database(name);
+  if (phase_ == Phase::kFinalPass) recorder_.FinalPassVisit(name);
   Connect(working_, name, &config::WorkingConnectionText);
 }
 
@@ -185,6 +222,7 @@ void UpdateRun::UpdateProgress() {
 }
 
 void UpdateRun::ShowFailure(db::Policy policy, const std::string& text) {
+  RecordFailure(policy, text);
   switch (policy) {
     case db::Policy::kWarning:
       view_.ShowDialog(DialogKind::kWarning, "Warnung", text);
@@ -195,6 +233,18 @@ void UpdateRun::ShowFailure(db::Policy policy, const std::string& text) {
     default:
       view_.ShowDialog(DialogKind::kPlain, std::string(kApplicationTitle), text);
       break;
+  }
+}
+
+void UpdateRun::RecordFailure(db::Policy policy, const std::string& text) {
+  const DialogKind kind = policy == db::Policy::kWarning ? DialogKind::kWarning
+                          : policy == db::Policy::kError ? DialogKind::kError
+                                                         : DialogKind::kPlain;
+  // The shortcut refresh works on no database and sends no statement.
+  if (phase_ == Phase::kShortcuts) {
+    recorder_.DialogShown({}, kind, text, {});
+  } else {
+    recorder_.DialogShown(current_database_, kind, text, reported_working_.failed_statement());
   }
 }
 

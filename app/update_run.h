@@ -13,7 +13,10 @@
 #include <string>
 
 #include "app/gauge.h"
+#include "app/reporting_connection.h"
 #include "app/run_lock.h"
+#include "app/run_outcome.h"
+#include "app/run_report.h"
 #include "app/run_view.h"
 #include "config/connection_settings.h"
 #include "db/connection.h"
@@ -36,13 +39,6 @@ inline constexpr std::string_view kAllProductDatabasesQuery =
     "SELECT name FROM master.dbo.sysdatabases where UPPER(name) LIKE 'QUELOR%'";
 
 inline constexpr std::string_view kSuccessText = "UPDATE erfolgreich ausgeführt!";
-
-enum class RunOutcome {
-  kNotStarted,
-  kFinished,    // the success dialog was confirmed; the window closes
-  kStopped,     // a failure ended the run; the window stays open
-  kServerBusy,  // another run holds the server: nothing was changed; the window stays open
-};
 
 // The program's exit status for the way the run ended: 0 finished, 3 another
 // run held the server, 1 otherwise.
@@ -71,6 +67,8 @@ struct RunDependencies {
   // The connection that holds the run lock (run_lock.h) from before the
   // first change to the end of the run; none (nullptr) runs without it.
   db::Connection* lock = nullptr;
+  // Collects the run report; none (nullptr): the run keeps its own.
+  RunRecorder* recorder = nullptr;
 };
 
 class UpdateRun : private db::StepFeedback,
@@ -101,6 +99,9 @@ class UpdateRun : private db::StepFeedback,
   const Gauge& gauge() const { return gauge_; }
   db::Toolkit& toolkit() { return toolkit_; }
   RunOutcome outcome() const { return outcome_; }
+  const RunRecorder& recorder() const { return recorder_; }
+  // The exit status for the way the run ended (run_outcome.h).
+  int ExitStatus() const;
 
  private:
   void ShowFailure(db::Policy policy, const std::string& text) override;
@@ -113,6 +114,9 @@ class UpdateRun : private db::StepFeedback,
   std::string_view BankCodeDirectory() const override;
 
   void RunToEnd();
+  // The run report's part of a stop and of a failure dialog.
+  void RecordStop(const std::string& stop_text);
+  void RecordFailure(db::Policy policy, const std::string& text);
   // Opens the lock connection on the system database and takes the run lock;
   // false when another run holds it. A lock connection that cannot be opened,
   // or a server that refuses the lock statement, lets the run go on without.
@@ -121,6 +125,17 @@ class UpdateRun : private db::StepFeedback,
   void ReleaseRunLock();
   void Connect(db::ReopeningConnection& connection, const std::string& name,
                std::string (*build_text)(const config::ConnectionSettings&, std::string_view));
+
+  // The report's part of the run state; declared first, as the connections
+  // below report to it.
+  RunRecorder own_recorder_;
+  RunRecorder& recorder_;
+  ReportingConnection reported_catalogue_;
+  ReportingConnection reported_working_;
+  // Which part of the run is working, so a dialog is reported for the
+  // database it belongs to, or for the run as a whole.
+  enum class Phase { kTenants, kFinalPass, kShortcuts };
+  Phase phase_ = Phase::kTenants;
 
   db::ReopeningConnection catalogue_;
   db::ReopeningConnection working_;

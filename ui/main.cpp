@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "app/run_log.h"
+#include "app/run_report_text.h"
 #include "app/update_run.h"
 #include "config/connection_settings.h"
 #include "config/ini_file.h"
@@ -77,6 +78,15 @@ int FinishRunLog(app::RunLog* log, int status) {
   }
   std::cout << "Log: " << log->path() << std::endl;
   return status;
+}
+
+// "Server: <Data Source>, login: <User ID>" from the settings the run will
+// read first; never the password.
+std::string ServerLineOf(const std::function<config::IniFile()>& read_ini) {
+  const config::ConnectionSettings settings = config::ReadConnectionSettings(read_ini());
+  return app::ServerLine(settings.data_source, settings.integrated_security
+                                                   ? std::string(app::kWindowsAuthentication)
+                                                   : settings.user_id);
 }
 
 }  // namespace
@@ -253,13 +263,16 @@ int main(int argc, char** argv) {
   // The demo leaves the machine's shortcuts alone; a real run refreshes them.
   const std::unique_ptr<platform::Shortcuts> shortcuts =
       demo_server ? nullptr : platform::MakeSystemShortcuts();
+  // The run report outlives the run: printed and written (--report) after it.
+  app::RunRecorder recorder;
   auto make_run = [&](app::RunView& view) {
     counting_view = std::make_unique<ui::DialogCountingView>(view);
     return std::make_unique<app::UpdateRun>(app::RunDependencies{
         counted_catalogue, counted_working, *counting_view, read_ini, migration::RunCatalogue,
-        shortcuts.get(), bank_code_directory, &counted_lock});
+        shortcuts.get(), bank_code_directory, &counted_lock, &recorder});
   };
   auto print_summary = [&] {
+    std::cout << app::ReportText(recorder.Snapshot());
     std::cout << ui::SummaryLine(static_cast<long>(counted_working.databases().size()),
                                  counted_catalogue.statements() + counted_working.statements() +
                                      counted_lock.statements(),
@@ -281,14 +294,19 @@ int main(int argc, char** argv) {
 
   if (!window) {
     ui::ConsoleView console(std::cout, std::cerr, platform::StandardOutputIsTerminal());
-    const app::RunOutcome outcome = make_run(console)->Start();
+    std::cout << ServerLineOf(read_ini) << std::endl;
+    const std::unique_ptr<app::UpdateRun> run = make_run(console);
+    run->Start();
     print_summary();
     const bool saved = save_state();
-    return FinishRunLog(run_log.get(), FinishTrace(trace_file.get(), options.trace_path,
-                                                   saved ? app::ExitStatusOf(outcome) : 1));
+    const int status = ui::FinishReport(recorder.Snapshot(), options.report_path,
+                                        saved ? run->ExitStatus() : 1, std::cerr);
+    return FinishRunLog(run_log.get(), FinishTrace(trace_file.get(), options.trace_path, status));
   }
   const int status = ui::RunInWindow(argc, argv, make_run);
   print_summary();
   return FinishRunLog(run_log.get(),
-                      FinishTrace(trace_file.get(), options.trace_path, save_state() ? status : 1));
+                      FinishTrace(trace_file.get(), options.trace_path,
+                                  ui::FinishReport(recorder.Snapshot(), options.report_path,
+                                                   save_state() ? status : 1, std::cerr)));
 }

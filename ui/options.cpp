@@ -39,6 +39,8 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
       value(o.ini_path);
     else if (arg == "--trace")
       value(o.trace_path);
+    else if (arg == "--report")
+      value(o.report_path);
     else if (arg == "--login-timeout")
       seconds(o.login_timeout);
     else if (arg == "--encrypt")
@@ -65,9 +67,10 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
 }
 
 std::string UsageText() {
-  return "Usage: quelor-update [--console] [--ini FILE] [--trace FILE] [--no-log]\n"
-         "                    [--login-timeout SECONDS] [--encrypt]\n"
-         "       quelor-update --demo [--state FILE] [--console] [--trace FILE] [--no-log]\n"
+  return "Usage: quelor-update [--console] [--ini FILE] [--trace FILE] [--report FILE]\n"
+         "                    [--no-log] [--login-timeout SECONDS] [--encrypt]\n"
+         "       quelor-update --demo [--state FILE] [--console] [--trace FILE]\n"
+         "                    [--report FILE] [--no-log]\n"
          "       quelor-update --status [--ini FILE | --demo [--state FILE]] [--trace FILE]\n"
          "                    [--login-timeout SECONDS] [--encrypt]\n"
          "       quelor-update --help | --version\n"
@@ -96,6 +99,10 @@ std::string UsageText() {
          "                ~/.local/state/quelor-update/ ($XDG_STATE_HOME), on Windows\n"
          "                %LOCALAPPDATA%\\quelor-update\\logs\\ (owner only, no passwords;\n"
          "                the last 20 runs, at most 50 MB, are kept)\n"
+         "  --report FILE write the run report as JSON to FILE, also when the run\n"
+         "                stops: every database's outcome, dialogs, statements and\n"
+         "                time (see docs/report.md); a report that could not be\n"
+         "                written is reported and makes the exit status 1\n"
          "  --login-timeout SECONDS\n"
          "                how long a connect waits for the server, 15 by default: for\n"
          "                the port of a named instance (SQL Server Browser, UDP 1434)\n"
@@ -117,9 +124,13 @@ std::string UsageText() {
          "  --help        show this text\n"
          "  --version     show the version\n"
          "\n"
-         "Exit status (window and console): 0 when the run finished, 1 when a failure\n"
-         "stopped it, 2 for a bad command line, 3 when another update was already\n"
-         "running on the server (nothing was changed).\n";
+         "Exit status (window and console):\n"
+         "  0  the run finished\n"
+         "  1  a failure stopped the run, or the trace or report file could not be\n"
+         "     written completely\n"
+         "  2  bad command line, or a failure before the run began\n"
+         "  3  another update was already running on the server (nothing was changed)\n"
+         "  4  the run finished, but warning or error dialogs were shown\n";
 }
 
 }  // namespace quelor::ui

@@ -9,13 +9,14 @@
 namespace quelor::ui {
 
 struct Options {
-  bool console = false;    // --console: no window; dialogs become lines on stderr
-  bool demo = false;       // --demo: run against the built-in simulated server
-  std::string state_path;  // --state FILE: with --demo, the server is kept in FILE between runs
-  bool help = false;       // --help
-  bool version = false;    // --version
-  std::string ini_path;    // --ini FILE: instead of SysDBAdo.INI beside the executable
-  std::string trace_path;  // --trace FILE: record every statement sent
+  bool console = false;     // --console: no window; dialogs become lines on stderr
+  bool demo = false;        // --demo: run against the built-in simulated server
+  std::string state_path;   // --state FILE: with --demo, the server is kept in FILE between runs
+  bool help = false;        // --help
+  bool version = false;     // --version
+  std::string ini_path;     // --ini FILE: instead of SysDBAdo.INI beside the executable
+  std::string trace_path;   // --trace FILE: record every statement sent
+  std::string report_path;  // --report FILE: write the run report as JSON
   // --login-timeout SECONDS: how long a connect waits for the server (the
   // lookup of a named instance, then the login); statements never time out.
   std::chrono::seconds login_timeout{15};

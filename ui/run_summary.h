@@ -3,8 +3,10 @@
 // the real view and counts the dialogs on the way.
 #pragma once
 
+#include <ostream>
 #include <string>
 
+#include "app/run_report.h"
 #include "app/run_view.h"
 
 namespace quelor::ui {
@@ -22,6 +24,9 @@ class DialogCountingView : public app::RunView {
   }
   void SetBusyCursor(bool busy) override { inner_.SetBusyCursor(busy); }
   void ProcessMessages() override { inner_.ProcessMessages(); }
+  void ShowTenantStart(std::size_t number, std::size_t count, const std::string& name) override {
+    inner_.ShowTenantStart(number, count, name);
+  }
 
   long dialogs() const { return dialogs_; }
 
@@ -32,5 +37,11 @@ class DialogCountingView : public app::RunView {
 
 // "Summary: 4 databases visited, 35012 statements sent, 2 dialogs shown."
 std::string SummaryLine(long databases, long statements, long dialogs);
+
+// Writes `report` as JSON to `path` (--report), whatever the run's outcome.
+// Returns `status`, or 1 in place of 0 when the file could not be written
+// completely; the failure is written to `err`.
+int FinishReport(const app::RunReport& report, const std::string& path, int status,
+                 std::ostream& err);
 
 }  // namespace quelor::ui

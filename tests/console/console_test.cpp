@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdio>
 #include <fstream>
+#include <nlohmann/json.hpp>
 #include <sstream>
 
 #include "app/update_run.h"
@@ -25,11 +26,13 @@ TEST(ConsoleView, WritesDialogsAsOneLineAndTheGaugeAsProgressLines) {
   ConsoleView view(out, err);
   view.SetCaption("QUELOR_A/Quelor vereinsverwaltung premium - SQL Update");
   view.SetGauge(8);
+  view.ShowTenantStart(2, 3, "QUELOR_B");
   view.ShowDialog(app::DialogKind::kWarning, "Warnung", "Zeile 1\nZeile 2 C:\\pfad");
   view.ShowDialog(app::DialogKind::kStop, "Titel", "Abbruch.");
   EXPECT_EQ(out.str(),
             "caption: QUELOR_A/Quelor vereinsverwaltung premium - SQL Update\n"
-            "progress: 8%\n");
+            "progress: 8%\n"
+            "[2/3] QUELOR_B\n");
   EXPECT_EQ(err.str(),
             "warning [Warnung]: Zeile 1\\nZeile 2 C:\\\\pfad\n"
             "stop [Titel]: Abbruch.\n");
@@ -185,6 +188,52 @@ TEST(ConsoleProgram, DemoRunsToItsSummaryAndLaterRunsChangeOnlyWhatEveryRunRepla
   EXPECT_EQ(third.exit_status, 0) << third.out;
   for (const std::string& line : SnapshotChanges(state + ".2", state + ".3")) {
     EXPECT_NE(line.find(".tblHelp: rows differ"), std::string::npos) << line;
+  }
+}
+
+// The console names the server and each tenant as it begins, and --report
+// writes the report whether the run finished or stopped; a report that
+// cannot be written fails a run that would have ended with 0.
+TEST(ConsoleProgram, TheReportIsPrintedAndWrittenWhateverTheOutcome) {
+  const std::string report = ::testing::TempDir() + "console_report_test.json";
+  const struct {
+    const char* arguments;
+    const char* report_path;
+    int exit_status;
+    const char* outcome;  // in the written report; nullptr: not written
+  } cases[] = {
+      {"--demo --console", report.c_str(), 0, "finished"},
+      {"--console --ini /nonexistent/SysDBAdo.INI", report.c_str(), 1, "stopped"},
+      {"--demo --console", "/dev/full", 1, nullptr},
+      {"--demo --console", "/nonexistent/report.json", 1, nullptr},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.arguments) + " --report " + c.report_path);
+    std::remove(report.c_str());
+    const ProgramResult r =
+        RunProgram(std::string(c.arguments) + " --report " + c.report_path + " < /dev/null");
+    EXPECT_EQ(r.exit_status, c.exit_status) << r.out;
+    EXPECT_NE(r.out.find("Summary: "), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find(std::string("Report: run ") + (c.exit_status == 0 ? "finished" : "")),
+              std::string::npos)
+        << r.out;
+    if (c.outcome == nullptr) {
+      EXPECT_NE(r.out.find(std::string("quelor-update: the report file ") + c.report_path +
+                           " could not be written completely: "),
+                std::string::npos)
+          << r.out;
+      continue;
+    }
+    const nlohmann::json written = nlohmann::json::parse(ReadAll(report), nullptr, false);
+    ASSERT_TRUE(written.is_object()) << ReadAll(report);
+    EXPECT_EQ(written["outcome"], c.outcome);
+  }
+  const ProgramResult demo = RunProgram("--demo --console");
+  EXPECT_EQ(demo.out.rfind("Server: (simulated), login: quelor\n", 0), 0u) << demo.out;
+  for (const char* line :
+       {"\n[1/3] Quelor\n", "\n[2/3] QUELOR_TSV_Musterstadt\n",
+        "\n[3/3] QUELOR_SC_Beispielhausen\n", "\n  QUELORTMP1                  final pass only "}) {
+    EXPECT_NE(demo.out.find(line), std::string::npos) << line << demo.out;
   }
 }
 

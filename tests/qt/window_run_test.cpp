@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLabel>
+#include <QPlainTextEdit>
 #include <QWindow>
 #include <memory>
 #include <vector>
@@ -143,6 +145,22 @@ TEST(QtWindowRunTest, StoppedRunLeavesTheWindowOpenAndIdle) {
   EXPECT_EQ(fixture.window.gauge().value(), 0);
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
   EXPECT_EQ(ExitStatus(*fixture.run), 1);
+  // It no longer looks busy: the lower panel says the update was stopped (its
+  // buttons stay hidden) and the report opens beside the window.
+  const auto* stopped = fixture.window.findChild<QLabel*>(QStringLiteral("StoppedLabel"));
+  ASSERT_NE(stopped, nullptr);
+  EXPECT_TRUE(stopped->isVisible());
+  EXPECT_EQ(stopped->text().toStdString(),
+            "Das Update wurde abgebrochen. Das Fenster kann geschlossen werden.");
+  EXPECT_FALSE(fixture.Shown("ButtonOK"));
+  const auto* report = fixture.window.findChild<QPlainTextEdit*>(QStringLiteral("ReportView"));
+  ASSERT_NE(report, nullptr);
+  EXPECT_TRUE(report->isVisible());
+  EXPECT_TRUE(report->isReadOnly());
+  EXPECT_TRUE(report->toPlainText().startsWith(QStringLiteral("Report: run stopped")))
+      << report->toPlainText().toStdString();
+  EXPECT_TRUE(report->toPlainText().contains(QStringLiteral("stop: Anmeldung fehlgeschlagen.")))
+      << report->toPlainText().toStdString();
 
   // Nothing starts it again; the user's close box still ends it.
   fixture.window.activateWindow();

@@ -104,3 +104,28 @@ TEST(Win32MainWindow, StartsTheRunOnceAndHoldsOffTheCloseBoxWhileItWorks) {
 
 }  // namespace
 }  // namespace quelor::ui
+
+namespace quelor::ui {
+namespace {
+
+// After a stop the lower panel says so and the report opens read-only beside
+// the window, with its lines intact.
+TEST(Win32MainWindow, AfterAStopSaysSoAndShowsTheReport) {
+  Win32MainWindow window;
+  window.Show();
+  EXPECT_FALSE(::IsWindowVisible(window.stopped_label()));
+  window.ShowRunStopped("Report: run stopped\n  QUELOR_A  stopped\n");
+  EXPECT_TRUE(::IsWindowVisible(window.stopped_label()));
+  wchar_t text[256] = {};
+  ::GetWindowTextW(window.stopped_label(), text, 256);
+  EXPECT_EQ(std::wstring(text),
+            L"Das Update wurde abgebrochen. Das Fenster kann geschlossen werden.");
+  ASSERT_NE(window.report_view(), nullptr);
+  EXPECT_TRUE(::IsWindowVisible(window.report_view()));
+  EXPECT_NE(::GetWindowLongW(window.report_view(), GWL_STYLE) & ES_READONLY, 0);
+  ::GetWindowTextW(window.report_view(), text, 256);
+  EXPECT_EQ(std::wstring(text), L"Report: run stopped\r\n  QUELOR_A  stopped\r\n");
+}
+
+}  // namespace
+}  // namespace quelor::ui

@@ -7,10 +7,17 @@ std::string EscapeLineBreaks(const std::string& text) {
   out.reserve(text.size());
   for (char c : text) {
     switch (c) {
-      case '\\': out += "\\\\"; break;
-      case '\n': out += "\\n"; break;
-      case '\r': out += "\\r"; break;
-      default: out += c;
+      case '\\':
+        out += "\\\\";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      default:
+        out += c;
     }
   }
   return out;
@@ -25,6 +32,11 @@ void ConsoleView::EndProgressLine() {
 void ConsoleView::SetCaption(const std::string& caption) {
   EndProgressLine();
   out_ << "caption: " << caption << '\n' << std::flush;
+}
+
+void ConsoleView::ShowTenantStart(std::size_t number, std::size_t count, const std::string& name) {
+  EndProgressLine();
+  out_ << '[' << number << '/' << count << "] " << name << '\n' << std::flush;
 }
 
 void ConsoleView::SetGauge(int percent) {

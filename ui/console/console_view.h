@@ -1,9 +1,9 @@
 // The console front-end for servers without a screen and for scripts. Every
 // dialog becomes one line on the error stream, naming its kind, caption and
 // text, and counts as confirmed at once; line breaks inside a text are written
-// as \n so that a dialog stays on one line. Caption changes and gauge
-// positions go to the output stream, one line each (on a terminal the gauge
-// line is rewritten in place).
+// as \n so that a dialog stays on one line. Caption changes, the start of each
+// tenant migration and gauge positions go to the output stream, one line each
+// (on a terminal the gauge line is rewritten in place).
 #pragma once
 
 #include <ostream>
@@ -24,6 +24,8 @@ class ConsoleView : public app::RunView {
   void SetGauge(int percent) override;
   void ShowDialog(app::DialogKind kind, const std::string& caption,
                   const std::string& text) override;
+  // "[2/3] QUELOR_B" before the migration of a tenant database.
+  void ShowTenantStart(std::size_t number, std::size_t count, const std::string& name) override;
   void SetBusyCursor(bool) override {}
   void ProcessMessages() override {}
 

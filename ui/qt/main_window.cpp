@@ -2,8 +2,11 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QFont>
+#include <QFontDatabase>
 #include <QPixmap>
+#include <QPlainTextEdit>
 #include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -16,6 +19,9 @@ namespace {
 
 // The window's text face: Tahoma, or DejaVu Sans where Tahoma is not
 // installed (every Debian desktop has it).
+constexpr char kRunStoppedText[] =
+    "Das Update wurde abgebrochen. Das Fenster kann geschlossen werden.";
+
 QFont WindowFont() {
   return QFont(QStringList{QStringLiteral("Tahoma"), QStringLiteral("DejaVu Sans")}, 8);
 }
@@ -82,6 +88,31 @@ void MainWindow::BuildLayout() {
   cancel_button->setObjectName(QStringLiteral("ButtonAbbrechen"));
   cancel_button->setGeometry(652, 10, 83, 25);
   cancel_button->hide();
+
+  stopped_label_ = new QLabel(QString::fromUtf8(kRunStoppedText), lower_panel_);
+  stopped_label_->setObjectName(QStringLiteral("StoppedLabel"));
+  stopped_label_->setGeometry(12, 0, kClientSize.width() - 24, kLowerPanelHeight);
+  stopped_label_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  stopped_label_->hide();
+}
+
+void MainWindow::ShowRunStopped(const std::string& report) {
+  stopped_label_->show();
+  // Non-modal and owned by the window: closing the window closes it too.
+  auto* dialog = new QDialog(this);
+  dialog->setObjectName(QStringLiteral("ReportDialog"));
+  dialog->setWindowTitle(QStringLiteral("Bericht"));
+  auto* text = new QPlainTextEdit(dialog);
+  text->setObjectName(QStringLiteral("ReportView"));
+  text->setReadOnly(true);
+  text->setLineWrapMode(QPlainTextEdit::NoWrap);
+  text->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+  text->setPlainText(QString::fromStdString(report));
+  auto* layout = new QVBoxLayout(dialog);
+  layout->addWidget(text);
+  dialog->resize(720, 300);
+  dialog->setModal(false);
+  dialog->show();
 }
 
 QLabel* MainWindow::MakeBanner(QWidget* panel, const char* name, const QString& resource) {

@@ -1,6 +1,7 @@
 // The one window of the update tool: the banner picture of the edition, the
 // progress gauge below it, and a lower panel whose two buttons are never
-// shown (the run starts by itself and the user can only close the window).
+// shown (the run starts by itself and the user can only close the window);
+// after a stop the panel says so.
 // It is the run's view: caption, gauge, dialogs, busy cursor and message
 // processing all go through here.
 #pragma once
@@ -46,6 +47,11 @@ class MainWindow : public QWidget, public app::RunView {
 
   GaugeWidget& gauge() { return *gauge_; }
 
+  // After a run that did not finish: the lower panel says that the update was
+  // stopped and the window may be closed, and `report` (the run report as
+  // text) opens beside the window in a read-only view.
+  void ShowRunStopped(const std::string& report);
+
   // app::RunView
   void SetCaption(const std::string& caption) override;
   void SetGauge(int percent) override;
@@ -71,6 +77,7 @@ class MainWindow : public QWidget, public app::RunView {
   QLabel* image_300_ = nullptr;
   GaugeWidget* gauge_ = nullptr;
   QWidget* lower_panel_ = nullptr;
+  QLabel* stopped_label_ = nullptr;
 
   std::function<void()> first_activation_;
   DialogPresenter present_dialog_ = PresentMessageBox;

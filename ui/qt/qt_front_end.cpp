@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <string>
 
+#include "app/run_report_text.h"
 #include "ui/qt/main_window.h"
 
 namespace quelor::ui {
@@ -11,13 +12,15 @@ void AttachRun(MainWindow& window, app::UpdateRun& run) {
   window.set_first_activation_handler([&window, &run] {
     window.ApplyBanner(run.edition_code());
     window.SetCaption(std::string(app::kApplicationTitle));
-    if (run.Start() == app::RunOutcome::kFinished) window.close();
+    if (run.Start() == app::RunOutcome::kFinished) {
+      window.close();
+    } else {
+      window.ShowRunStopped(app::ReportText(run.recorder().Snapshot()));
+    }
   });
 }
 
-int ExitStatus(const app::UpdateRun& run) {
-  return app::ExitStatusOf(run.outcome());
-}
+int ExitStatus(const app::UpdateRun& run) { return run.ExitStatus(); }
 
 int RunInWindow(int& argc, char** argv, const RunFactory& make_run) {
   QApplication application(argc, argv);

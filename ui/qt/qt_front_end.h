@@ -12,12 +12,12 @@ class MainWindow;
 
 // Ties `run` to `window`: at the window's first activation the banner of the
 // run's edition is shown, the caption becomes the application title and the
-// run starts; a finished run closes the window, a stopped one leaves it open.
+// run starts; a finished run closes the window, a stopped one leaves it open
+// with the stop notice and the run report.
 // Both must outlive the window's event processing.
 void AttachRun(MainWindow& window, app::UpdateRun& run);
 
-// The exit status for the way `run` ended: 0 finished, 3 another run held the
-// server, 1 otherwise.
+// The exit status for the way `run` ended (app/run_outcome.h).
 int ExitStatus(const app::UpdateRun& run);
 
 }  // namespace quelor::ui

@@ -8,6 +8,9 @@
 namespace quelor::ui {
 namespace {
 
+constexpr char kRunStoppedText[] =
+    "Das Update wurde abgebrochen. Das Fenster kann geschlossen werden.";
+
 constexpr wchar_t kWindowClass[] = L"QuelorUpdateWindow";
 constexpr wchar_t kGaugeClass[] = L"QuelorUpdateGauge";
 // Posted at the first activation: the run starts from the message loop, not
@@ -94,7 +97,34 @@ Win32MainWindow::Win32MainWindow() {
                                           nullptr, instance, nullptr);
     ::SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
   }
+  const std::wstring stopped = platform::WideFromUtf8(kRunStoppedText);
+  stopped_label_ =
+      ::CreateWindowExW(0, L"STATIC", stopped.c_str(), WS_CHILD | SS_LEFT | SS_CENTERIMAGE, 12, 0,
+                        kClientWidth - 24, kLowerPanelHeight, window_, nullptr, instance, nullptr);
+  ::SendMessageW(stopped_label_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
   Layout();
+}
+
+void Win32MainWindow::ShowRunStopped(const std::string& report) {
+  ::ShowWindow(stopped_label_, SW_SHOW);
+  // The edit control wants CR LF between lines.
+  std::string text;
+  for (char c : report) {
+    if (c == '\n') text += '\r';
+    text += c;
+  }
+  const std::wstring wide = platform::WideFromUtf8(text);
+  // A top-level read-only edit control owned by the window: it closes with
+  // the window, and its own close box closes it alone.
+  report_view_ = ::CreateWindowExW(0, L"EDIT", wide.c_str(),
+                                   WS_OVERLAPPEDWINDOW | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE |
+                                       ES_READONLY | ES_AUTOHSCROLL | ES_AUTOVSCROLL,
+                                   CW_USEDEFAULT, CW_USEDEFAULT, 720, 300, window_, nullptr,
+                                   ::GetModuleHandleW(nullptr), nullptr);
+  ::SetWindowTextW(report_view_, wide.c_str());
+  ::SendMessageW(report_view_, WM_SETFONT,
+                 reinterpret_cast<WPARAM>(::GetStockObject(ANSI_FIXED_FONT)), FALSE);
+  ::ShowWindow(report_view_, SW_SHOWNOACTIVATE);
 }
 
 Win32MainWindow::~Win32MainWindow() {
@@ -181,6 +211,9 @@ void Win32MainWindow::Layout() {
   ::GetClientRect(window_, &client);
   const int upper_bottom = client.bottom - kLowerPanelHeight;
   ::MoveWindow(gauge_window_, 0, upper_bottom - kGaugeHeight, client.right, kGaugeHeight, TRUE);
+  if (stopped_label_ != nullptr) {
+    ::MoveWindow(stopped_label_, 12, upper_bottom, client.right - 24, kLowerPanelHeight, TRUE);
+  }
 }
 
 void Win32MainWindow::FireFirstActivation() {

@@ -56,6 +56,13 @@ class Win32MainWindow : public app::RunView {
   // Closes the window from the program (always allowed).
   void Close();
 
+  // After a run that did not finish: the lower panel says that the update was
+  // stopped and the window may be closed, and `report` (the run report as
+  // text) opens beside the window in a read-only text view.
+  void ShowRunStopped(const std::string& report);
+  HWND stopped_label() const { return stopped_label_; }
+  HWND report_view() const { return report_view_; }
+
   // app::RunView
   void SetCaption(const std::string& caption) override;
   void SetGauge(int percent) override;
@@ -75,6 +82,8 @@ class Win32MainWindow : public app::RunView {
 
   HWND window_ = nullptr;
   HWND gauge_window_ = nullptr;
+  HWND stopped_label_ = nullptr;
+  HWND report_view_ = nullptr;
   HFONT font_ = nullptr;
   HBITMAP banners_[3] = {};  // standard, premium, 300
   char banner_ = 'N';

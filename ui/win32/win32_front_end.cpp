@@ -1,3 +1,4 @@
+#include "app/run_report_text.h"
 #include "ui/win32/main_window.h"
 #include "ui/window_front_end.h"
 
@@ -9,7 +10,11 @@ int RunInWindow(int&, char**, const RunFactory& make_run) {
   window.set_first_activation_handler([&window, &run] {
     window.ApplyBanner(run->edition_code());
     window.SetCaption(std::string(app::kApplicationTitle));
-    if (run->Start() == app::RunOutcome::kFinished) window.Close();
+    if (run->Start() == app::RunOutcome::kFinished) {
+      window.Close();
+    } else {
+      window.ShowRunStopped(app::ReportText(run->recorder().Snapshot()));
+    }
   });
   window.Show();
   MSG message;
@@ -17,7 +22,7 @@ int RunInWindow(int&, char**, const RunFactory& make_run) {
     ::TranslateMessage(&message);
     ::DispatchMessageW(&message);
   }
-  return app::ExitStatusOf(run->outcome());
+  return run->ExitStatus();
 }
 
 }  // namespace quelor::ui
