@@ -22,7 +22,15 @@ bool SameColumns(const Table& a, const Table& b) {
 }
 
 bool SameRows(const Rows& a, const Rows& b) {
-  if (a.size() != b.size() || a.ContentHash() != b.ContentHash()) return false;
+  if (a.size() != b.size() || a.empty()) return a.size() == b.size();
+  // A table the batch is still working on differs from the other one mostly
+  // everywhere: a few rows spread over it tell that before every row is
+  // hashed.
+  const std::size_t last = a.size() - 1;
+  for (const std::size_t i : {std::size_t{0}, last, last / 2, last / 4, last - last / 4}) {
+    if (!SameStoredRow(a[i], b[i])) return false;
+  }
+  if (a.ContentHash() != b.ContentHash()) return false;
   for (std::size_t i = 0; i < a.size(); ++i) {
     if (!SameStoredRow(a[i], b[i])) return false;
   }
