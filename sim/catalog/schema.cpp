@@ -4,9 +4,22 @@
 #include <algorithm>
 #include <atomic>
 
+#include "sim/catalog/row_sharing.h"
 #include "sim/catalog/transactions.h"
 
 namespace quelor::sim {
+
+std::uint64_t Rows::ContentHash() const {
+  if (!hash_) {
+    std::uint64_t hash = rows_->size();
+    for (const Row& row : *rows_) {
+      hash = hash * 1099511628211ULL + row.size();
+      for (const Value& value : row) hash = hash * 1099511628211ULL + StoredHash(value);
+    }
+    hash_ = hash;
+  }
+  return *hash_;
+}
 
 int Table::ColumnIndex(std::string_view column_name) const {
   // `columns` is changed in place by schema changes; the map of positions is
@@ -180,7 +193,11 @@ bool Database::ObjectExists(std::string_view object_name) const {
          ConstraintOwner(object_name) != nullptr;
 }
 
-Server::Server() : transactions_(std::make_unique<Transactions>()) { CreateDatabase("master"); }
+Server::Server()
+    : transactions_(std::make_unique<Transactions>()),
+      row_sharing_(std::make_unique<RowSharing>()) {
+  CreateDatabase("master");
+}
 
 Server::~Server() = default;
 

@@ -24,9 +24,11 @@ struct FunctionDefinition;
 using Row = std::vector<Value>;
 
 // The rows of a table. Reference tables that every club database holds alike
-// (a snapshot names them with "rows_same_as") share one vector of rows until
-// one of them is changed: every access that may change rows first makes this
-// table's rows its own. Copies of a table are copies of its rows, as before.
+// share one vector of rows until one of them is changed: a snapshot names
+// them with "rows_same_as", and a batch that leaves a table equal to the same
+// table of another database makes them share (RowSharing). Every access that
+// may change rows first makes this table's rows its own and forgets their
+// hash. Copies of a table are copies of its rows, as before.
 class Rows {
  public:
   using Vector = std::vector<Row>;
@@ -36,29 +38,44 @@ class Rows {
   using const_iterator = Vector::const_iterator;
 
   Rows() : rows_(std::make_shared<Vector>()) {}
-  Rows(const Rows& other) : rows_(std::make_shared<Vector>(*other.rows_)) {}
-  Rows(Rows&& other) noexcept : rows_(std::move(other.rows_)) {
+  Rows(const Rows& other) : rows_(std::make_shared<Vector>(*other.rows_)), hash_(other.hash_) {}
+  Rows(Rows&& other) noexcept : rows_(std::move(other.rows_)), hash_(other.hash_) {
     other.rows_ = std::make_shared<Vector>();
+    other.hash_.reset();
   }
   Rows& operator=(const Rows& other) {
-    if (this != &other) rows_ = std::make_shared<Vector>(*other.rows_);
+    if (this != &other) {
+      rows_ = std::make_shared<Vector>(*other.rows_);
+      hash_ = other.hash_;
+    }
     return *this;
   }
   Rows& operator=(Rows&& other) noexcept {
     std::swap(rows_, other.rows_);
+    std::swap(hash_, other.hash_);
     return *this;
   }
   Rows& operator=(Vector rows) {
     rows_ = std::make_shared<Vector>(std::move(rows));
+    hash_.reset();
     return *this;
   }
 
   // Shares `other`'s rows until either table changes them.
-  void ShareWith(const Rows& other) { rows_ = other.rows_; }
+  void ShareWith(const Rows& other) {
+    rows_ = other.rows_;
+    hash_ = other.hash_;
+  }
   bool shared() const { return rows_.use_count() > 1; }
+  bool SameVector(const Rows& other) const { return rows_ == other.rows_; }
+
+  // A hash of every stored value in order (StoredHash), kept until the rows
+  // change.
+  std::uint64_t ContentHash() const;
 
   const Vector& view() const { return *rows_; }
   Vector& Mutable() {
+    hash_.reset();
     if (rows_.use_count() > 1) rows_ = std::make_shared<Vector>(*rows_);
     return *rows_;
   }
@@ -94,6 +111,7 @@ class Rows {
 
  private:
   std::shared_ptr<Vector> rows_;
+  mutable std::optional<std::uint64_t> hash_;
 };
 
 struct Identity {
@@ -214,6 +232,7 @@ struct Function {
 
 class Server;
 class Transactions;
+class RowSharing;
 
 class Database {
  public:
@@ -285,9 +304,13 @@ class Server {
   // The application locks the sessions hold; not part of a snapshot, as
   // sessions do not outlive the server.
   AppLockTable& app_locks() { return app_locks_; }
+  // The tables the running batch wrote, which may then share their rows
+  // with equal tables of other databases.
+  RowSharing& row_sharing() { return *row_sharing_; }
 
  private:
   std::unique_ptr<Transactions> transactions_;
+  std::unique_ptr<RowSharing> row_sharing_;
   std::vector<std::unique_ptr<Database>> databases_;
   CaseInsensitiveMap<Database*> database_index_;
   std::vector<std::pair<std::string, std::string>> logins_;

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <limits>
 #include <new>
 
@@ -1101,6 +1102,38 @@ bool SameStoredRow(const std::vector<Value>& a, const std::vector<Value>& b) {
     if (!SameStored(a[i], b[i])) return false;
   }
   return true;
+}
+
+namespace {
+std::uint64_t Mix(std::uint64_t hash, std::uint64_t word) {
+  hash ^= word + 0x9e3779b97f4a7c15ULL + (hash << 6) + (hash >> 2);
+  return hash;
+}
+}  // namespace
+
+std::uint64_t StoredHash(const Value& value) {
+  const SqlType type = value.type();
+  std::uint64_t hash = static_cast<std::uint64_t>(type.kind);
+  hash = Mix(hash, static_cast<std::uint64_t>(type.length));
+  hash = Mix(hash, static_cast<std::uint64_t>(type.precision) << 16 |
+                       static_cast<std::uint64_t>(type.scale) << 8 |
+                       (type.numeric_spelling ? 2U : 0U) | (value.is_null() ? 1U : 0U));
+  if (value.is_null()) return hash;
+  const TypeKind kind = value.kind();
+  if (IsStringKind(kind) || IsBinaryKind(kind) || kind == TypeKind::kUniqueIdentifier)
+    return Mix(hash, std::hash<std::string_view>{}(value.text()));
+  if (kind == TypeKind::kDecimal || kind == TypeKind::kMoney) {
+    const Int128 units = value.units();
+    return Mix(Mix(hash, static_cast<std::uint64_t>(units)),
+               static_cast<std::uint64_t>(units >> 64));
+  }
+  if (kind == TypeKind::kFloat || kind == TypeKind::kReal) {
+    const double number = value.number();
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &number, sizeof bits);
+    return Mix(hash, bits);
+  }
+  return Mix(hash, static_cast<std::uint64_t>(value.integer()));
 }
 
 bool IsTrue(const Value& value) {

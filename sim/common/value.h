@@ -143,6 +143,8 @@ bool IsTrue(const Value& value);  // a non-NULL, non-zero value
 // bytes (not the collation's equality: 'a' and 'A' differ here).
 bool SameStored(const Value& a, const Value& b);
 bool SameStoredRow(const std::vector<Value>& a, const std::vector<Value>& b);
+// A hash that is equal for values SameStored finds alike.
+std::uint64_t StoredHash(const Value& value);
 
 std::string Int128ToString(Int128 value);
 // Rounds `units` of scale `from_scale` to `to_scale`, half away from zero.

@@ -4,6 +4,7 @@
 
 #include <functional>
 
+#include "sim/catalog/row_sharing.h"
 #include "sim/parser/parser.h"
 
 namespace quelor::sim {
@@ -349,6 +350,7 @@ void Executor::RunTransactionControl(const parser::TransactionControl& control,
 }
 
 void Executor::WillChange(Database& database, Table& table, bool schema) {
+  session_.server->row_sharing().Written(database, table);
   Transactions& transactions = session_.server->transactions();
   if (!transactions.AnyOpen()) return;
   transactions.CheckAccess(session_.id, database, table);
@@ -461,6 +463,7 @@ BatchResult RunBatch(Session& session, const std::string& text) {
       result.transaction_events.push_back(BatchResult::TransactionEvent::kRollback);
     }
   }
+  session.server->row_sharing().ShareWritten(*session.server);
   return result;
 }
 
