@@ -9,10 +9,16 @@
 // the caption. The front-ends only show it.
 #pragma once
 
+#include <atomic>
 #include <functional>
+#include <memory>
+#include <mutex>
 #include <string>
+#include <vector>
 
 #include "app/gauge.h"
+#include "app/locked_view.h"
+#include "app/parallel_tenants.h"
 #include "app/run_lock.h"
 #include "app/run_view.h"
 #include "config/connection_settings.h"
@@ -71,6 +77,15 @@ struct RunDependencies {
   // The connection that holds the run lock (run_lock.h) from before the
   // first change to the end of the run; none (nullptr) runs without it.
   db::Connection* lock = nullptr;
+  // Makes a new connection of the kind of `working`, for the workers that
+  // migrate several tenants at once; safe to call from the run's thread.
+  std::function<std::unique_ptr<db::Connection>()> make_connection = {};
+  // Tenant databases migrated at once; 1 migrates them one after the other,
+  // statement for statement as without workers. More need make_connection.
+  int jobs = 1;
+  // A failure that ends one tenant's migration leaves the other tenants and
+  // the pass over all databases to run; the run still ends as stopped.
+  bool keep_going = false;
 };
 
 class UpdateRun : private db::StepFeedback,
@@ -101,6 +116,8 @@ class UpdateRun : private db::StepFeedback,
   const Gauge& gauge() const { return gauge_; }
   db::Toolkit& toolkit() { return toolkit_; }
   RunOutcome outcome() const { return outcome_; }
+  // With keep_going: the tenants whose migration a failure ended.
+  const std::vector<TenantFailure>& failed_tenants() const { return failed_tenants_; }
 
  private:
   void ShowFailure(db::Policy policy, const std::string& text) override;
@@ -113,6 +130,9 @@ class UpdateRun : private db::StepFeedback,
   std::string_view BankCodeDirectory() const override;
 
   void RunToEnd();
+  // The tenant loop on jobs workers (parallel_tenants.h).
+  void MigrateTenantsWithWorkers(const db::ResultSet& tenants);
+  bool UsesWorkers() const;
   // Opens the lock connection on the system database and takes the run lock;
   // false when another run holds it. A lock connection that cannot be opened,
   // or a server that refuses the lock statement, lets the run go on without.
@@ -124,18 +144,26 @@ class UpdateRun : private db::StepFeedback,
 
   db::ReopeningConnection catalogue_;
   db::ReopeningConnection working_;
-  RunView& view_;
+  // Every call of the run and its workers reaches the front-end through it.
+  LockedView view_;
   std::function<config::IniFile()> read_ini_;
   std::function<void(migration::TenantContext&)> catalogue_steps_;
   platform::Shortcuts* shortcuts_;
   db::Connection* lock_;
   bool lock_held_ = false;
+  std::function<std::unique_ptr<db::Connection>()> make_connection_;
+  int jobs_;
+  bool keep_going_;
+  std::mutex read_ini_mutex_;  // the workers read SysDBAdo.INI as well
+  std::vector<TenantFailure> failed_tenants_;
+  // The tenant whose failure stopped a run with workers.
+  std::string stopped_tenant_;
 
   config::ConnectionSettings settings_;
   std::string current_database_;
   std::string bank_code_directory_;
   std::string tenant_list_name_;
-  bool guv_copy_scheduled_ = false;
+  std::atomic<bool> guv_copy_scheduled_ = false;
   char edition_code_ = 'J';
   Gauge gauge_;
   db::Toolkit toolkit_;

@@ -4,6 +4,8 @@
 #include <functional>
 #include <iostream>
 #include <memory>
+#include <set>
+#include <string>
 
 #include "app/update_run.h"
 #include "config/connection_settings.h"
@@ -20,8 +22,8 @@
 #include "platform/system_shortcuts.h"
 #include "platform/utf8_path.h"
 #include "sim/catalog/schema.h"
-#include "sim/demo_server.h"
 #include "sim/connection/sim_connection.h"
+#include "sim/demo_server.h"
 #include "sim/snapshot/snapshot.h"
 #include "ui/console/console_view.h"
 #include "ui/options.h"
@@ -43,6 +45,31 @@ int FinishTrace(platform::PrivateFile* trace, const std::string& path, int statu
             << " could not be written completely: " << failure << "\n";
   return status == 0 ? 1 : status;
 }
+
+// A connection of one tenant worker (--jobs): the backend, its trace and its
+// count, owned together and ended with the worker.
+class WorkerConnection : public db::Connection {
+ public:
+  WorkerConnection(std::unique_ptr<db::Connection> backend, std::unique_ptr<db::Connection> traced,
+                   db::StatementTally& tally)
+      : backend_(std::move(backend)),
+        traced_(std::move(traced)),
+        counted_(traced_ ? *traced_ : *backend_, tally) {}
+
+  void Open(const std::string& text) override { counted_.Open(text); }
+  void Close() override { counted_.Close(); }
+  bool IsOpen() const override { return counted_.IsOpen(); }
+  void Execute(const std::string& text) override { counted_.Execute(text); }
+  db::ResultSet Query(const std::string& text) override { return counted_.Query(text); }
+  void InsertRow(const std::string& table, const std::vector<db::ColumnValue>& values) override {
+    counted_.InsertRow(table, values);
+  }
+
+ private:
+  std::unique_ptr<db::Connection> backend_;
+  std::unique_ptr<db::Connection> traced_;
+  db::CountingConnection counted_;
+};
 
 }  // namespace
 
@@ -130,18 +157,15 @@ int main(int argc, char** argv) {
 
   // The third connection only holds the run lock: the catalogue connection is
   // reopened during the run, which would end a session-owned lock.
-  std::unique_ptr<db::Connection> catalogue, working, lock;
-  if (demo_server) {
-    catalogue = std::make_unique<sim::SimConnection>(*demo_server);
-    working = std::make_unique<sim::SimConnection>(*demo_server);
-    lock = std::make_unique<sim::SimConnection>(*demo_server);
-  } else {
+  auto make_backend = [&]() -> std::unique_ptr<db::Connection> {
+    if (demo_server) return std::make_unique<sim::SimConnection>(*demo_server);
     const db::Encryption encryption =
         options.encrypt ? db::Encryption::kDemanded : db::Encryption::kAsClassicProvider;
-    catalogue = db::MakeOdbcConnection(options.login_timeout, encryption);
-    working = db::MakeOdbcConnection(options.login_timeout, encryption);
-    lock = db::MakeOdbcConnection(options.login_timeout, encryption);
-  }
+    return db::MakeOdbcConnection(options.login_timeout, encryption);
+  };
+  std::unique_ptr<db::Connection> catalogue = make_backend();
+  std::unique_ptr<db::Connection> working = make_backend();
+  std::unique_ptr<db::Connection> lock = make_backend();
   std::unique_ptr<db::Connection> traced_catalogue, traced_working, traced_lock;
   if (trace_file) {
     traced_catalogue = std::make_unique<db::TraceConnection>(*catalogue, trace_file->stream(),
@@ -155,6 +179,31 @@ int main(int argc, char** argv) {
   db::CountingConnection counted_working(traced_working ? *traced_working : *working);
   db::CountingConnection counted_lock(traced_lock ? *traced_lock : *lock);
 
+  // --jobs: each tenant worker gets connections of its own, traced and
+  // counted like the run's own. Only in the console: the window front-ends
+  // serve one thread.
+  const bool use_workers = !window && (options.jobs > 1 || options.keep_going);
+  if (window && (options.jobs > 1 || options.keep_going)) {
+    std::cerr << "quelor-update: --jobs and --keep-going only apply with --console; the tenant "
+                 "databases are migrated one after the other\n";
+  }
+  db::StatementTally worker_tally;
+  int worker_connections = 0;
+  std::function<std::unique_ptr<db::Connection>()> make_worker_connection;
+  if (use_workers) {
+    make_worker_connection = [&]() -> std::unique_ptr<db::Connection> {
+      std::unique_ptr<db::Connection> backend = make_backend();
+      std::unique_ptr<db::Connection> traced;
+      if (trace_file) {
+        traced = std::make_unique<db::TraceConnection>(
+            *backend, trace_file->stream(), "worker " + std::to_string(++worker_connections),
+            passwords);
+      }
+      return std::make_unique<WorkerConnection>(std::move(backend), std::move(traced),
+                                                worker_tally);
+    };
+  }
+
   // Every front-end's view is wrapped so the summary can count the dialogs.
   std::unique_ptr<ui::DialogCountingView> counting_view;
   // The demo leaves the machine's shortcuts alone; a real run refreshes them.
@@ -162,14 +211,22 @@ int main(int argc, char** argv) {
       demo_server ? nullptr : platform::MakeSystemShortcuts();
   auto make_run = [&](app::RunView& view) {
     counting_view = std::make_unique<ui::DialogCountingView>(view);
-    return std::make_unique<app::UpdateRun>(app::RunDependencies{
-        counted_catalogue, counted_working, *counting_view, read_ini, migration::RunCatalogue,
-        shortcuts.get(), bank_code_directory, &counted_lock});
+    app::RunDependencies deps{
+        counted_catalogue,       counted_working, *counting_view,      read_ini,
+        migration::RunCatalogue, shortcuts.get(), bank_code_directory, &counted_lock};
+    if (use_workers) {
+      deps.make_connection = make_worker_connection;
+      deps.jobs = options.jobs;
+      deps.keep_going = options.keep_going;
+    }
+    return std::make_unique<app::UpdateRun>(std::move(deps));
   };
   auto print_summary = [&] {
-    std::cout << ui::SummaryLine(static_cast<long>(counted_working.databases().size()),
+    std::set<std::string> databases = counted_working.databases();
+    databases.merge(worker_tally.databases());
+    std::cout << ui::SummaryLine(static_cast<long>(databases.size()),
                                  counted_catalogue.statements() + counted_working.statements() +
-                                     counted_lock.statements(),
+                                     counted_lock.statements() + worker_tally.statements(),
                                  counting_view ? counting_view->dialogs() : 0)
               << std::endl;
   };

@@ -7,10 +7,17 @@ std::string EscapeLineBreaks(const std::string& text) {
   out.reserve(text.size());
   for (char c : text) {
     switch (c) {
-      case '\\': out += "\\\\"; break;
-      case '\n': out += "\\n"; break;
-      case '\r': out += "\\r"; break;
-      default: out += c;
+      case '\\':
+        out += "\\\\";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      default:
+        out += c;
     }
   }
   return out;
@@ -38,9 +45,20 @@ void ConsoleView::SetGauge(int percent) {
 
 void ConsoleView::ShowDialog(app::DialogKind kind, const std::string& caption,
                              const std::string& text) {
+  WriteDialogLine("", kind, caption, text);
+}
+
+void ConsoleView::ShowDialogFor(const std::string& database, app::DialogKind kind,
+                                const std::string& caption, const std::string& text) {
+  WriteDialogLine("[" + EscapeLineBreaks(database) + "] ", kind, caption, text);
+}
+
+void ConsoleView::WriteDialogLine(const std::string& prefix, app::DialogKind kind,
+                                  const std::string& caption, const std::string& text) {
   EndProgressLine();
   out_ << std::flush;
-  err_ << app::DialogKindName(kind) << " [" << caption << "]: " << EscapeLineBreaks(text) << '\n'
+  err_ << prefix << app::DialogKindName(kind) << " [" << caption << "]: " << EscapeLineBreaks(text)
+       << '\n'
        << std::flush;
 }
 

@@ -24,11 +24,16 @@ class ConsoleView : public app::RunView {
   void SetGauge(int percent) override;
   void ShowDialog(app::DialogKind kind, const std::string& caption,
                   const std::string& text) override;
+  // The same line with "[database] " in front.
+  void ShowDialogFor(const std::string& database, app::DialogKind kind, const std::string& caption,
+                     const std::string& text) override;
   void SetBusyCursor(bool) override {}
   void ProcessMessages() override {}
 
  private:
   void EndProgressLine();
+  void WriteDialogLine(const std::string& prefix, app::DialogKind kind, const std::string& caption,
+                       const std::string& text);
 
   std::ostream& out_;
   std::ostream& err_;
