@@ -133,9 +133,9 @@ void CheckClient(const ChildRun& run, const Options& options, const std::string&
 }
 
 Sample RunInProcess(const Options& options, const fs::path& dir, const std::string& label) {
-  const ChildRun run =
-      RunChild({options.update, "--console", "--demo", "--state", (dir / "state.json").string()},
-               dir.string());
+  const ChildRun run = RunChild(
+      {options.update, "--console", "--no-log", "--demo", "--state", (dir / "state.json").string()},
+      dir.string());
   CheckClient(run, options, label, dir);
   Sample sample;
   sample.statements = StatementsOf(run.output);
@@ -178,7 +178,8 @@ Sample RunOverTheWire(const Options& options, const fs::path& dir, const std::st
   std::ofstream(ini, std::ios::binary)
       << "[Datenbank]\r\nProvider=SQLOLEDB.1\r\nUser ID=quelor\r\nPassword=demo\r\n"
       << "Data Source=127.0.0.1," << server.port() << "\r\n";
-  const ChildRun run = RunChild({options.update, "--console", "--ini", ini.string()}, dir.string());
+  const ChildRun run =
+      RunChild({options.update, "--console", "--no-log", "--ini", ini.string()}, dir.string());
   const bool stopped = server.Stop();
   CheckClient(run, options, label, dir);
   if (!stopped) Fail(label + ": quelor-simserver did not end cleanly on SIGTERM", "", dir);

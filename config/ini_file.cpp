@@ -1,8 +1,10 @@
 #include "config/ini_file.h"
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
+#include <system_error>
 
 #include "config/text_util.h"
 #include "platform/utf8_path.h"
@@ -173,10 +175,19 @@ IniFile IniFile::Parse(std::string_view raw) {
 }
 
 IniFile IniFile::Load(const std::string& path) {
-  std::ifstream in(platform::PathFromUtf8(path), std::ios::binary);
+  // A directory opens as a stream on Linux, and reading it throws from inside
+  // the stream buffer; like any file that cannot be read, it gives no values.
+  const std::filesystem::path native = platform::PathFromUtf8(path);
+  std::error_code error;
+  if (std::filesystem::is_directory(native, error)) return {};
+  std::ifstream in(native, std::ios::binary);
   if (!in) return {};
-  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  return Parse(bytes);
+  try {
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    return Parse(bytes);
+  } catch (const std::ios_base::failure&) {
+    return {};
+  }
 }
 
 std::optional<std::string> IniFile::Find(std::string_view section, std::string_view key) const {
@@ -188,6 +199,13 @@ std::optional<std::string> IniFile::Find(std::string_view section, std::string_v
     return std::nullopt;  // the profile API looks in the first matching section only
   }
   return std::nullopt;
+}
+
+bool IniFile::HasSection(std::string_view section) const {
+  for (const Section& s : sections_) {
+    if (EqualsIgnoreAsciiCase(s.name, section)) return true;
+  }
+  return false;
 }
 
 std::string IniFile::Get(std::string_view section, std::string_view key,

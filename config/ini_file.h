@@ -36,6 +36,9 @@ class IniFile {
   // missing. When a section or key occurs more than once, the first one counts.
   std::optional<std::string> Find(std::string_view section, std::string_view key) const;
 
+  // Whether a section of that name is there (it may hold no keys).
+  bool HasSection(std::string_view section) const;
+
   // The value, or `fallback` when it is missing.
   std::string Get(std::string_view section, std::string_view key,
                   std::string_view fallback = {}) const;

@@ -22,8 +22,14 @@ void PrepareConsoleOutput();
 // in place) rather than a file or a pipe.
 bool StandardOutputIsTerminal();
 
-// True when a window can be shown: on Linux an X or Wayland display (or a Qt
-// platform) is named; Windows always has its desktop.
+// Whether a window can be shown. On Linux: kAvailable when a Qt platform is
+// named or the X or Wayland display named accepts a connection, kUnreachable
+// when a display is named but none can be opened (no server, no
+// authorisation), kNone when none is named. Windows always has its desktop.
+enum class DisplayStatus { kNone, kUnreachable, kAvailable };
+DisplayStatus FindDisplay();
+
+// FindDisplay() == DisplayStatus::kAvailable.
 bool HasDisplay();
 
 }  // namespace quelor::platform

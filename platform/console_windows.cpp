@@ -48,6 +48,8 @@ bool StandardOutputIsTerminal() {
   return ::GetConsoleMode(::GetStdHandle(STD_OUTPUT_HANDLE), &mode) != 0;
 }
 
+DisplayStatus FindDisplay() { return DisplayStatus::kAvailable; }
+
 bool HasDisplay() { return true; }
 
 }  // namespace quelor::platform

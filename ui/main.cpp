@@ -1,4 +1,5 @@
 // quelor-update: brings every product database on the server to release 11.
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
@@ -7,10 +8,12 @@
 #include <set>
 #include <string>
 
+#include "app/run_log.h"
 #include "app/update_run.h"
 #include "config/connection_settings.h"
 #include "config/ini_file.h"
 #include "config/password_mask.h"
+#include "config/settings_file_check.h"
 #include "db/counting_connection.h"
 #include "db/odbc_connection.h"
 #include "db/trace_connection.h"
@@ -18,6 +21,7 @@
 #include "platform/bank_code_directory_file.h"
 #include "platform/console.h"
 #include "platform/executable_directory.h"
+#include "platform/log_folder.h"
 #include "platform/private_file.h"
 #include "platform/system_shortcuts.h"
 #include "platform/utf8_path.h"
@@ -28,6 +32,7 @@
 #include "ui/console/console_view.h"
 #include "ui/options.h"
 #include "ui/run_summary.h"
+#include "ui/status_command.h"
 #include "ui/window_front_end.h"
 
 namespace {
@@ -46,15 +51,19 @@ int FinishTrace(platform::PrivateFile* trace, const std::string& path, int statu
   return status == 0 ? 1 : status;
 }
 
-// A connection of one tenant worker (--jobs): the backend, its trace and its
-// count, owned together and ended with the worker.
+// A connection of one tenant worker (--jobs): the backend, its trace, its
+// log records and its count, owned together and ended with the worker.
 class WorkerConnection : public db::Connection {
  public:
   WorkerConnection(std::unique_ptr<db::Connection> backend, std::unique_ptr<db::Connection> traced,
-                   db::StatementTally& tally)
+                   std::unique_ptr<db::Connection> logged, db::StatementTally& tally)
       : backend_(std::move(backend)),
         traced_(std::move(traced)),
-        counted_(traced_ ? *traced_ : *backend_, tally) {}
+        logged_(std::move(logged)),
+        counted_(logged_   ? *logged_
+                 : traced_ ? *traced_
+                           : *backend_,
+                 tally) {}
 
   void Open(const std::string& text) override { counted_.Open(text); }
   void Close() override { counted_.Close(); }
@@ -68,20 +77,60 @@ class WorkerConnection : public db::Connection {
  private:
   std::unique_ptr<db::Connection> backend_;
   std::unique_ptr<db::Connection> traced_;
+  std::unique_ptr<db::Connection> logged_;
   db::CountingConnection counted_;
 };
+
+// The run's log: a new owner-only file in the log folder, the oldest ones
+// beyond the limits deleted. A log that cannot be started is a warning, never
+// a failed run.
+std::unique_ptr<app::RunLog> StartRunLog() {
+  try {
+    const std::string folder = platform::PrepareLogFolder();
+    const std::string name =
+        app::RunLogFileName(std::chrono::system_clock::now(), platform::CurrentProcessId());
+    auto log =
+        std::make_unique<app::RunLog>(platform::CreatePrivateFile(folder + name), folder + name);
+    platform::PruneLogFolder(folder, name);
+    return log;
+  } catch (const std::exception& e) {
+    std::cerr << "quelor-update: warning: this run leaves no log: " << e.what() << "\n";
+    return nullptr;
+  }
+}
+
+// Ends the log and says where it is; a log cut short is a warning only.
+int FinishRunLog(app::RunLog* log, int status) {
+  if (log == nullptr) return status;
+  const std::string failure = log->Finish(status);
+  if (!failure.empty()) {
+    std::cerr << "quelor-update: warning: the log " << log->path()
+              << " could not be written completely: " << failure << "\n";
+  }
+  std::cout << "Log: " << log->path() << std::endl;
+  return status;
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
   const ui::ParsedOptions parsed = ui::ParseOptions(platform::CommandLineArguments(argc, argv));
 #ifdef QUELOR_CONSOLE_PROGRAM
-  const bool window = false;  // the console twin of the Windows window program
+  // the console twin of the Windows window program
+  const platform::DisplayStatus display = platform::DisplayStatus::kNone;
 #else
-  const bool window = !parsed.options.console && parsed.error.empty() && !parsed.options.help &&
-                      !parsed.options.version && platform::HasDisplay();
+  const platform::DisplayStatus display = !parsed.options.console && parsed.error.empty() &&
+                                                  !parsed.options.help && !parsed.options.version
+                                              ? platform::FindDisplay()
+                                              : platform::DisplayStatus::kNone;
 #endif
+  const bool window = display == platform::DisplayStatus::kAvailable;
   if (!window) platform::PrepareConsoleOutput();
+  // A display that is named but cannot be opened would end the window
+  // toolkit with an abort; the run goes to the console instead.
+  if (display == platform::DisplayStatus::kUnreachable) {
+    std::cerr << "quelor-update: no display could be opened; running on the console\n";
+  }
   if (!parsed.error.empty()) {
     std::cerr << "quelor-update: " << parsed.error << "\n\n" << ui::UsageText();
     return 2;
@@ -99,6 +148,14 @@ int main(int argc, char** argv) {
   const std::string ini_path =
       options.ini_path.empty() ? platform::ExecutableDirectory() + std::string(config::kIniFileName)
                                : options.ini_path;
+  // What is wrong with the settings file is said once, here; the failed
+  // connect shows its dialogs as always.
+  if (!options.demo) {
+    if (const std::string problem = config::SettingsFileProblem(ini_path); !problem.empty()) {
+      std::cerr << "quelor-update: " << problem << "\n";
+    }
+  }
+
   std::function<config::IniFile()> read_ini = [ini_path] {
     return config::IniFile::Load(ini_path);
   };
@@ -130,6 +187,21 @@ int main(int argc, char** argv) {
     return ini;
   };
 
+  // ---- --status: a read-only look at every product database ----
+  // Before the run's wiring: no bank code file, no run lock, no window (the
+  // window program writes to the console it was started from), and the demo
+  // state file is read but never saved.
+  if (options.status) {
+    if (window) platform::PrepareConsoleOutput();
+    return ui::RunStatus(options, read_ini, passwords, [&]() -> std::unique_ptr<db::Connection> {
+      if (demo_server) return std::make_unique<sim::SimConnection>(*demo_server);
+      return db::MakeOdbcConnection(
+          options.login_timeout,
+          options.encrypt ? db::Encryption::kDemanded : db::Encryption::kAsClassicProvider);
+    });
+  }
+  // ---- end of --status ----
+
   // A current bank code directory beside the program replaces the one compiled
   // in. It is read and checked before anything is changed, so a wrong file
   // stops the program here instead of in the middle of a tenant.
@@ -155,6 +227,16 @@ int main(int argc, char** argv) {
     }
   }
 
+  // Every run leaves a log unless --no-log; the header names the settings as
+  // they are at the start (the run reads them again at every connect).
+  std::unique_ptr<app::RunLog> run_log = options.no_log ? nullptr : StartRunLog();
+  if (run_log) {
+    run_log->WriteHeader(
+        {QUELOR_VERSION, demo_server ? std::string("(the demo's own settings)") : ini_path,
+         config::ReadConnectionSettings(read_ini()), std::chrono::system_clock::now()},
+        passwords);
+  }
+
   // The third connection only holds the run lock: the catalogue connection is
   // reopened during the run, which would end a session-owned lock.
   auto make_backend = [&]() -> std::unique_ptr<db::Connection> {
@@ -175,9 +257,25 @@ int main(int argc, char** argv) {
     traced_lock =
         std::make_unique<db::TraceConnection>(*lock, trace_file->stream(), "lock", passwords);
   }
-  db::CountingConnection counted_catalogue(traced_catalogue ? *traced_catalogue : *catalogue);
-  db::CountingConnection counted_working(traced_working ? *traced_working : *working);
-  db::CountingConnection counted_lock(traced_lock ? *traced_lock : *lock);
+  // The log records the same statements as the trace, over it.
+  std::unique_ptr<db::Connection> logged_catalogue, logged_working, logged_lock;
+  auto outermost = [](std::unique_ptr<db::Connection>& traced,
+                      std::unique_ptr<db::Connection>& plain) -> db::Connection& {
+    return traced ? *traced : *plain;
+  };
+  if (run_log) {
+    logged_catalogue = std::make_unique<db::TraceConnection>(
+        outermost(traced_catalogue, catalogue), run_log->events(), "catalogue", passwords);
+    logged_working = std::make_unique<db::TraceConnection>(outermost(traced_working, working),
+                                                           run_log->events(), "working", passwords);
+    logged_lock = std::make_unique<db::TraceConnection>(outermost(traced_lock, lock),
+                                                        run_log->events(), "lock", passwords);
+  }
+  db::CountingConnection counted_catalogue(
+      logged_catalogue ? *logged_catalogue : outermost(traced_catalogue, catalogue));
+  db::CountingConnection counted_working(logged_working ? *logged_working
+                                                        : outermost(traced_working, working));
+  db::CountingConnection counted_lock(logged_lock ? *logged_lock : outermost(traced_lock, lock));
 
   // --jobs: each tenant worker gets connections of its own, traced and
   // counted like the run's own. Only in the console: the window front-ends
@@ -193,14 +291,18 @@ int main(int argc, char** argv) {
   if (use_workers) {
     make_worker_connection = [&]() -> std::unique_ptr<db::Connection> {
       std::unique_ptr<db::Connection> backend = make_backend();
-      std::unique_ptr<db::Connection> traced;
+      const std::string label = "worker " + std::to_string(++worker_connections);
+      std::unique_ptr<db::Connection> traced, logged;
       if (trace_file) {
-        traced = std::make_unique<db::TraceConnection>(
-            *backend, trace_file->stream(), "worker " + std::to_string(++worker_connections),
-            passwords);
+        traced =
+            std::make_unique<db::TraceConnection>(*backend, trace_file->stream(), label, passwords);
+      }
+      if (run_log) {
+        logged = std::make_unique<db::TraceConnection>(outermost(traced, backend),
+                                                       run_log->events(), label, passwords);
       }
       return std::make_unique<WorkerConnection>(std::move(backend), std::move(traced),
-                                                worker_tally);
+                                                std::move(logged), worker_tally);
     };
   }
 
@@ -248,10 +350,11 @@ int main(int argc, char** argv) {
     const app::RunOutcome outcome = make_run(console)->Start();
     print_summary();
     const bool saved = save_state();
-    return FinishTrace(trace_file.get(), options.trace_path,
-                       saved ? app::ExitStatusOf(outcome) : 1);
+    return FinishRunLog(run_log.get(), FinishTrace(trace_file.get(), options.trace_path,
+                                                   saved ? app::ExitStatusOf(outcome) : 1));
   }
   const int status = ui::RunInWindow(argc, argv, make_run);
   print_summary();
-  return FinishTrace(trace_file.get(), options.trace_path, save_state() ? status : 1);
+  return FinishRunLog(run_log.get(),
+                      FinishTrace(trace_file.get(), options.trace_path, save_state() ? status : 1));
 }

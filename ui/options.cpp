@@ -60,10 +60,14 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
       jobs(o.jobs);
     else if (arg == "--keep-going")
       o.keep_going = true;
+    else if (arg == "--no-log")
+      o.no_log = true;
     else if (arg == "--demo")
       o.demo = true;
     else if (arg == "--state")
       value(o.state_path);
+    else if (arg == "--status")
+      o.status = true;
     else
       parsed.error = "unknown argument: " + arg;
     if (!parsed.error.empty()) break;
@@ -78,11 +82,13 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
 }
 
 std::string UsageText() {
-  return "Usage: quelor-update [--console] [--ini FILE] [--trace FILE]\n"
+  return "Usage: quelor-update [--console] [--ini FILE] [--trace FILE] [--no-log]\n"
          "                    [--login-timeout SECONDS] [--encrypt]\n"
          "                    [--jobs N] [--keep-going]\n"
-         "       quelor-update --demo [--state FILE] [--console] [--trace FILE]\n"
+         "       quelor-update --demo [--state FILE] [--console] [--trace FILE] [--no-log]\n"
          "                    [--jobs N] [--keep-going]\n"
+         "       quelor-update --status [--ini FILE | --demo [--state FILE]] [--trace FILE]\n"
+         "                    [--login-timeout SECONDS] [--encrypt]\n"
          "       quelor-update --help | --version\n"
          "\n"
          "Brings every product database on the SQL Server named in SysDBAdo.INI to\n"
@@ -104,6 +110,11 @@ std::string UsageText() {
          "                readable by its owner only); a trace that could not be\n"
          "                written completely is reported at the end and makes the\n"
          "                exit status 1\n"
+         "  --no-log      leave no log of this run; otherwise every run writes its\n"
+         "                statements with their times to a new file in\n"
+         "                ~/.local/state/quelor-update/ ($XDG_STATE_HOME), on Windows\n"
+         "                %LOCALAPPDATA%\\quelor-update\\logs\\ (owner only, no passwords;\n"
+         "                the last 20 runs, at most 50 MB, are kept)\n"
          "  --login-timeout SECONDS\n"
          "                how long a connect waits for the server, 15 by default: for\n"
          "                the port of a named instance (SQL Server Browser, UDP 1434)\n"
@@ -123,6 +134,15 @@ std::string UsageText() {
          "                migration no longer ends the run: the other tenants and\n"
          "                the pass over all databases go on, each such tenant gets\n"
          "                a stop line naming it, and the exit status is 1\n"
+         "  --status      change nothing: list every product database with its kind\n"
+         "                (system database, tenant, temporary), the release its\n"
+         "                version marker holds, and whether a run would still update\n"
+         "                it, then the counts. This is judged from the markers a\n"
+         "                finished run leaves (release 11 and the final pass), not\n"
+         "                by running every check of the update. Only SELECTs are\n"
+         "                sent; no window, no run lock. Exit status 0 when every\n"
+         "                database could be read, 1 when the server or one of its\n"
+         "                databases could not\n"
          "  --help        show this text\n"
          "  --version     show the version\n"
          "\n"

@@ -87,12 +87,18 @@ TEST(IniFile, FollowsTheProfileRules) {
   }
 }
 
-TEST(IniFile, MissingFileGivesTheDefaults) {
-  ConnectionSettings s = ReadConnectionSettings(IniFile::Load("/nonexistent/SysDBAdo.INI"));
-  EXPECT_EQ(s.provider, "ERROR");
-  EXPECT_EQ(s.data_source, "");
-  EXPECT_EQ(s.user_id, "");
-  EXPECT_FALSE(s.integrated_security);
+// A directory in the file's place once ended the run with the stream
+// buffer's exception instead of the failed connect.
+TEST(IniFile, AMissingFileOrADirectoryGivesTheDefaults) {
+  const std::string directory = ::testing::TempDir() + "SysDBAdo_directory.INI";
+  std::filesystem::create_directories(directory);
+  for (const std::string& path : {std::string("/nonexistent/SysDBAdo.INI"), directory}) {
+    ConnectionSettings s = ReadConnectionSettings(IniFile::Load(path));
+    EXPECT_EQ(s.provider, "ERROR") << path;
+    EXPECT_EQ(s.data_source, "") << path;
+    EXPECT_EQ(s.user_id, "") << path;
+    EXPECT_FALSE(s.integrated_security) << path;
+  }
 }
 
 TEST(IniFile, LoadsAFileFromDisk) {

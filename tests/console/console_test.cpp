@@ -1,6 +1,4 @@
 // The console front-end: its lines, and the real program's exit status.
-#include "ui/console/console_view.h"
-
 #include <arpa/inet.h>
 #include <gtest/gtest.h>
 #include <netinet/in.h>
@@ -17,6 +15,7 @@
 #include "app/update_run.h"
 #include "support/scripted_connection.h"
 #include "support/second_run_changes.h"
+#include "ui/console/console_view.h"
 
 namespace quelor::ui {
 namespace {
@@ -79,7 +78,8 @@ ProgramResult RunProgram(const std::string& arguments) {
   if (pipe == nullptr) return result;
   std::array<char, 4096> buffer;
   std::size_t n;
-  while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0) result.out.append(buffer.data(), n);
+  while ((n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
+    result.out.append(buffer.data(), n);
   const int status = pclose(pipe);
   result.exit_status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   return result;
@@ -229,8 +229,8 @@ int ClosedLoopbackPort() {
 // show the password, whatever characters it holds, and the trace is the
 // owner's alone.
 TEST(ConsoleProgram, NoOutputShowsThePasswordWhateverItHolds) {
-  const char* const passwords[] = {"Geh;eim Wort=1", "a=b;c", "{klammer}", "x}y;z", "zwei Worte",
-                                   "Grüße;Äö", "it's \"q\""};
+  const char* const passwords[] = {"Geh;eim Wort=1", "a=b;c",    "{klammer}", "x}y;z",
+                                   "zwei Worte",     "Grüße;Äö", "it's \"q\""};
   const std::string dir = ::testing::TempDir();
   const std::string ini = dir + "password_test_SysDBAdo.INI";
   const std::string trace = dir + "password_test.trace";
@@ -275,6 +275,55 @@ TEST(ConsoleProgram, TheLoginTimeOutMustBeAWholeNumberOfSeconds) {
         << r.out;
   }
   EXPECT_NE(RunProgram("--help").out.find("--login-timeout SECONDS"), std::string::npos);
+}
+
+// --status reads the demo server before and after a run, never saves the
+// state file, and its trace holds connects and queries only.
+TEST(ConsoleProgram, StatusListsTheDemoDatabasesAndChangesNothing) {
+  const std::string state = ::testing::TempDir() + "status_state_test.json";
+  const std::string trace = ::testing::TempDir() + "status_state_test.trace";
+  std::remove(state.c_str());
+  const ProgramResult before = RunProgram("--status --demo --state " + state);
+  EXPECT_EQ(before.exit_status, 0) << before.out;
+  EXPECT_NE(
+      before.out.find("QUELOR_TSV_Musterstadt    tenant           none     would be updated\n"),
+      std::string::npos)
+      << before.out;
+  EXPECT_NE(before.out.find("QUELORTMP1                temporary        none     would be "
+                            "updated\n4 databases: 0 up to date, 4 would be updated.\n"),
+            std::string::npos)
+      << before.out;
+  EXPECT_EQ(ReadAll(state), "");  // not created
+
+  ASSERT_EQ(RunProgram("--demo --console --state " + state).exit_status, 0);
+  const std::string migrated = ReadAll(state);
+  const ProgramResult after = RunProgram("--status --demo --state " + state + " --trace " + trace);
+  EXPECT_EQ(after.exit_status, 0) << after.out;
+  EXPECT_NE(after.out.find("Quelor                    system database  11       up to date\n"),
+            std::string::npos)
+      << after.out;
+  EXPECT_NE(after.out.find("4 databases: 4 up to date, 0 would be updated.\n"), std::string::npos)
+      << after.out;
+  EXPECT_EQ(ReadAll(state), migrated);
+  const std::string traced = ReadAll(trace);
+  EXPECT_NE(traced.find(" | query | "), std::string::npos) << traced;
+  for (const char* kind : {" | execute | ", " | insert | "}) {
+    EXPECT_EQ(traced.find(kind), std::string::npos) << kind << "\n" << traced;
+  }
+}
+
+TEST(ConsoleProgram, StatusOnAServerThatCannotBeReachedNamesItAndFails) {
+  const std::string ini = ::testing::TempDir() + "status_refused_SysDBAdo.INI";
+  const std::string data_source = "127.0.0.1," + std::to_string(ClosedLoopbackPort());
+  std::ofstream(ini) << "[Datenbank]\r\nProvider=SQLOLEDB.1\r\nPassword=Geh;eim\r\nUser "
+                        "ID=sa\r\nData Source="
+                     << data_source << "\r\n";
+  const ProgramResult r = RunProgram("--status --login-timeout 2 --ini " + ini);
+  EXPECT_EQ(r.exit_status, 1) << r.out;
+  EXPECT_EQ(r.out.rfind("quelor-update: the server " + data_source + " could not be read: ", 0), 0u)
+      << r.out;
+  EXPECT_EQ(r.out.find("Geh;eim"), std::string::npos) << r.out;
+  EXPECT_EQ(RunProgram("--status --state x.json").exit_status, 2);
 }
 
 }  // namespace
