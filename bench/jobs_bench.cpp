@@ -92,9 +92,9 @@ ChildRun RunOnce(const Options& options, const fs::path& dir, const fs::path& st
   std::ofstream(ini, std::ios::binary)
       << "[Datenbank]\r\nProvider=SQLOLEDB.1\r\nUser ID=quelor\r\nPassword=demo\r\n"
       << "Data Source=127.0.0.1," << server.port() << "\r\n";
-  const ChildRun run =
-      RunChild({options.update, "--console", "--ini", ini.string(), "--jobs", std::to_string(jobs)},
-               dir.string());
+  const ChildRun run = RunChild({options.update, "--console", "--no-log", "--ini", ini.string(),
+                                 "--jobs", std::to_string(jobs)},
+                                dir.string());
   server.Stop();
   if (run.exit_status != 0) {
     Fail("quelor-update --jobs " + std::to_string(jobs) + " ended with status " +
