@@ -56,6 +56,9 @@ RunOutcome UpdateRun::Start() {
     } else {
       view_.ShowDialogFor(stopped_tenant_, DialogKind::kStop, std::string(kApplicationTitle), text);
     }
+    // Tenants whose failure is not yet reported (other workers' failures, or
+    // those of --keep-going when the pass after the loop failed).
+    ReportFailedTenants();
   }
   ReleaseRunLock();
   return outcome_;
@@ -143,19 +146,27 @@ void UpdateRun::RunToEnd() {
   if (!failed_tenants_.empty()) {
     // Not a success: each tenant a failure ended gets its stop line, and
     // the run ends as stopped.
-    for (const TenantFailure& failed : failed_tenants_) {
-      try {
-        std::rethrow_exception(failed.failure);
-      } catch (const std::exception& e) {
-        view_.ShowDialogFor(failed.database, DialogKind::kStop, std::string(kApplicationTitle),
-                            StopBoxText(config::MaskPassword(e.what(), settings_.password)));
-      }
-    }
+    ReportFailedTenants();
     return;
   }
   view_.ShowDialog(DialogKind::kInformation, "Informationen", std::string(kSuccessText));
   gauge_.Set(0);
   outcome_ = RunOutcome::kFinished;
+}
+
+void UpdateRun::ReportFailedTenants() {
+  for (const TenantFailure& failed : failed_tenants_) {
+    std::string failure = "unknown failure";
+    try {
+      std::rethrow_exception(failed.failure);
+    } catch (const std::exception& e) {
+      failure = e.what();
+    } catch (...) {
+    }
+    view_.ShowDialogFor(failed.database, DialogKind::kStop, std::string(kApplicationTitle),
+                        StopBoxText(config::MaskPassword(failure, settings_.password)));
+  }
+  failed_tenants_.clear();
 }
 
 bool UpdateRun::UsesWorkers() const { return make_connection_ && (jobs_ > 1 || keep_going_); }
@@ -194,8 +205,12 @@ void UpdateRun::MigrateTenantsWithWorkers(const db::ResultSet& tenants) {
   std::vector<TenantFailure> failures = MigrateInParallel(plan);
   if (failures.empty()) return;
   if (!keep_going_) {
+    // Tenants that were running beside the first failure may have failed as
+    // well; they get their stop lines after its stop box.
     stopped_tenant_ = failures.front().database;
-    std::rethrow_exception(failures.front().failure);
+    const std::exception_ptr first = failures.front().failure;
+    failed_tenants_.assign(failures.begin() + 1, failures.end());
+    std::rethrow_exception(first);
   }
   failed_tenants_ = std::move(failures);
 }

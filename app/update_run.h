@@ -116,8 +116,6 @@ class UpdateRun : private db::StepFeedback,
   const Gauge& gauge() const { return gauge_; }
   db::Toolkit& toolkit() { return toolkit_; }
   RunOutcome outcome() const { return outcome_; }
-  // With keep_going: the tenants whose migration a failure ended.
-  const std::vector<TenantFailure>& failed_tenants() const { return failed_tenants_; }
 
  private:
   void ShowFailure(db::Policy policy, const std::string& text) override;
@@ -133,6 +131,8 @@ class UpdateRun : private db::StepFeedback,
   // The tenant loop on jobs workers (parallel_tenants.h).
   void MigrateTenantsWithWorkers(const db::ResultSet& tenants);
   bool UsesWorkers() const;
+  // A stop line for each tenant in failed_tenants_, which is emptied.
+  void ReportFailedTenants();
   // Opens the lock connection on the system database and takes the run lock;
   // false when another run holds it. A lock connection that cannot be opened,
   // or a server that refuses the lock statement, lets the run go on without.
@@ -155,6 +155,7 @@ class UpdateRun : private db::StepFeedback,
   int jobs_;
   bool keep_going_;
   std::mutex read_ini_mutex_;  // the workers read SysDBAdo.INI as well
+  // Tenants a failure ended whose stop line is still owed.
   std::vector<TenantFailure> failed_tenants_;
   // The tenant whose failure stopped a run with workers.
   std::string stopped_tenant_;

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <chrono>
+#include <condition_variable>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -145,6 +147,37 @@ TEST(ParallelRun, AFailureInOneTenantStopsTheRunOrWithKeepGoingLeavesTheOthersTo
       EXPECT_FALSE(final_pass);
     }
   }
+}
+
+// Two tenants fail while both are running: the run stops with the first
+// failure, and the second is not lost either.
+TEST(ParallelRun, TenantsFailingSideBySideEachGetTheirStopLine) {
+  sim::Server server;
+  sim::BuildTenantCopies(server, 4);
+  const std::string first = sim::TenantCopyName(2), second = sim::TenantCopyName(3);
+  std::mutex mutex;
+  std::condition_variable second_started;
+  bool started = false;
+  auto steps = [&](migration::TenantContext& t) {
+    std::unique_lock lock(mutex);
+    if (t.current_database == second) {
+      started = true;
+      second_started.notify_all();
+      throw std::runtime_error("zweiter Fehler");
+    }
+    if (t.current_database == first) {
+      // Waits for the other worker to reach the next tenant.
+      second_started.wait_for(lock, std::chrono::seconds(30), [&] { return started; });
+      throw std::runtime_error("erster Fehler");
+    }
+  };
+  const RunResult result = RunUpdate(server, 2, false, steps);
+  EXPECT_EQ(result.outcome, app::RunOutcome::kStopped);
+  const std::string title(app::kApplicationTitle);
+  EXPECT_EQ(std::set<std::string>(result.dialogs.begin(), result.dialogs.end()),
+            (std::set<std::string>{"stop [" + first + "] " + title + ": erster Fehler.",
+                                   "stop [" + second + "] " + title + ": zweiter Fehler."}));
+  EXPECT_EQ(result.dialogs.size(), 2u);
 }
 
 }  // namespace
