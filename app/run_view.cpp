@@ -4,11 +4,16 @@ namespace quelor::app {
 
 std::string_view DialogKindName(DialogKind kind) {
   switch (kind) {
-    case DialogKind::kWarning: return "warning";
-    case DialogKind::kError: return "error";
-    case DialogKind::kInformation: return "information";
-    case DialogKind::kPlain: return "message";
-    case DialogKind::kStop: return "stop";
+    case DialogKind::kWarning:
+      return "warning";
+    case DialogKind::kError:
+      return "error";
+    case DialogKind::kInformation:
+      return "information";
+    case DialogKind::kPlain:
+      return "message";
+    case DialogKind::kStop:
+      return "stop";
   }
   return "dialog";
 }

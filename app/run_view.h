@@ -1,6 +1,7 @@
 // What the update run shows: the caption, the progress gauge, modal dialogs,
 // the busy cursor. Implemented by the Qt window, the console front-end and a
-// recording view in tests. The run calls it from its one thread.
+// recording view in tests. The run calls it from one thread at a time: with
+// several tenants migrated at once, app::LockedView serialises the calls.
 #pragma once
 
 #include <cstddef>
@@ -37,6 +38,14 @@ class RunView {
   // Shows a modal dialog and returns when it is confirmed. Window messages are
   // processed while it is open.
   virtual void ShowDialog(DialogKind kind, const std::string& caption, const std::string& text) = 0;
+
+  // The same dialog, raised while `database` was migrated next to others:
+  // a front-end that writes lines names the database in front of it.
+  virtual void ShowDialogFor(const std::string& database, DialogKind kind,
+                             const std::string& caption, const std::string& text) {
+    (void)database;
+    ShowDialog(kind, caption, text);
+  }
 
   // Shows the application-wide busy (database-wait) cursor, or the normal one.
   virtual void SetBusyCursor(bool busy) = 0;

@@ -1,5 +1,6 @@
 #include "app/update_run.h"
 
+#include <algorithm>
 #include <cmath>
 #include <exception>
 
@@ -33,8 +34,11 @@ UpdateRun::UpdateRun(RunDependencies deps)
       catalogue_steps_(std::move(deps.catalogue_steps)),
       shortcuts_(deps.shortcuts),
       lock_(deps.lock),
+      make_connection_(std::move(deps.make_connection)),
+      jobs_(deps.jobs),
+      keep_going_(deps.keep_going),
       bank_code_directory_(std::move(deps.bank_code_directory)),
-      gauge_(deps.view),
+      gauge_(view_),
       toolkit_(working_, current_database_, *this) {}
 
 RunOutcome UpdateRun::Start() {
@@ -50,9 +54,17 @@ RunOutcome UpdateRun::Start() {
     // The stop box must not sit under a busy cursor left by the failed step.
     view_.SetBusyCursor(false);
     // A connection reopened for the failed statement may have failed itself.
-    const std::string stop_text = StopBoxText(config::MaskPassword(e.what(), settings_.password));
-    RecordStop(stop_text);
-    view_.ShowDialog(DialogKind::kStop, std::string(kApplicationTitle), stop_text);
+    const std::string text = StopBoxText(config::MaskPassword(e.what(), settings_.password));
+    if (stopped_tenant_.empty()) {
+      RecordStop(text);
+      view_.ShowDialog(DialogKind::kStop, std::string(kApplicationTitle), text);
+    } else {
+      recorder_.Stopped(stopped_tenant_, stopped_statement_, text);
+      view_.ShowDialogFor(stopped_tenant_, DialogKind::kStop, std::string(kApplicationTitle), text);
+    }
+    // Tenants whose failure is not yet reported (other workers' failures, or
+    // those of --keep-going when the pass after the loop failed).
+    ReportFailedTenants();
   }
   ReleaseRunLock();
   recorder_.RunEnded(outcome_);
@@ -133,14 +145,18 @@ void UpdateRun::RunToEnd() {
     tenant_names.push_back(tenants.AsText(row, "name"));
   }
   recorder_.TenantsListed(tenant_names);
-  for (std::size_t row = 0; row < tenants.RecordCount(); ++row) {
-    tenant_list_name_ = tenants.AsText(row, "name");
-    view_.ShowTenantStart(row + 1, tenants.RecordCount(), tenant_list_name_);
-    recorder_.MigrationStarted(tenant_list_name_);
-    view_.SetCaption(tenant_list_name_ + "/" + std::string(kApplicationTitle));
-    MandantChange(tenant_list_name_);
-    MigrateTenant();
-    recorder_.MigrationEnded(tenant_list_name_);
+  if (UsesWorkers()) {
+    MigrateTenantsWithWorkers(tenants);
+  } else {
+    for (std::size_t row = 0; row < tenants.RecordCount(); ++row) {
+      tenant_list_name_ = tenants.AsText(row, "name");
+      view_.ShowTenantStart(row + 1, tenants.RecordCount(), tenant_list_name_);
+      recorder_.MigrationStarted(tenant_list_name_);
+      view_.SetCaption(tenant_list_name_ + "/" + std::string(kApplicationTitle));
+      MandantChange(tenant_list_name_);
+      MigrateTenant();
+      recorder_.MigrationEnded(tenant_list_name_);
+    }
   }
   phase_ = Phase::kFinalPass;
   migration::TenantContext context{toolkit_, *this, current_database_, *this};
@@ -157,9 +173,81 @@ void UpdateRun::RunToEnd() {
   phase_ = Phase::kShortcuts;
   if (shortcuts_ != nullptr) migration::RefreshShortcuts(*shortcuts_, *this);
   view_.SetCaption(std::string(kApplicationTitle));
+  if (!failed_tenants_.empty()) {
+    // Not a success: each tenant a failure ended gets its stop line, and
+    // the run ends as stopped.
+    ReportFailedTenants();
+    return;
+  }
   view_.ShowDialog(DialogKind::kInformation, "Informationen", std::string(kSuccessText));
   gauge_.Set(0);
   outcome_ = RunOutcome::kFinished;
+}
+
+void UpdateRun::ReportFailedTenants() {
+  for (const TenantFailure& failed : failed_tenants_) {
+    std::string failure = "unknown failure";
+    try {
+      std::rethrow_exception(failed.failure);
+    } catch (const std::exception& e) {
+      failure = e.what();
+    } catch (...) {
+    }
+    const std::string text = StopBoxText(config::MaskPassword(failure, settings_.password));
+    recorder_.Stopped(failed.database, failed.statement, text);
+    view_.ShowDialogFor(failed.database, DialogKind::kStop, std::string(kApplicationTitle), text);
+  }
+  failed_tenants_.clear();
+}
+
+bool UpdateRun::UsesWorkers() const { return make_connection_ && (jobs_ > 1 || keep_going_); }
+
+// Which order matters: no tenant's migration reads the system database or
+// the catalogue connection (the copy of the profit-and-loss lines, the one
+// place that reads the system database from a tenant, is made after the
+// loop), so the system database is migrated like any tenant, at its place in
+// the list. Its migration only asks for that copy, and the request is kept
+// until every worker has ended. Everything after the loop runs alone, on the
+// run's own connections, once all workers have ended.
+void UpdateRun::MigrateTenantsWithWorkers(const db::ResultSet& tenants) {
+  TenantWorkerShared shared{view_,
+                            [this] {
+                              std::lock_guard lock(read_ini_mutex_);
+                              return config::ReadConnectionSettings(read_ini_());
+                            },
+                            catalogue_steps_,
+                            BankCodeDirectory(),
+                            guv_copy_scheduled_,
+                            recorder_};
+  ParallelTenantsPlan plan;
+  for (std::size_t row = 0; row < tenants.RecordCount(); ++row) {
+    plan.tenants.push_back(tenants.AsText(row, "name"));
+  }
+  const std::size_t workers =
+      std::clamp<std::size_t>(plan.tenants.size(), 1, static_cast<std::size_t>(std::max(jobs_, 1)));
+  for (std::size_t i = 0; i < workers; ++i) {
+    plan.workers.push_back(
+        std::make_unique<TenantWorker>(shared, make_connection_(), make_connection_()));
+  }
+  plan.keep_going = keep_going_;
+  // The gauge shows the share of tenants that have ended.
+  const std::size_t all = plan.tenants.size();
+  plan.on_tenant_ended = [this, all](std::size_t ended) {
+    gauge_.Set(static_cast<int>(
+        std::lround(static_cast<double>(ended) / static_cast<double>(all) * 100.0)));
+  };
+  std::vector<TenantFailure> failures = MigrateInParallel(plan);
+  if (failures.empty()) return;
+  if (!keep_going_) {
+    // Tenants that were running beside the first failure may have failed as
+    // well; they get their stop lines after its stop box.
+    stopped_tenant_ = failures.front().database;
+    stopped_statement_ = failures.front().statement;
+    const std::exception_ptr first = failures.front().failure;
+    failed_tenants_.assign(failures.begin() + 1, failures.end());
+    std::rethrow_exception(first);
+  }
+  failed_tenants_ = std::move(failures);
 }
 
 void UpdateRun::Connect(db::ReopeningConnection& connection, const std::string& name,

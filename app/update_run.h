@@ -9,10 +9,16 @@
 // the caption. The front-ends only show it.
 #pragma once
 
+#include <atomic>
 #include <functional>
+#include <memory>
+#include <mutex>
 #include <string>
+#include <vector>
 
 #include "app/gauge.h"
+#include "app/locked_view.h"
+#include "app/parallel_tenants.h"
 #include "app/reporting_connection.h"
 #include "app/run_lock.h"
 #include "app/run_outcome.h"
@@ -69,6 +75,15 @@ struct RunDependencies {
   db::Connection* lock = nullptr;
   // Collects the run report; none (nullptr): the run keeps its own.
   RunRecorder* recorder = nullptr;
+  // Makes a new connection of the kind of `working`, for the workers that
+  // migrate several tenants at once; safe to call from the run's thread.
+  std::function<std::unique_ptr<db::Connection>()> make_connection = {};
+  // Tenant databases migrated at once; 1 migrates them one after the other,
+  // statement for statement as without workers. More need make_connection.
+  int jobs = 1;
+  // A failure that ends one tenant's migration leaves the other tenants and
+  // the pass over all databases to run; the run still ends as stopped.
+  bool keep_going = false;
 };
 
 class UpdateRun : private db::StepFeedback,
@@ -117,6 +132,11 @@ class UpdateRun : private db::StepFeedback,
   // The run report's part of a stop and of a failure dialog.
   void RecordStop(const std::string& stop_text);
   void RecordFailure(db::Policy policy, const std::string& text);
+  // The tenant loop on jobs workers (parallel_tenants.h).
+  void MigrateTenantsWithWorkers(const db::ResultSet& tenants);
+  bool UsesWorkers() const;
+  // A stop line for each tenant in failed_tenants_, which is emptied.
+  void ReportFailedTenants();
   // Opens the lock connection on the system database and takes the run lock;
   // false when another run holds it. A lock connection that cannot be opened,
   // or a server that refuses the lock statement, lets the run go on without.
@@ -139,18 +159,28 @@ class UpdateRun : private db::StepFeedback,
 
   db::ReopeningConnection catalogue_;
   db::ReopeningConnection working_;
-  RunView& view_;
+  // Every call of the run and its workers reaches the front-end through it.
+  LockedView view_;
   std::function<config::IniFile()> read_ini_;
   std::function<void(migration::TenantContext&)> catalogue_steps_;
   platform::Shortcuts* shortcuts_;
   db::Connection* lock_;
   bool lock_held_ = false;
+  std::function<std::unique_ptr<db::Connection>()> make_connection_;
+  int jobs_;
+  bool keep_going_;
+  std::mutex read_ini_mutex_;  // the workers read SysDBAdo.INI as well
+  // Tenants a failure ended whose stop line is still owed.
+  std::vector<TenantFailure> failed_tenants_;
+  // The tenant whose failure stopped a run with workers.
+  std::string stopped_tenant_;
+  std::string stopped_statement_;
 
   config::ConnectionSettings settings_;
   std::string current_database_;
   std::string bank_code_directory_;
   std::string tenant_list_name_;
-  bool guv_copy_scheduled_ = false;
+  std::atomic<bool> guv_copy_scheduled_ = false;
   char edition_code_ = 'J';
   Gauge gauge_;
   db::Toolkit toolkit_;

@@ -42,14 +42,10 @@
 #include "config/ini_file.h"
 #include "db/connection.h"
 #include "sim/catalog/schema.h"
-#include "sim/demo_server.h"
-#include "sim/connection/script_loader.h"
 #include "sim/connection/sim_connection.h"
+#include "sim/demo_server.h"
 #include "sim/snapshot/snapshot.h"
-
-namespace quelor::resources {
-extern const std::string_view kPreviousReleaseTenantScript;
-}
+#include "sim/tenant_copies.h"
 
 namespace {
 
@@ -180,21 +176,12 @@ double RunUpdate(sim::Server& server) {
   return engine;
 }
 
-std::string TenantName(int k) {
-  char name[32];
-  std::snprintf(name, sizeof name, "QUELOR_T%03d", k);
-  return name;
-}
-
 // Child: builds the databases, runs the update, saves the snapshot.
 void FirstRun(int tenants, const std::string& snapshot) {
   const double before = ResidentMegabytes();
   const auto start = std::chrono::steady_clock::now();
   sim::Server server;
-  server.AddLogin(std::string(sim::kDemoUser), std::string(sim::kDemoPassword));
-  sim::LoadScript(server, "Quelor", resources::kPreviousReleaseTenantScript);
-  for (int k = 1; k <= tenants; ++k)
-    sim::LoadScript(server, TenantName(k), resources::kPreviousReleaseTenantScript);
+  sim::BuildTenantCopies(server, tenants);
   const double build =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   const double engine = RunUpdate(server);

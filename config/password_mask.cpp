@@ -36,6 +36,7 @@ std::string MaskPassword(std::string_view text, std::string_view password) {
 }
 
 void PasswordMask::Remember(std::string_view password) {
+  std::lock_guard lock(mutex_);
   if (password.empty() ||
       std::find(passwords_.begin(), passwords_.end(), password) != passwords_.end()) {
     return;
@@ -47,6 +48,7 @@ void PasswordMask::Remember(std::string_view password) {
 }
 
 std::string PasswordMask::Apply(std::string_view text) const {
+  std::lock_guard lock(mutex_);
   std::string masked(text);
   for (const std::string& password : passwords_) masked = MaskPassword(masked, password);
   return masked;

@@ -4,6 +4,7 @@
 // says where it ends.
 #pragma once
 
+#include <mutex>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,13 +19,16 @@ inline constexpr std::string_view kMaskedPassword = "***";
 std::string MaskPassword(std::string_view text, std::string_view password);
 
 // The passwords met during a run (SysDBAdo.INI is read again at every
-// connect, so it may name another one later); all of them are masked.
+// connect, so it may name another one later); all of them are masked. Safe
+// to use from several threads: workers that migrate tenants at once read the
+// file and write the trace at the same time.
 class PasswordMask {
  public:
   void Remember(std::string_view password);
   std::string Apply(std::string_view text) const;
 
  private:
+  mutable std::mutex mutex_;
   std::vector<std::string> passwords_;  // longest first
 };
 

@@ -7,18 +7,18 @@ namespace quelor::db {
 
 template <typename Action>
 auto CountingConnection::Count(Action&& action) {
-  ++statements_;
+  tally_.AddStatement();
   try {
     return action();
   } catch (const Error&) {
-    ++failures_;
+    tally_.AddFailure();
     throw;
   }
 }
 
 void CountingConnection::Open(const std::string& connection_text) {
   inner_.Open(connection_text);
-  databases_.insert(CatalogOf(connection_text));
+  tally_.AddDatabase(CatalogOf(connection_text));
 }
 
 void CountingConnection::Execute(const std::string& text) {

@@ -1,5 +1,7 @@
 #include "db/trace_connection.h"
 
+#include <map>
+#include <mutex>
 #include <type_traits>
 
 #include "config/text_util.h"
@@ -30,6 +32,15 @@ void ForEachItem(const std::string& text, Visit&& visit) {
   }
 }
 
+// One mutex per stream: the connections of a run write their records into
+// one trace, from several threads when tenants are migrated at once.
+std::mutex& StreamMutex(const std::ostream& stream) {
+  static std::mutex registry_mutex;
+  static std::map<const std::ostream*, std::mutex> mutexes;
+  std::lock_guard lock(registry_mutex);
+  return mutexes[&stream];
+}
+
 }  // namespace
 
 std::string CatalogOf(const std::string& connection_text) {
@@ -45,6 +56,7 @@ std::string CatalogOf(const std::string& connection_text) {
 void TraceConnection::Write(const char* kind, const std::string& outcome,
                             std::chrono::nanoseconds elapsed, const std::string& text) {
   const double ms = std::chrono::duration<double, std::milli>(elapsed).count();
+  std::lock_guard lock(StreamMutex(out_));
   out_ << "=== " << label_ << ' ' << database_ << " | " << kind << " | " << outcome << " | " << ms
        << " ms\n"
        << text << "\n\n";

@@ -151,6 +151,7 @@ void ServeClient(int fd, ServerShared& shared, std::uint16_t spid) {
         }
       }
       Reply reply = session.Handle(*message);
+      if (shared.reply_delay.count() > 0) std::this_thread::sleep_for(shared.reply_delay);
       if (!SendAll(fd, reply.packets, limits.read_timeout, timed_out)) {
         if (timed_out)
           Report(client + "the answer was not taken for " +

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <list>
 #include <mutex>
@@ -29,6 +30,9 @@ struct ServerShared {
   std::uint64_t go_away_after = 0;
   std::string state_file;
   ConnectionLimits limits;
+  // Every reply waits this long before it is sent, outside the server
+  // mutex: a stand-in for a server on another machine.
+  std::chrono::milliseconds reply_delay{0};
 };
 
 // Saves the committed work of `shared.server` to `shared.state_file` (if

@@ -28,7 +28,7 @@ int main(int argc, char** argv) {
                  "[--stats FILE]"
                  " [--go-away-after N]\n"
                  "       [--max-connections N] [--max-message-bytes N] [--idle-timeout SECONDS]"
-                 " [--read-timeout SECONDS]\n";
+                 " [--read-timeout SECONDS] [--reply-delay-ms D]\n";
     return 2;
   }
 
@@ -58,6 +58,7 @@ int main(int argc, char** argv) {
 
   tds::ServerShared shared{server,         mutex, {}, options->go_away_after, options->state_file,
                            options->limits};
+  shared.reply_delay = std::chrono::milliseconds(options->reply_delay_ms);
   tds::Listener listener(shared);
   int port = 0;
   try {

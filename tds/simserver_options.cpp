@@ -36,7 +36,8 @@ std::pair<std::optional<SimServerOptions>, std::string> ParseSimServerOptions(
                                                  "--max-connections",
                                                  "--max-message-bytes",
                                                  "--idle-timeout",
-                                                 "--read-timeout"};
+                                                 "--read-timeout",
+                                                 "--reply-delay-ms"};
     if (!kNames.contains(name)) {
       return {std::nullopt, "unknown option " + name};
     }
@@ -66,6 +67,13 @@ std::pair<std::optional<SimServerOptions>, std::string> ParseSimServerOptions(
         return {std::nullopt,
                 name + " needs a number from 1 to " + std::to_string(most) + ", not " + value};
       (connections ? options.limits.max_connections : options.limits.max_message_bytes) = *number;
+    } else if (name == "--reply-delay-ms") {
+      std::uint64_t delay = 0;
+      auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), delay);
+      if (error != std::errc() || end != value.data() + value.size() || delay > 60000) {
+        return {std::nullopt, "--reply-delay-ms needs milliseconds from 0 to 60000, not " + value};
+      }
+      options.reply_delay_ms = delay;
     } else if (name == "--idle-timeout" || name == "--read-timeout") {
       const std::optional<std::uint64_t> seconds = Positive(value, kMostSeconds);
       if (!seconds)

@@ -21,6 +21,9 @@
 //   --read-timeout S      seconds a request, pre-login or login may stall
 //                         half-sent, an answer stay untaken, or a new client
 //                         wait before its first message (60)
+//   --reply-delay-ms D    every reply waits D milliseconds (0 to 60000, 0 by
+//                         default) before it is sent, outside the server
+//                         mutex: stands for a server on another machine
 #pragma once
 
 #include <cstdint>
@@ -40,6 +43,7 @@ struct SimServerOptions {
   std::string stats_file;
   std::uint64_t go_away_after = 0;
   ConnectionLimits limits;
+  std::uint64_t reply_delay_ms = 0;
 };
 
 // The options of `arguments` (without the program name), or the text of the

@@ -5,6 +5,8 @@
 #include <functional>
 #include <iostream>
 #include <memory>
+#include <set>
+#include <string>
 
 #include "app/run_log.h"
 #include "app/run_report_text.h"
@@ -49,6 +51,36 @@ int FinishTrace(platform::PrivateFile* trace, const std::string& path, int statu
             << " could not be written completely: " << failure << "\n";
   return status == 0 ? 1 : status;
 }
+
+// A connection of one tenant worker (--jobs): the backend, its trace, its
+// log records and its count, owned together and ended with the worker.
+class WorkerConnection : public db::Connection {
+ public:
+  WorkerConnection(std::unique_ptr<db::Connection> backend, std::unique_ptr<db::Connection> traced,
+                   std::unique_ptr<db::Connection> logged, db::StatementTally& tally)
+      : backend_(std::move(backend)),
+        traced_(std::move(traced)),
+        logged_(std::move(logged)),
+        counted_(logged_   ? *logged_
+                 : traced_ ? *traced_
+                           : *backend_,
+                 tally) {}
+
+  void Open(const std::string& text) override { counted_.Open(text); }
+  void Close() override { counted_.Close(); }
+  bool IsOpen() const override { return counted_.IsOpen(); }
+  void Execute(const std::string& text) override { counted_.Execute(text); }
+  db::ResultSet Query(const std::string& text) override { return counted_.Query(text); }
+  void InsertRow(const std::string& table, const std::vector<db::ColumnValue>& values) override {
+    counted_.InsertRow(table, values);
+  }
+
+ private:
+  std::unique_ptr<db::Connection> backend_;
+  std::unique_ptr<db::Connection> traced_;
+  std::unique_ptr<db::Connection> logged_;
+  db::CountingConnection counted_;
+};
 
 // The run's log: a new owner-only file in the log folder, the oldest ones
 // beyond the limits deleted. A log that cannot be started is a warning, never
@@ -217,18 +249,15 @@ int main(int argc, char** argv) {
 
   // The third connection only holds the run lock: the catalogue connection is
   // reopened during the run, which would end a session-owned lock.
-  std::unique_ptr<db::Connection> catalogue, working, lock;
-  if (demo_server) {
-    catalogue = std::make_unique<sim::SimConnection>(*demo_server);
-    working = std::make_unique<sim::SimConnection>(*demo_server);
-    lock = std::make_unique<sim::SimConnection>(*demo_server);
-  } else {
+  auto make_backend = [&]() -> std::unique_ptr<db::Connection> {
+    if (demo_server) return std::make_unique<sim::SimConnection>(*demo_server);
     const db::Encryption encryption =
         options.encrypt ? db::Encryption::kDemanded : db::Encryption::kAsClassicProvider;
-    catalogue = db::MakeOdbcConnection(options.login_timeout, encryption);
-    working = db::MakeOdbcConnection(options.login_timeout, encryption);
-    lock = db::MakeOdbcConnection(options.login_timeout, encryption);
-  }
+    return db::MakeOdbcConnection(options.login_timeout, encryption);
+  };
+  std::unique_ptr<db::Connection> catalogue = make_backend();
+  std::unique_ptr<db::Connection> working = make_backend();
+  std::unique_ptr<db::Connection> lock = make_backend();
   std::unique_ptr<db::Connection> traced_catalogue, traced_working, traced_lock;
   if (trace_file) {
     traced_catalogue = std::make_unique<db::TraceConnection>(*catalogue, trace_file->stream(),
@@ -258,6 +287,35 @@ int main(int argc, char** argv) {
                                                         : outermost(traced_working, working));
   db::CountingConnection counted_lock(logged_lock ? *logged_lock : outermost(traced_lock, lock));
 
+  // --jobs: each tenant worker gets connections of its own, traced and
+  // counted like the run's own. Only in the console: the window front-ends
+  // serve one thread.
+  const bool use_workers = !window && (options.jobs > 1 || options.keep_going);
+  if (window && (options.jobs > 1 || options.keep_going)) {
+    std::cerr << "quelor-update: --jobs and --keep-going only apply with --console; the tenant "
+                 "databases are migrated one after the other\n";
+  }
+  db::StatementTally worker_tally;
+  int worker_connections = 0;
+  std::function<std::unique_ptr<db::Connection>()> make_worker_connection;
+  if (use_workers) {
+    make_worker_connection = [&]() -> std::unique_ptr<db::Connection> {
+      std::unique_ptr<db::Connection> backend = make_backend();
+      const std::string label = "worker " + std::to_string(++worker_connections);
+      std::unique_ptr<db::Connection> traced, logged;
+      if (trace_file) {
+        traced =
+            std::make_unique<db::TraceConnection>(*backend, trace_file->stream(), label, passwords);
+      }
+      if (run_log) {
+        logged = std::make_unique<db::TraceConnection>(outermost(traced, backend),
+                                                       run_log->events(), label, passwords);
+      }
+      return std::make_unique<WorkerConnection>(std::move(backend), std::move(traced),
+                                                std::move(logged), worker_tally);
+    };
+  }
+
   // Every front-end's view is wrapped so the summary can count the dialogs.
   std::unique_ptr<ui::DialogCountingView> counting_view;
   // The demo leaves the machine's shortcuts alone; a real run refreshes them.
@@ -267,15 +325,23 @@ int main(int argc, char** argv) {
   app::RunRecorder recorder;
   auto make_run = [&](app::RunView& view) {
     counting_view = std::make_unique<ui::DialogCountingView>(view);
-    return std::make_unique<app::UpdateRun>(app::RunDependencies{
-        counted_catalogue, counted_working, *counting_view, read_ini, migration::RunCatalogue,
-        shortcuts.get(), bank_code_directory, &counted_lock, &recorder});
+    app::RunDependencies deps{
+        counted_catalogue, counted_working,     *counting_view, read_ini, migration::RunCatalogue,
+        shortcuts.get(),   bank_code_directory, &counted_lock,  &recorder};
+    if (use_workers) {
+      deps.make_connection = make_worker_connection;
+      deps.jobs = options.jobs;
+      deps.keep_going = options.keep_going;
+    }
+    return std::make_unique<app::UpdateRun>(std::move(deps));
   };
   auto print_summary = [&] {
     std::cout << app::ReportText(recorder.Snapshot());
-    std::cout << ui::SummaryLine(static_cast<long>(counted_working.databases().size()),
+    std::set<std::string> databases = counted_working.databases();
+    databases.merge(worker_tally.databases());
+    std::cout << ui::SummaryLine(static_cast<long>(databases.size()),
                                  counted_catalogue.statements() + counted_working.statements() +
-                                     counted_lock.statements(),
+                                     counted_lock.statements() + worker_tally.statements(),
                                  counting_view ? counting_view->dialogs() : 0)
               << std::endl;
   };

@@ -29,6 +29,19 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
       target = std::chrono::seconds(count);
       ++i;
     };
+    // A whole number from 1 to kMostJobs.
+    auto jobs = [&](int& target) {
+      const std::string text = i + 1 < args.size() ? args[i + 1] : std::string();
+      int count = 0;
+      const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), count);
+      if (text.empty() || ec != std::errc() || end != text.data() + text.size() || count < 1 ||
+          count > kMostJobs) {
+        parsed.error = arg + " needs a number from 1 to " + std::to_string(kMostJobs);
+        return;
+      }
+      target = count;
+      ++i;
+    };
     if (arg == "--console")
       o.console = true;
     else if (arg == "--help" || arg == "-h")
@@ -45,6 +58,10 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
       seconds(o.login_timeout);
     else if (arg == "--encrypt")
       o.encrypt = true;
+    else if (arg == "--jobs")
+      jobs(o.jobs);
+    else if (arg == "--keep-going")
+      o.keep_going = true;
     else if (arg == "--no-log")
       o.no_log = true;
     else if (arg == "--demo")
@@ -69,8 +86,9 @@ ParsedOptions ParseOptions(const std::vector<std::string>& args) {
 std::string UsageText() {
   return "Usage: quelor-update [--console] [--ini FILE] [--trace FILE] [--report FILE]\n"
          "                    [--no-log] [--login-timeout SECONDS] [--encrypt]\n"
+         "                    [--jobs N] [--keep-going]\n"
          "       quelor-update --demo [--state FILE] [--console] [--trace FILE]\n"
-         "                    [--report FILE] [--no-log]\n"
+         "                    [--report FILE] [--no-log] [--jobs N] [--keep-going]\n"
          "       quelor-update --status [--ini FILE | --demo [--state FILE]] [--trace FILE]\n"
          "                    [--login-timeout SECONDS] [--encrypt]\n"
          "       quelor-update --help | --version\n"
@@ -112,6 +130,16 @@ std::string UsageText() {
          "                machine trusts; without it the client demands nothing,\n"
          "                as the classic SQL Server providers do (the server may\n"
          "                still require encryption)\n"
+         "  --jobs N      with --console: migrate up to N tenant databases at once\n"
+         "                (1 to 64, 1 by default), each on connections of its own;\n"
+         "                dialog lines then begin with [database] and the gauge\n"
+         "                shows the share of tenants done. The pass over all\n"
+         "                databases still runs alone at the end. In a window N is\n"
+         "                ignored and the tenants are migrated one after the other\n"
+         "  --keep-going  with --console: a failure that ends one tenant's\n"
+         "                migration no longer ends the run: the other tenants and\n"
+         "                the pass over all databases go on, each such tenant gets\n"
+         "                a stop line naming it, and the exit status is 1\n"
          "  --status      change nothing: list every product database with its kind\n"
          "                (system database, tenant, temporary), the release its\n"
          "                version marker holds, and whether a run would still update\n"

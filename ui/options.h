@@ -23,12 +23,21 @@ struct Options {
   // --encrypt: demand an encrypted connection with a trusted certificate,
   // whatever the driver's default.
   bool encrypt = false;
+  // --jobs N: tenant databases migrated at once (console only); 1 migrates
+  // them one after the other.
+  int jobs = 1;
+  // --keep-going: a failure that ends one tenant's migration leaves the
+  // others and the final pass to run; the exit status is 1 all the same.
+  bool keep_going = false;
   // --status: list every product database with its release and whether a run
   // would change it; nothing is changed.
   bool status = false;
   // --no-log: leave no log of the run in the log folder.
   bool no_log = false;
 };
+
+// The most tenant databases --jobs migrates at once.
+inline constexpr int kMostJobs = 64;
 
 struct ParsedOptions {
   Options options;

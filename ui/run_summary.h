@@ -22,6 +22,11 @@ class DialogCountingView : public app::RunView {
     ++dialogs_;
     inner_.ShowDialog(kind, caption, text);
   }
+  void ShowDialogFor(const std::string& database, app::DialogKind kind, const std::string& caption,
+                     const std::string& text) override {
+    ++dialogs_;
+    inner_.ShowDialogFor(database, kind, caption, text);
+  }
   void SetBusyCursor(bool busy) override { inner_.SetBusyCursor(busy); }
   void ProcessMessages() override { inner_.ProcessMessages(); }
   void ShowTenantStart(std::size_t number, std::size_t count, const std::string& name) override {

@@ -2,6 +2,8 @@
 #include "sim/connection/sim_connection.h"
 
 #include <charconv>
+#include <map>
+#include <mutex>
 
 #include "db/error.h"
 #include "sim/catalog/transactions.h"
@@ -28,9 +30,18 @@ std::string Trimmed(std::string_view text) {
 // Splits at ";" and line breaks. A value runs to the next ";" that starts
 // another "Key=" item, so a password may hold ";".
 ConnectionItems ParseConnectionText(std::string_view text) {
-  static const CaseInsensitiveSet kKeys = {"Provider", "Data Source", "Server",   "Initial Catalog", "Database",
-                                           "User ID",  "UID",         "Password", "PWD",             "Integrated Security",
-                                           "Trusted_Connection", "Persist Security Info"};
+  static const CaseInsensitiveSet kKeys = {"Provider",
+                                           "Data Source",
+                                           "Server",
+                                           "Initial Catalog",
+                                           "Database",
+                                           "User ID",
+                                           "UID",
+                                           "Password",
+                                           "PWD",
+                                           "Integrated Security",
+                                           "Trusted_Connection",
+                                           "Persist Security Info"};
   ConnectionItems items;
   std::size_t line_start = 0;
   while (line_start <= text.size()) {
@@ -48,17 +59,26 @@ ConnectionItems ParseConnectionText(std::string_view text) {
         if (end == std::string_view::npos) break;
         std::string_view rest = line.substr(end + 1);
         std::size_t next_eq = rest.find('=');
-        if (Trimmed(rest).empty() || (next_eq != std::string_view::npos && kKeys.contains(Trimmed(rest.substr(0, next_eq))))) break;
+        if (Trimmed(rest).empty() ||
+            (next_eq != std::string_view::npos && kKeys.contains(Trimmed(rest.substr(0, next_eq)))))
+          break;
         ++end;
       }
-      std::string value(line.substr(eq + 1, end == std::string_view::npos ? std::string_view::npos : end - eq - 1));
-      if (EqualsIgnoreCase(key, "Provider")) items.provider = Trimmed(value);
-      else if (EqualsIgnoreCase(key, "Initial Catalog") || EqualsIgnoreCase(key, "Database")) items.catalog = Trimmed(value);
-      else if (EqualsIgnoreCase(key, "User ID") || EqualsIgnoreCase(key, "UID")) items.user = value;
-      else if (EqualsIgnoreCase(key, "Password") || EqualsIgnoreCase(key, "PWD")) items.password = value;
-      else if (EqualsIgnoreCase(key, "Integrated Security") || EqualsIgnoreCase(key, "Trusted_Connection")) {
+      std::string value(line.substr(
+          eq + 1, end == std::string_view::npos ? std::string_view::npos : end - eq - 1));
+      if (EqualsIgnoreCase(key, "Provider"))
+        items.provider = Trimmed(value);
+      else if (EqualsIgnoreCase(key, "Initial Catalog") || EqualsIgnoreCase(key, "Database"))
+        items.catalog = Trimmed(value);
+      else if (EqualsIgnoreCase(key, "User ID") || EqualsIgnoreCase(key, "UID"))
+        items.user = value;
+      else if (EqualsIgnoreCase(key, "Password") || EqualsIgnoreCase(key, "PWD"))
+        items.password = value;
+      else if (EqualsIgnoreCase(key, "Integrated Security") ||
+               EqualsIgnoreCase(key, "Trusted_Connection")) {
         std::string flag = Trimmed(value);
-        items.integrated = EqualsIgnoreCase(flag, "SSPI") || EqualsIgnoreCase(flag, "true") || EqualsIgnoreCase(flag, "yes");
+        items.integrated = EqualsIgnoreCase(flag, "SSPI") || EqualsIgnoreCase(flag, "true") ||
+                           EqualsIgnoreCase(flag, "yes");
       }
       if (end == std::string_view::npos) break;
       pos = end + 1;
@@ -70,7 +90,8 @@ ConnectionItems ParseConnectionText(std::string_view text) {
 
 bool IsSqlServerProvider(const std::string& provider) {
   std::string base = provider.substr(0, provider.find('.'));
-  for (const char* known : {"SQLOLEDB", "SQLNCLI", "SQLNCLI10", "SQLNCLI11", "MSOLEDBSQL", "MSOLEDBSQL19"}) {
+  for (const char* known :
+       {"SQLOLEDB", "SQLNCLI", "SQLNCLI10", "SQLNCLI11", "MSOLEDBSQL", "MSOLEDBSQL19"}) {
     if (EqualsIgnoreCase(base, known)) return true;
   }
   return false;
@@ -82,7 +103,8 @@ std::string Literal(const db::Value& value) {
     std::string operator()(std::int64_t number) const { return std::to_string(number); }
     std::string operator()(double number) const {
       char buffer[64];
-      auto result = std::to_chars(buffer, buffer + sizeof buffer, number, std::chars_format::scientific);
+      auto result =
+          std::to_chars(buffer, buffer + sizeof buffer, number, std::chars_format::scientific);
       return std::string(buffer, result.ptr);
     }
     std::string operator()(const std::string& text) const {
@@ -106,9 +128,29 @@ std::string Bracketed(const std::string& name) {
   return quoted + "]";
 }
 
+// The server is not safe for several threads: every connection of one server
+// runs its statements, connects and session ends under that server's mutex,
+// so connections on several threads take turns statement by statement.
+std::mutex& ServerMutex(const Server& server) {
+  static std::mutex registry_mutex;
+  static std::map<const Server*, std::mutex> mutexes;
+  std::lock_guard lock(registry_mutex);
+  return mutexes[&server];
+}
+
 }  // namespace
 
 std::optional<std::string> FieldText(const Value& value) { return value.ToText(); }
+
+SimConnection::~SimConnection() {
+  std::lock_guard lock(ServerMutex(server_));
+  EndSession();
+}
+
+void SimConnection::Close() {
+  std::lock_guard lock(ServerMutex(server_));
+  EndSession();
+}
 
 void SimConnection::EndSession() {
   if (open_) server_.transactions().Rollback(session_.id);
@@ -117,6 +159,7 @@ void SimConnection::EndSession() {
 }
 
 void SimConnection::Open(const std::string& connection_text) {
+  std::lock_guard lock(ServerMutex(server_));
   EndSession();
   ConnectionItems items = ParseConnectionText(connection_text);
   if (!items.provider.empty() && !IsSqlServerProvider(items.provider)) {
@@ -150,13 +193,19 @@ std::vector<Relation> SimConnection::RunChecked(const std::string& text) {
   if (!open_) throw db::Error("The connection is not open.");
   BatchResult result = RunBatch(session_, text);
   last_messages_ = result.errors;
-  if (!result.errors.empty()) throw db::Error(result.errors.front().text, result.errors.front().number);
+  if (!result.errors.empty())
+    throw db::Error(result.errors.front().text, result.errors.front().number);
   return std::move(result.result_sets);
 }
 
-void SimConnection::Execute(const std::string& text) { RunChecked(text); }
+void SimConnection::Execute(const std::string& text) {
+  std::lock_guard lock(ServerMutex(server_));
+  RunChecked(text);
+}
 
 db::ResultSet SimConnection::Query(const std::string& text) {
+  // Held until the results, which may share rows with the tables, are gone.
+  std::lock_guard lock(ServerMutex(server_));
   std::vector<Relation> results = RunChecked(text);
   if (results.empty()) return db::ResultSet();
   Relation& first = results.front();
@@ -173,7 +222,8 @@ db::ResultSet SimConnection::Query(const std::string& text) {
   return db::ResultSet(std::move(columns), std::move(rows));
 }
 
-void SimConnection::InsertRow(const std::string& table, const std::vector<db::ColumnValue>& values) {
+void SimConnection::InsertRow(const std::string& table,
+                              const std::vector<db::ColumnValue>& values) {
   // The values go in as literals of their own type, never as spliced text:
   // quotes are doubled, so the row arrives exactly as given.
   std::string names;
@@ -182,6 +232,7 @@ void SimConnection::InsertRow(const std::string& table, const std::vector<db::Co
     names += (names.empty() ? "" : ", ") + Bracketed(value.column);
     literals += (literals.empty() ? "" : ", ") + Literal(value.value);
   }
+  std::lock_guard lock(ServerMutex(server_));
   RunChecked("INSERT INTO " + Bracketed(table) + " (" + names + ") VALUES (" + literals + ")");
 }
 

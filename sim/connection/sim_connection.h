@@ -1,7 +1,8 @@
 // The database interface on the simulated server: opens a session from the
 // connection text the run builds (checking the login and the database as the
 // real server does), runs batches and returns their first result set as the
-// text fields an ODBC client reads. Several connections can share a server.
+// text fields an ODBC client reads. Several connections can share a server,
+// also from several threads: they take turns statement by statement.
 #pragma once
 
 #include <string>
@@ -21,7 +22,7 @@ class SimConnection : public db::Connection {
   // Ends the session: its open transaction is rolled back and its
   // application locks are given back, as the real server does when a
   // connection ends.
-  ~SimConnection() override { EndSession(); }
+  ~SimConnection() override;
   SimConnection(const SimConnection&) = delete;
   SimConnection& operator=(const SimConnection&) = delete;
 
@@ -30,7 +31,7 @@ class SimConnection : public db::Connection {
   // or Integrated Security=SSPI. Throws db::Error 18456 for a login the
   // server does not know and 4060 for a database it does not have.
   void Open(const std::string& connection_text) override;
-  void Close() override { EndSession(); }
+  void Close() override;
   bool IsOpen() const override { return open_; }
 
   // Throws db::Error with the text and number of the batch's first error.

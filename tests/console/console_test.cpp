@@ -29,13 +29,16 @@ TEST(ConsoleView, WritesDialogsAsOneLineAndTheGaugeAsProgressLines) {
   view.ShowTenantStart(2, 3, "QUELOR_B");
   view.ShowDialog(app::DialogKind::kWarning, "Warnung", "Zeile 1\nZeile 2 C:\\pfad");
   view.ShowDialog(app::DialogKind::kStop, "Titel", "Abbruch.");
+  // A dialog of one of several tenants migrated at once names it in front.
+  view.ShowDialogFor("QUELOR_B\n", app::DialogKind::kError, "Fehler", "Text");
   EXPECT_EQ(out.str(),
             "caption: QUELOR_A/Quelor vereinsverwaltung premium - SQL Update\n"
             "progress: 8%\n"
             "[2/3] QUELOR_B\n");
   EXPECT_EQ(err.str(),
             "warning [Warnung]: Zeile 1\\nZeile 2 C:\\\\pfad\n"
-            "stop [Titel]: Abbruch.\n");
+            "stop [Titel]: Abbruch.\n"
+            "[QUELOR_B\\n] error [Fehler]: Text\n");
 }
 
 TEST(ConsoleView, OnATerminalRewritesTheProgressLine) {
@@ -109,6 +112,11 @@ TEST(ConsoleProgram, HelpVersionAndBadArguments) {
   EXPECT_EQ(bad.exit_status, 2);
   EXPECT_NE(bad.out.find("unknown argument: --frobnicate"), std::string::npos);
   EXPECT_EQ(RunProgram("--ini").exit_status, 2);
+  for (const char* jobs : {"--jobs 0", "--jobs 65", "--jobs x", "--jobs 2x", "--jobs"}) {
+    ProgramResult wrong = RunProgram(std::string("--console --demo ") + jobs);
+    EXPECT_EQ(wrong.exit_status, 2) << jobs;
+    EXPECT_NE(wrong.out.find("--jobs needs a number from 1 to 64"), std::string::npos) << wrong.out;
+  }
 }
 
 TEST(ConsoleProgram, TraceRecordsTheConnectAttemptWithoutThePassword) {

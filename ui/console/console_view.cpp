@@ -50,9 +50,20 @@ void ConsoleView::SetGauge(int percent) {
 
 void ConsoleView::ShowDialog(app::DialogKind kind, const std::string& caption,
                              const std::string& text) {
+  WriteDialogLine("", kind, caption, text);
+}
+
+void ConsoleView::ShowDialogFor(const std::string& database, app::DialogKind kind,
+                                const std::string& caption, const std::string& text) {
+  WriteDialogLine("[" + EscapeLineBreaks(database) + "] ", kind, caption, text);
+}
+
+void ConsoleView::WriteDialogLine(const std::string& prefix, app::DialogKind kind,
+                                  const std::string& caption, const std::string& text) {
   EndProgressLine();
   out_ << std::flush;
-  err_ << app::DialogKindName(kind) << " [" << caption << "]: " << EscapeLineBreaks(text) << '\n'
+  err_ << prefix << app::DialogKindName(kind) << " [" << caption << "]: " << EscapeLineBreaks(text)
+       << '\n'
        << std::flush;
 }
 

@@ -26,11 +26,16 @@ class ConsoleView : public app::RunView {
                   const std::string& text) override;
   // "[2/3] QUELOR_B" before the migration of a tenant database.
   void ShowTenantStart(std::size_t number, std::size_t count, const std::string& name) override;
+  // The same line with "[database] " in front.
+  void ShowDialogFor(const std::string& database, app::DialogKind kind, const std::string& caption,
+                     const std::string& text) override;
   void SetBusyCursor(bool) override {}
   void ProcessMessages() override {}
 
  private:
   void EndProgressLine();
+  void WriteDialogLine(const std::string& prefix, app::DialogKind kind, const std::string& caption,
+                       const std::string& text);
 
   std::ostream& out_;
   std::ostream& err_;
