@@ -50,6 +50,7 @@ config::IniFile DemoIni() { return config::IniFile::Parse(sim::DemoIniText()); }
 struct RunResult {
   app::RunOutcome outcome;
   std::vector<std::string> dialogs;
+  app::RunReport report;
 };
 
 RunResult RunUpdate(
@@ -64,7 +65,7 @@ RunResult RunUpdate(
   deps.make_connection = [&server] { return std::make_unique<sim::SimConnection>(server); };
   app::UpdateRun run(std::move(deps));
   const app::RunOutcome outcome = run.Start();
-  return {outcome, view.dialogs};
+  return {outcome, view.dialogs, run.recorder().Snapshot()};
 }
 
 std::string SavedSnapshot(const sim::Server& server) {
@@ -134,6 +135,21 @@ TEST(ParallelRun, AFailureInOneTenantStopsTheRunOrWithKeepGoingLeavesTheOthersTo
     EXPECT_EQ(ran.size(), started.size()) << "a tenant was migrated twice";
     // The pass over all databases creates UpdS in every product database.
     const bool final_pass = server.FindDatabase("Quelor")->FindTable("UpdS") != nullptr;
+    // The report tells the same: the failing tenant stopped with its text,
+    // every other tenant migrated or, without keep_going, not reached.
+    const app::DatabaseReport* stopped = result.report.Find(failing);
+    ASSERT_NE(stopped, nullptr);
+    EXPECT_EQ(stopped->outcome, app::DatabaseOutcome::kStopped);
+    EXPECT_EQ(stopped->stop_failure, "Der Mandant ist defekt.");
+    for (int k = 1; k <= 8; ++k) {
+      const std::string name = sim::TenantCopyName(k);
+      if (name == failing) continue;
+      const app::DatabaseReport* entry = result.report.Find(name);
+      ASSERT_NE(entry, nullptr) << name;
+      EXPECT_EQ(entry->outcome, ran.contains(name) ? app::DatabaseOutcome::kMigrated
+                                                   : app::DatabaseOutcome::kNotReached)
+          << name;
+    }
     if (keep_going) {
       EXPECT_EQ(ran.size(), 9u);
       EXPECT_TRUE(final_pass);
