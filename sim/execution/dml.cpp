@@ -54,7 +54,7 @@ std::vector<std::string> ConflictArgs(const std::string& statement, const std::s
 
 Value Executor::AssignToColumn(const Value& value, const std::string& qualified,
                                const Column& column) {
-  const ConversionContext context = session_.conversion();
+  const ConversionContext context = state_.session.conversion();
   if (value.is_null()) return Value::Null(column.type);
   const SqlType& target = column.type;
   if (IsStringKind(target.kind) || IsBinaryKind(target.kind)) {
@@ -67,7 +67,7 @@ Value Executor::AssignToColumn(const Value& value, const std::string& qualified,
       std::string_view rest = std::string_view(text.text()).substr(kept.size());
       // Only blanks beyond the length are cut silently, or anything with
       // ANSI_WARNINGS OFF.
-      if (session_.ansi_warnings && rest.find_first_not_of(' ') != std::string_view::npos) {
+      if (state_.session.ansi_warnings && rest.find_first_not_of(' ') != std::string_view::npos) {
         Raise(2628, {qualified, column.name, std::string(kept)});
       }
     }
@@ -120,11 +120,11 @@ void Executor::CheckUniqueKeys(Table& table, const std::vector<Row>& new_rows,
 
 void Executor::CheckForeignKeysOut(Database& database, const Table& table,
                                    const std::vector<Row>& rows, const char* statement) {
-  const ConversionContext context = session_.conversion();
+  const ConversionContext context = state_.session.conversion();
   for (const ForeignKey& foreign : table.foreign_keys) {
     Table* parent = database.FindTable(foreign.referenced_table);
     if (parent == nullptr) continue;
-    WillRead(database, *parent);
+    state_.WillRead(database, *parent);
     std::vector<int> child_positions = Positions(table, foreign.columns);
     std::vector<int> parent_positions = Positions(*parent, foreign.referenced_columns);
     // The referenced key's own set when its columns come in the same order;
@@ -205,7 +205,7 @@ void Executor::CascadeOrRefuse(Database& database, Table& table,
         Raise(547, ConflictArgs(statement, "REFERENCE", foreign.name, database.name(),
                                 "dbo." + child.name, foreign.columns));
       }
-      WillChange(database, child, false);
+      state_.WillChange(database, child, false);
       Table* child_table = &child;
       if (new_rows == nullptr) {
         CascadeOrRefuse(database, child, child_hits, nullptr, statement, undo);
@@ -249,15 +249,15 @@ void Executor::CascadeOrRefuse(Database& database, Table& table,
 }
 
 void Executor::RunInsert(const parser::Insert& insert) {
-  const ConversionContext context = session_.conversion();
-  Database& database = DatabaseFor(insert.table);
-  Table& table = RequireTable(insert.table);
-  WillChange(database, table, false);
-  const std::string qualified = QualifiedTableName(database, table);
+  const ConversionContext context = state_.session.conversion();
+  Database& database = state_.DatabaseFor(insert.table);
+  Table& table = state_.RequireTable(insert.table);
+  state_.WillChange(database, table, false);
+  const std::string qualified = state_.QualifiedTableName(database, table);
   const bool identity_insert =
-      session_.identity_insert &&
-      EqualsIgnoreCase(session_.identity_insert->database, database.name()) &&
-      EqualsIgnoreCase(session_.identity_insert->table, table.name);
+      state_.session.identity_insert &&
+      EqualsIgnoreCase(state_.session.identity_insert->database, database.name()) &&
+      EqualsIgnoreCase(state_.session.identity_insert->table, table.name);
   const int identity_position = table.IdentityColumn();
 
   std::vector<int> targets;
@@ -356,7 +356,7 @@ void Executor::RunInsert(const parser::Insert& insert) {
     for (Table::UniqueKey& key : keys) key.keys.insert(Table::KeyOf(row, key.positions));
     table.rows.push_back(std::move(row));
   }
-  rows_affected_ = static_cast<std::int64_t>(new_rows.size());
+  state_.rows_affected = static_cast<std::int64_t>(new_rows.size());
   table.RowsAppended();
   if (highest_explicit && identity_position >= 0) {
     Identity& identity = *table.columns[static_cast<std::size_t>(identity_position)].identity;
@@ -369,8 +369,8 @@ void Executor::RunInsert(const parser::Insert& insert) {
 }
 
 void Executor::RunUpdate(const parser::Update& update) {
-  const ConversionContext context = session_.conversion();
-  Database& database = DatabaseFor(update.target);
+  const ConversionContext context = state_.session.conversion();
+  Database& database = state_.DatabaseFor(update.target);
   Relation relation;
   std::string target_qualifier = update.target.name;
   if (update.from.empty()) {
@@ -407,12 +407,12 @@ void Executor::RunUpdate(const parser::Update& update) {
     }
   }
   if (hidden < 0) {
-    RequireTable(update.target);
+    state_.RequireTable(update.target);
     RaiseUnsupported("UPDATE of a table that is not part of its FROM clause");
   }
   Table& table = *relation.columns[static_cast<std::size_t>(hidden)].table;
-  WillChange(database, table, false);
-  const std::string qualified = QualifiedTableName(database, table);
+  state_.WillChange(database, table, false);
+  const std::string qualified = state_.QualifiedTableName(database, table);
 
   std::vector<int> positions;
   for (const parser::Assignment& assignment : update.assignments) {
@@ -497,7 +497,7 @@ void Executor::RunUpdate(const parser::Update& update) {
       table.rows.Mutable()[indices[i]] = std::move(new_rows[i]);
     }
   }
-  rows_affected_ = static_cast<std::int64_t>(indices.size());
+  state_.rows_affected = static_cast<std::int64_t>(indices.size());
   if (keys_touched)
     table.InvalidateKeys();
   else
@@ -505,8 +505,8 @@ void Executor::RunUpdate(const parser::Update& update) {
 }
 
 void Executor::RunDelete(const parser::Delete& deletion) {
-  const ConversionContext context = session_.conversion();
-  Database& database = DatabaseFor(deletion.target);
+  const ConversionContext context = state_.session.conversion();
+  Database& database = state_.DatabaseFor(deletion.target);
   Relation relation;
   if (deletion.from.empty()) {
     parser::TableRef ref;
@@ -538,11 +538,11 @@ void Executor::RunDelete(const parser::Delete& deletion) {
     }
   }
   if (hidden < 0) {
-    RequireTable(deletion.target);
+    state_.RequireTable(deletion.target);
     RaiseUnsupported("DELETE of a table that is not part of its FROM clause");
   }
   Table& table = *relation.columns[static_cast<std::size_t>(hidden)].table;
-  WillChange(database, table, false);
+  state_.WillChange(database, table, false);
   std::int64_t limit = -1;
   if (deletion.top)
     limit =
@@ -565,7 +565,7 @@ void Executor::RunDelete(const parser::Delete& deletion) {
     throw;
   }
   EraseRows(table.rows.Mutable(), indices);
-  rows_affected_ = static_cast<std::int64_t>(indices.size());
+  state_.rows_affected = static_cast<std::int64_t>(indices.size());
   table.InvalidateKeys();
 }
 

@@ -1,0 +1,45 @@
+// Schema changes: CREATE/ALTER/DROP TABLE, CREATE/DROP INDEX and
+// CREATE/ALTER/DROP FUNCTION, refused with the real server's messages.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "sim/catalog/schema.h"
+#include "sim/execution/batch_state.h"
+#include "sim/parser/ast.h"
+
+namespace quelor::sim::execution {
+
+class Executor;
+
+class SchemaChanges {
+ public:
+  // `executor` converts values for columns, evaluates defaults and checks
+  // foreign keys against the rows there are.
+  SchemaChanges(BatchState& state, Executor& executor) : state_(state), executor_(executor) {}
+
+  void RunCreateTable(const parser::CreateTable& create);
+  void RunAlterTable(const parser::AlterTable& alter);
+  void RunDropTable(const parser::DropTable& drop);
+  void RunCreateIndex(const parser::CreateIndex& create);
+  void RunDropIndex(const parser::DropIndex& drop);
+  void RunCreateFunction(const parser::CreateFunction& create);
+  void RunDropFunction(const parser::DropFunction& drop);
+
+ private:
+  void AddConstraint(Database& database, Table& table,
+                     const parser::ConstraintDefinition& constraint, std::optional<bool> with_check,
+                     bool creating);
+  void AddColumns(Database& database, Table& table, const parser::AlterTable& alter);
+  void AlterColumn(Database& database, Table& table, const parser::ColumnDefinition& column);
+  void DropColumns(Database& database, Table& table, const std::vector<std::string>& names);
+  void DropConstraints(Database& database, Table& table, const std::vector<std::string>& names);
+  void DropConstraint(Database& database, Table& table, const std::string& name);
+
+  BatchState& state_;
+  Executor& executor_;
+};
+
+}  // namespace quelor::sim::execution
