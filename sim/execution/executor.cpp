@@ -22,7 +22,10 @@ Overloaded(Ts...) -> Overloaded<Ts...>;
 
 }  // namespace
 
-Executor::Executor(Session& session) : state_(session), schema_changes_(state_, *this) {}
+Executor::Executor(Session& session)
+    : state_(session),
+      data_changes_(state_, *this),
+      schema_changes_(state_, data_changes_, *this) {}
 
 namespace {
 
@@ -179,19 +182,19 @@ Executor::Flow Executor::Run(const parser::Statement& statement, BatchResult& re
           },
           [&](const parser::Insert& node) {
             state_.rows_affected = 0;
-            RunInsert(node);
+            data_changes_.RunInsert(node);
             RecordRowCount(result);
             return Flow::kNormal;
           },
           [&](const parser::Update& node) {
             state_.rows_affected = 0;
-            RunUpdate(node);
+            data_changes_.RunUpdate(node);
             RecordRowCount(result);
             return Flow::kNormal;
           },
           [&](const parser::Delete& node) {
             state_.rows_affected = 0;
-            RunDelete(node);
+            data_changes_.RunDelete(node);
             RecordRowCount(result);
             return Flow::kNormal;
           },

@@ -14,6 +14,7 @@
 #include "sim/catalog/transactions.h"
 #include "sim/common/errors.h"
 #include "sim/execution/batch_state.h"
+#include "sim/execution/data_changes.h"
 #include "sim/execution/relation.h"
 #include "sim/execution/schema_changes.h"
 #include "sim/execution/session.h"
@@ -82,6 +83,7 @@ class Executor {
   Value CallScalarFunction(const Function& function, std::vector<Value> arguments);
 
  private:
+  friend class DataChanges;
   friend class SchemaChanges;
 
   enum class Flow { kNormal, kBreak, kContinue, kReturn };
@@ -127,25 +129,6 @@ class Executor {
                                                     const std::string& qualifier,
                                                     const parser::Expr& where, const Scope* outer);
 
-  // ---- data changes (dml.cpp) ----
-  void RunInsert(const parser::Insert& insert);
-  void RunUpdate(const parser::Update& update);
-  void RunDelete(const parser::Delete& deletion);
-  // `value` converted for storage in `column` of the table named `qualified`
-  // ("DB.dbo.T"): refuses text that does not fit (2628) and numbers that
-  // overflow (8115); rounds decimals to the column's scale.
-  Value AssignToColumn(const Value& value, const std::string& qualified, const Column& column);
-  void CheckUniqueKeys(Table& table, const std::vector<Row>& new_rows,
-                       const std::vector<std::size_t>* replaced);
-  void CheckForeignKeysOut(Database& database, const Table& table, const std::vector<Row>& rows,
-                           const char* statement);
-  // Applies the foreign-key rules for the rows at `changing` of `table`,
-  // which are deleted (`new_rows` null) or replaced by `new_rows` (one per
-  // position); `undo` collects how to take back the cascaded changes.
-  void CascadeOrRefuse(Database& database, Table& table, const std::vector<std::size_t>& changing,
-                       const std::vector<Row>* new_rows, const char* statement,
-                       std::vector<std::function<void()>>& undo);
-
   // ---- application locks (app_lock_procedures.cpp) ----
   // sp_getapplock and sp_releaseapplock; the return status goes into the
   // call's status variable, also when the call then raises its error.
@@ -165,6 +148,7 @@ class Executor {
   std::map<std::pair<std::int64_t, int>, ColumnLookup> lookups_;
 
   BatchState state_;
+  DataChanges data_changes_;
   SchemaChanges schema_changes_;
 };
 

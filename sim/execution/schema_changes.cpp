@@ -325,7 +325,7 @@ void SchemaChanges::AddConstraint(Database& database, Table& table,
       if (key.checked && !creating) {
         table.foreign_keys.push_back(key);
         try {
-          executor_.CheckForeignKeysOut(database, table, table.rows.view(), "ALTER TABLE");
+          data_changes_.CheckForeignKeysOut(database, table, table.rows.view(), "ALTER TABLE");
         } catch (const SqlError&) {
           table.foreign_keys.pop_back();
           throw;
@@ -418,8 +418,8 @@ void SchemaChanges::AddColumns(Database& database, Table& table, const parser::A
         // A NOT NULL column takes its default in the existing rows; a
         // nullable one stays NULL (without WITH VALUES).
         if (!column.nullable) {
-          Value value = executor_.AssignToColumn(executor_.EvalDefault(definition.default_text),
-                                                 qualified, column);
+          Value value = data_changes_.AssignToColumn(executor_.EvalDefault(definition.default_text),
+                                                     qualified, column);
           for (Row& row : table.rows.Mutable()) row[position] = value;
         }
       }
@@ -493,7 +493,7 @@ void SchemaChanges::AlterColumn(Database& database, Table& table,
     std::vector<Value> converted;
     converted.reserve(table.rows.size());
     for (const Row& row : table.rows) {
-      Value value = executor_.AssignToColumn(row[column], qualified, changed);
+      Value value = data_changes_.AssignToColumn(row[column], qualified, changed);
       if (value.is_null() && !changed.nullable) Raise(515, {current.name, qualified, "UPDATE"});
       converted.push_back(std::move(value));
     }

@@ -8,6 +8,7 @@
 
 #include "sim/catalog/schema.h"
 #include "sim/execution/batch_state.h"
+#include "sim/execution/data_changes.h"
 #include "sim/parser/ast.h"
 
 namespace quelor::sim::execution {
@@ -16,9 +17,10 @@ class Executor;
 
 class SchemaChanges {
  public:
-  // `executor` converts values for columns, evaluates defaults and checks
-  // foreign keys against the rows there are.
-  SchemaChanges(BatchState& state, Executor& executor) : state_(state), executor_(executor) {}
+  // `data_changes` converts values for columns and checks foreign keys
+  // against the rows there are; `executor` evaluates defaults.
+  SchemaChanges(BatchState& state, DataChanges& data_changes, Executor& executor)
+      : state_(state), data_changes_(data_changes), executor_(executor) {}
 
   void RunCreateTable(const parser::CreateTable& create);
   void RunAlterTable(const parser::AlterTable& alter);
@@ -39,6 +41,7 @@ class SchemaChanges {
   void DropConstraint(Database& database, Table& table, const std::string& name);
 
   BatchState& state_;
+  DataChanges& data_changes_;
   Executor& executor_;
 };
 
