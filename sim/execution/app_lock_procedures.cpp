@@ -111,10 +111,11 @@ void Executor::RunExecute(const parser::Execute& call) {
     if (!EqualsIgnoreCase(principal, "public") && !EqualsIgnoreCase(principal, "dbo")) {
       RaiseUnsupported(procedure + " with @DbPrincipal other than public or dbo");
     }
-    const AppLockName lock{CurrentDatabase().name(), Upper(principal), ResourceName(*resource)};
-    AppLockTable& locks = session_.server->app_locks();
+    const AppLockName lock{state_.CurrentDatabase().name(), Upper(principal),
+                           ResourceName(*resource)};
+    AppLockTable& locks = state_.session.server->app_locks();
     if (!get) {
-      if (locks.Release(session_.id, lock)) return kGranted;
+      if (locks.Release(state_.session.id, lock)) return kGranted;
       error = 1223;
       error_args = {principal, lock.resource};
       return kCallError;
@@ -125,10 +126,10 @@ void Executor::RunExecute(const parser::Execute& call) {
     std::int64_t timeout = -1;
     if (auto found = arguments.find("@LockTimeout");
         found != arguments.end() && !found->second.is_null()) {
-      timeout =
-          Convert(found->second, SqlType::Of(TypeKind::kInt), session_.conversion()).integer();
+      timeout = Convert(found->second, SqlType::Of(TypeKind::kInt), state_.session.conversion())
+                    .integer();
     }
-    if (locks.Acquire(session_.id, lock, *mode)) return kGranted;
+    if (locks.Acquire(state_.session.id, lock, *mode)) return kGranted;
     if (timeout != 0) {
       RaiseUnsupported(
           "sp_getapplock waiting for a lock another session holds (@LockTimeout other than 0)");
@@ -138,7 +139,7 @@ void Executor::RunExecute(const parser::Execute& call) {
   status = decide();
   if (!call.status_variable.empty()) {
     Variable& variable = FindVariable(call.status_variable);
-    variable.value = Convert(Value::Integer(status), variable.type, session_.conversion());
+    variable.value = Convert(Value::Integer(status), variable.type, state_.session.conversion());
   }
   if (error) Raise(*error, error_args);
 }

@@ -89,8 +89,8 @@ bool Executor::ContainsAggregate(const Expr& expr) {
 }
 
 Variable& Executor::FindVariable(const std::string& name) {
-  auto found = frames_.back().find(name);
-  if (found == frames_.back().end()) Raise(137, {name});
+  auto found = state_.frames.back().find(name);
+  if (found == state_.frames.back().end()) Raise(137, {name});
   return found->second;
 }
 
@@ -100,7 +100,7 @@ Value Executor::EvalDefault(const std::string& definition) {
 }
 
 std::optional<bool> Executor::EvalCondition(const Expr& expr, const Scope* scope) {
-  const ConversionContext context = session_.conversion();
+  const ConversionContext context = state_.session.conversion();
   switch (expr.kind) {
     case ExprKind::kAnd: {
       std::optional<bool> left = EvalCondition(*expr.args[0], scope);
@@ -211,8 +211,8 @@ std::optional<bool> Executor::EvalCondition(const Expr& expr, const Scope* scope
 
 Value Executor::CountLongText(Value value) {
   if (IsStringKind(value.kind()) && !value.is_null() && value.text().size() > 8000) {
-    long_text_bytes_ += value.text().size();
-    if (long_text_bytes_ > kMaxStatementTextBytes) RaiseOutOfMemory();
+    state_.long_text_bytes += value.text().size();
+    if (state_.long_text_bytes > kMaxStatementTextBytes) RaiseOutOfMemory();
   }
   return value;
 }
@@ -227,8 +227,8 @@ Value Executor::Eval(const Expr& expr, const Scope* scope) {
       }
     }
     ~Depth() { --depth; }
-  } nested(eval_depth_);
-  const ConversionContext context = session_.conversion();
+  } nested(state_.eval_depth);
+  const ConversionContext context = state_.session.conversion();
   switch (expr.kind) {
     case ExprKind::kLiteral:
       return expr.literal;
@@ -400,7 +400,7 @@ Value Executor::EvalColumn(const Expr& expr, const Scope* scope) {
 }
 
 Value Executor::EvalCase(const Expr& expr, const Scope* scope) {
-  const ConversionContext context = session_.conversion();
+  const ConversionContext context = state_.session.conversion();
   std::size_t index = 0;
   std::optional<Value> operand;
   if (expr.has_operand) operand = Eval(*expr.args[index++], scope);
@@ -452,7 +452,7 @@ Value Executor::EvalCase(const Expr& expr, const Scope* scope) {
 }
 
 Value Executor::EvalAggregate(const Expr& expr, const Scope* scope) {
-  const ConversionContext context = session_.conversion();
+  const ConversionContext context = state_.session.conversion();
   static const std::vector<Row> kNoRows;
   const std::vector<Row>* rows =
       scope != nullptr && scope->group != nullptr ? scope->group : &kNoRows;
@@ -557,13 +557,13 @@ int BuiltInNumber(std::string_view name) {
 }  // namespace
 
 Value Executor::EvalFunction(const Expr& expr, const Scope* scope) {
-  const ConversionContext context = session_.conversion();
+  const ConversionContext context = state_.session.conversion();
   if (expr.parts.size() > 1) {
     // Schema-qualified: a user-defined scalar function.
     parser::ObjectName name;
     name.name = expr.parts.back();
     if (expr.parts.size() == 3) name.database = expr.parts[0];
-    Database& database = DatabaseFor(name);
+    Database& database = state_.DatabaseFor(name);
     Function* function = database.FindFunction(name.name);
     if (function == nullptr) {
       std::string joined;
@@ -953,9 +953,10 @@ Value Executor::EvalFunction(const Expr& expr, const Scope* scope) {
     return Value::String(buffer, TypeKind::kUniqueIdentifier);
   }
   if (builtin == BuiltIn("DB_NAME")) {
-    if (expr.args.empty()) return Value::String(CurrentDatabase().name(), TypeKind::kNVarChar);
+    if (expr.args.empty())
+      return Value::String(state_.CurrentDatabase().name(), TypeKind::kNVarChar);
     std::optional<std::int64_t> id = integer_arg(0);
-    const auto& databases = session_.server->databases();
+    const auto& databases = state_.session.server->databases();
     if (!id || *id < 1 || *id > static_cast<std::int64_t>(databases.size()))
       return Value::Null(SqlType::Of(TypeKind::kNVarChar));
     return Value::String(databases[static_cast<std::size_t>(*id - 1)]->name(), TypeKind::kNVarChar);
@@ -966,7 +967,7 @@ Value Executor::EvalFunction(const Expr& expr, const Scope* scope) {
     SqlType sysname = SqlType::Of(TypeKind::kNVarChar);
     sysname.length = 128;
     if (!id) return Value::Null(sysname);
-    Database& database = CurrentDatabase();
+    Database& database = state_.CurrentDatabase();
     for (const auto& table : database.tables()) {
       if (table->id == *id) return Value::String(table->name, sysname);
       if (table->primary_key && table->primary_key->id == *id)
@@ -1007,8 +1008,8 @@ Value Executor::EvalFunction(const Expr& expr, const Scope* scope) {
     parser::ObjectName name;
     name.name = parts.back();
     if (parts.size() == 3) name.database = parts[0];
-    Database* database =
-        name.database.empty() ? &CurrentDatabase() : session_.server->FindDatabase(name.database);
+    Database* database = name.database.empty() ? &state_.CurrentDatabase()
+                                               : state_.session.server->FindDatabase(name.database);
     if (database == nullptr) return Value::Null();
     if (Table* table = database->FindTable(name.name)) return Value::Integer(table->id);
     if (Function* function = database->FindFunction(name.name)) return Value::Integer(function->id);
@@ -1032,7 +1033,7 @@ Value Executor::EvalFunction(const Expr& expr, const Scope* scope) {
     if (builtin == BuiltIn("@@VERSION"))
       return Value::String("Quelor simulated SQL Server", TypeKind::kNVarChar);
     if (builtin == BuiltIn("@@TRANCOUNT"))
-      return Value::Integer(session_.server->transactions().Count(session_.id));
+      return Value::Integer(state_.session.server->transactions().Count(state_.session.id));
     RaiseUnsupported("system function " + expr.name);
   }
   Raise(195, {expr.name, "built-in function name"});
@@ -1043,33 +1044,33 @@ Value Executor::CallScalarFunction(const Function& function, std::vector<Value> 
   if (arguments.size() != definition.parameters.size()) {
     Raise(arguments.size() < definition.parameters.size() ? 313 : 8144, {function.name});
   }
-  if (call_depth_ > 32) Raise(217);
+  if (state_.call_depth > 32) Raise(217);
   CaseInsensitiveMap<Variable> frame;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const parser::Parameter& parameter = definition.parameters[i];
-    frame[parameter.name] =
-        Variable{parameter.type, Convert(arguments[i], parameter.type, session_.conversion())};
+    frame[parameter.name] = Variable{
+        parameter.type, Convert(arguments[i], parameter.type, state_.session.conversion())};
   }
-  frames_.push_back(std::move(frame));
-  ++call_depth_;
-  std::optional<Value> saved_return = std::move(return_value_);
-  return_value_.reset();
+  state_.frames.push_back(std::move(frame));
+  ++state_.call_depth;
+  std::optional<Value> saved_return = std::move(state_.return_value);
+  state_.return_value.reset();
   struct Restore {
     Executor* self;
     std::optional<Value>* saved;
     ~Restore() {
-      self->frames_.pop_back();
-      --self->call_depth_;
+      self->state_.frames.pop_back();
+      --self->state_.call_depth;
     }
   } restore{this, &saved_return};
   BatchResult ignored;
   for (const auto& statement : definition.body) {
     if (Run(*statement, ignored) == Flow::kReturn) break;
   }
-  std::optional<Value> result = std::move(return_value_);
-  return_value_ = std::move(saved_return);
+  std::optional<Value> result = std::move(state_.return_value);
+  state_.return_value = std::move(saved_return);
   if (!result) return Value::Null(definition.return_type);
-  return Convert(*result, definition.return_type, session_.conversion());
+  return Convert(*result, definition.return_type, state_.session.conversion());
 }
 
 }  // namespace quelor::sim::execution

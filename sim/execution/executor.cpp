@@ -22,41 +22,10 @@ Overloaded(Ts...) -> Overloaded<Ts...>;
 
 }  // namespace
 
-Executor::Executor(Session& session) : session_(session) { frames_.emplace_back(); }
-
-Database& Executor::CurrentDatabase() const {
-  Database* database = session_.server->FindDatabase(session_.database);
-  if (database == nullptr) Raise(911, {session_.database});
-  return *database;
-}
-
-Database& Executor::DatabaseFor(const parser::ObjectName& name) const {
-  if (name.database.empty()) return CurrentDatabase();
-  Database* database = session_.server->FindDatabase(name.database);
-  if (database == nullptr) Raise(911, {name.database});
-  return *database;
-}
-
-Table* Executor::FindTable(const parser::ObjectName& name) const {
-  if (!name.schema.empty() && !EqualsIgnoreCase(name.schema, "dbo")) return nullptr;
-  return DatabaseFor(name).FindTable(name.name);
-}
-
-Table& Executor::RequireTable(const parser::ObjectName& name) const {
-  Table* table = FindTable(name);
-  if (table == nullptr) Raise(208, {DisplayName(name)});
-  return *table;
-}
-
-std::string Executor::DisplayName(const parser::ObjectName& name) {
-  if (!name.database.empty()) return name.database + "." + name.schema + "." + name.name;
-  if (!name.schema.empty()) return name.schema + "." + name.name;
-  return name.name;
-}
-
-std::string Executor::QualifiedTableName(const Database& database, const Table& table) const {
-  return database.name() + ".dbo." + table.name;
-}
+Executor::Executor(Session& session)
+    : state_(session),
+      data_changes_(state_, *this),
+      schema_changes_(state_, data_changes_, *this) {}
 
 namespace {
 
@@ -89,9 +58,9 @@ void CheckColumns(const parser::Expr& expr, const Table& table, const std::strin
 
 void Executor::CheckBinding(const std::vector<parser::StatementPtr>& statements) {
   auto existing = [&](const parser::ObjectName& name) -> Table* {
-    if (!name.database.empty() && session_.server->FindDatabase(name.database) == nullptr)
+    if (!name.database.empty() && state_.session.server->FindDatabase(name.database) == nullptr)
       return nullptr;
-    return FindTable(name);
+    return state_.FindTable(name);
   };
   std::function<void(const parser::Statement&)> check = [&](const parser::Statement& statement) {
     if (const auto* insert = std::get_if<parser::Insert>(&statement.node)) {
@@ -145,9 +114,9 @@ void Executor::CheckBinding(const std::vector<parser::StatementPtr>& statements)
 }
 
 void Executor::RecordRowCount(BatchResult& result) const {
-  if (call_depth_ == 0) {
+  if (state_.call_depth == 0) {
     result.outcomes.push_back(
-        {BatchResult::Outcome::Kind::kRowCount, 0, rows_affected_, !session_.nocount});
+        {BatchResult::Outcome::Kind::kRowCount, 0, state_.rows_affected, !state_.session.nocount});
   }
 }
 
@@ -169,7 +138,7 @@ void Executor::RunStatements(const std::vector<parser::StatementPtr>& statements
 }
 
 Executor::Flow Executor::RunGuarded(const parser::Statement& statement, BatchResult& result) {
-  long_text_bytes_ = 0;
+  state_.long_text_bytes = 0;
   try {
     return Run(statement, result);
   } catch (const SqlError& error) {
@@ -184,48 +153,48 @@ Executor::Flow Executor::Run(const parser::Statement& statement, BatchResult& re
   return std::visit(
       Overloaded{
           [&](const parser::CreateTable& node) {
-            RunCreateTable(node);
+            schema_changes_.RunCreateTable(node);
             return Flow::kNormal;
           },
           [&](const parser::AlterTable& node) {
-            RunAlterTable(node);
+            schema_changes_.RunAlterTable(node);
             return Flow::kNormal;
           },
           [&](const parser::DropTable& node) {
-            RunDropTable(node);
+            schema_changes_.RunDropTable(node);
             return Flow::kNormal;
           },
           [&](const parser::CreateIndex& node) {
-            RunCreateIndex(node);
+            schema_changes_.RunCreateIndex(node);
             return Flow::kNormal;
           },
           [&](const parser::DropIndex& node) {
-            RunDropIndex(node);
+            schema_changes_.RunDropIndex(node);
             return Flow::kNormal;
           },
           [&](const parser::CreateFunction& node) {
-            RunCreateFunction(node);
+            schema_changes_.RunCreateFunction(node);
             return Flow::kNormal;
           },
           [&](const parser::DropFunction& node) {
-            RunDropFunction(node);
+            schema_changes_.RunDropFunction(node);
             return Flow::kNormal;
           },
           [&](const parser::Insert& node) {
-            rows_affected_ = 0;
-            RunInsert(node);
+            state_.rows_affected = 0;
+            data_changes_.RunInsert(node);
             RecordRowCount(result);
             return Flow::kNormal;
           },
           [&](const parser::Update& node) {
-            rows_affected_ = 0;
-            RunUpdate(node);
+            state_.rows_affected = 0;
+            data_changes_.RunUpdate(node);
             RecordRowCount(result);
             return Flow::kNormal;
           },
           [&](const parser::Delete& node) {
-            rows_affected_ = 0;
-            RunDelete(node);
+            state_.rows_affected = 0;
+            data_changes_.RunDelete(node);
             RecordRowCount(result);
             return Flow::kNormal;
           },
@@ -234,10 +203,11 @@ Executor::Flow Executor::Run(const parser::Statement& statement, BatchResult& re
             bool assigns = false;
             for (const parser::SelectItem& item : node.query->items)
               assigns = assigns || !item.variable.empty();
-            if (!assigns && call_depth_ == 0) {
+            if (!assigns && state_.call_depth == 0) {
               result.result_sets.push_back(std::move(relation));
               result.outcomes.push_back({BatchResult::Outcome::Kind::kResultSet,
-                                         result.result_sets.size() - 1, 0, !session_.nocount});
+                                         result.result_sets.size() - 1, 0,
+                                         !state_.session.nocount});
             }
             return Flow::kNormal;
           },
@@ -247,19 +217,19 @@ Executor::Flow Executor::Run(const parser::Statement& statement, BatchResult& re
           },
           [&](const parser::Declare& node) {
             for (const parser::DeclaredVariable& variable : node.variables) {
-              if (frames_.back().contains(variable.name)) Raise(134, {variable.name});
+              if (state_.frames.back().contains(variable.name)) Raise(134, {variable.name});
               Value initial = Value::Null(variable.type);
               if (variable.initial)
-                initial =
-                    Convert(Eval(*variable.initial, nullptr), variable.type, session_.conversion());
-              frames_.back()[variable.name] = Variable{variable.type, std::move(initial)};
+                initial = Convert(Eval(*variable.initial, nullptr), variable.type,
+                                  state_.session.conversion());
+              state_.frames.back()[variable.name] = Variable{variable.type, std::move(initial)};
             }
             return Flow::kNormal;
           },
           [&](const parser::SetVariable& node) {
             Variable& variable = FindVariable(node.name);
             Value value = Eval(*node.value, nullptr);
-            const ConversionContext context = session_.conversion();
+            const ConversionContext context = state_.session.conversion();
             if (node.op == "+=") value = Add(variable.value, value, context);
             if (node.op == "-=") value = Subtract(variable.value, value, context);
             if (node.op == "*=") value = Multiply(variable.value, value, context);
@@ -293,18 +263,18 @@ Executor::Flow Executor::Run(const parser::Statement& statement, BatchResult& re
             return Flow::kNormal;
           },
           [&](const parser::Return& node) {
-            if (node.value) return_value_ = Eval(*node.value, nullptr);
+            if (node.value) state_.return_value = Eval(*node.value, nullptr);
             return Flow::kReturn;
           },
           [&](const parser::Use& node) {
-            Database* database = session_.server->FindDatabase(node.database);
+            Database* database = state_.session.server->FindDatabase(node.database);
             if (database == nullptr) Raise(911, {node.database});
-            session_.database = database->name();
+            state_.session.database = database->name();
             return Flow::kNormal;
           },
           [&](const parser::NoEffect& node) {
-            if (node.on_object && FindTable(*node.on_object) == nullptr &&
-                DatabaseFor(*node.on_object).FindFunction(node.on_object->name) == nullptr) {
+            if (node.on_object && state_.FindTable(*node.on_object) == nullptr &&
+                state_.DatabaseFor(*node.on_object).FindFunction(node.on_object->name) == nullptr) {
               Raise(15151, {"find", "object", node.on_object->name});
             }
             return Flow::kNormal;
@@ -314,7 +284,7 @@ Executor::Flow Executor::Run(const parser::Statement& statement, BatchResult& re
             return Flow::kNormal;
           },
           [&](const parser::DatabaseStatement& node) -> Flow {
-            if (session_.server->transactions().Count(session_.id) > 0)
+            if (state_.session.server->transactions().Count(state_.session.id) > 0)
               Raise(226, {node.statement});
             RaiseUnsupported(node.statement);
           },
@@ -330,36 +300,25 @@ Executor::Flow Executor::Run(const parser::Statement& statement, BatchResult& re
 
 void Executor::RunTransactionControl(const parser::TransactionControl& control,
                                      BatchResult& result) {
-  if (call_depth_ > 0) RaiseUnsupported("transaction statement inside a function");
-  Transactions& transactions = session_.server->transactions();
+  if (state_.call_depth > 0) RaiseUnsupported("transaction statement inside a function");
+  Transactions& transactions = state_.session.server->transactions();
   using Event = BatchResult::TransactionEvent;
   switch (control.kind) {
     case parser::TransactionControl::Kind::kBegin:
-      if (transactions.Count(session_.id) == 0) result.transaction_events.push_back(Event::kBegin);
-      transactions.Begin(session_.id);
+      if (transactions.Count(state_.session.id) == 0)
+        result.transaction_events.push_back(Event::kBegin);
+      transactions.Begin(state_.session.id);
       return;
     case parser::TransactionControl::Kind::kCommit:
-      if (!transactions.Commit(session_.id)) Raise(3902);
-      if (transactions.Count(session_.id) == 0) result.transaction_events.push_back(Event::kCommit);
+      if (!transactions.Commit(state_.session.id)) Raise(3902);
+      if (transactions.Count(state_.session.id) == 0)
+        result.transaction_events.push_back(Event::kCommit);
       return;
     case parser::TransactionControl::Kind::kRollback:
-      if (!transactions.Rollback(session_.id)) Raise(3903);
+      if (!transactions.Rollback(state_.session.id)) Raise(3903);
       result.transaction_events.push_back(Event::kRollback);
       return;
   }
-}
-
-void Executor::WillChange(Database& database, Table& table, bool schema) {
-  session_.server->row_sharing().Written(database, table);
-  Transactions& transactions = session_.server->transactions();
-  if (!transactions.AnyOpen()) return;
-  transactions.CheckAccess(session_.id, database, table);
-  transactions.Changing(session_.id, database, table, schema);
-}
-
-void Executor::WillRead(const Database& database, const Table& table) const {
-  const Transactions& transactions = session_.server->transactions();
-  if (transactions.AnyOpen()) transactions.CheckAccess(session_.id, database, table);
 }
 
 void Executor::RunSetOption(const parser::SetOption& option) {
@@ -367,7 +326,7 @@ void Executor::RunSetOption(const parser::SetOption& option) {
   if (name == "DATEFORMAT") {
     std::optional<DateFormat> format = DateFormatFromName(option.value);
     if (!format) Raise(2741, {option.value});
-    session_.date_format = *format;
+    state_.session.date_format = *format;
     return;
   }
   if (name == "LANGUAGE") {
@@ -378,16 +337,16 @@ void Executor::RunSetOption(const parser::SetOption& option) {
         {"French", DateFormat::kDmy}};
     auto found = kLanguages.find(option.value);
     if (found == kLanguages.end()) RaiseUnsupported("SET LANGUAGE " + option.value);
-    session_.language = option.value;
-    session_.date_format = found->second;
+    state_.session.language = option.value;
+    state_.session.date_format = found->second;
     return;
   }
   if (name == "IDENTITY_INSERT") {
-    Database& database = DatabaseFor(option.table);
-    Table* table = FindTable(option.table);
-    if (table == nullptr) Raise(1088, {DisplayName(option.table)});
+    Database& database = state_.DatabaseFor(option.table);
+    Table* table = state_.FindTable(option.table);
+    if (table == nullptr) Raise(1088, {state_.DisplayName(option.table)});
     if (table->IdentityColumn() < 0) Raise(8106, {table->name});
-    auto& current = session_.identity_insert;
+    auto& current = state_.session.identity_insert;
     bool is_current = current && EqualsIgnoreCase(current->database, database.name()) &&
                       EqualsIgnoreCase(current->table, table->name);
     if (!option.on) {
@@ -395,17 +354,17 @@ void Executor::RunSetOption(const parser::SetOption& option) {
       return;
     }
     if (current && !is_current) {
-      Raise(8107, {current->database + ".dbo." + current->table, DisplayName(option.table)});
+      Raise(8107, {current->database + ".dbo." + current->table, state_.DisplayName(option.table)});
     }
     current = Session::IdentityInsert{database.name(), table->name};
     return;
   }
   if (name == "ANSI_WARNINGS") {
-    session_.ansi_warnings = option.on;
+    state_.session.ansi_warnings = option.on;
     return;
   }
   if (name == "NOCOUNT") {
-    session_.nocount = option.on;
+    state_.session.nocount = option.on;
     return;
   }
   if (name == "DATEFIRST" || name == "LOCK_TIMEOUT" || name == "DEADLOCK_PRIORITY" ||

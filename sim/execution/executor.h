@@ -13,7 +13,10 @@
 #include "sim/catalog/schema.h"
 #include "sim/catalog/transactions.h"
 #include "sim/common/errors.h"
+#include "sim/execution/batch_state.h"
+#include "sim/execution/data_changes.h"
 #include "sim/execution/relation.h"
+#include "sim/execution/schema_changes.h"
 #include "sim/execution/session.h"
 #include "sim/parser/ast.h"
 
@@ -48,11 +51,6 @@ BatchResult RunBatch(Session& session, const std::string& text);
 
 namespace execution {
 
-struct Variable {
-  SqlType type;
-  Value value;
-};
-
 // Adds a statement's error and its follow-up messages to `result`.
 void RecordError(BatchResult& result, const SqlError& error);
 
@@ -85,20 +83,15 @@ class Executor {
   Value CallScalarFunction(const Function& function, std::vector<Value> arguments);
 
  private:
+  friend class DataChanges;
+  friend class SchemaChanges;
+
   enum class Flow { kNormal, kBreak, kContinue, kReturn };
 
   Flow Run(const parser::Statement& statement, BatchResult& result);
   Flow RunGuarded(const parser::Statement& statement, BatchResult& result);
   // Notes the rows the last data change touched, for the client.
   void RecordRowCount(BatchResult& result) const;
-
-  // ---- names ----
-  Database& CurrentDatabase() const;
-  Database& DatabaseFor(const parser::ObjectName& name) const;
-  Table* FindTable(const parser::ObjectName& name) const;
-  Table& RequireTable(const parser::ObjectName& name) const;
-  static std::string DisplayName(const parser::ObjectName& name);
-  std::string QualifiedTableName(const Database& database, const Table& table) const;
 
   // ---- expressions (evaluator.cpp) ----
   Value Eval(const parser::Expr& expr, const Scope* scope);
@@ -136,42 +129,6 @@ class Executor {
                                                     const std::string& qualifier,
                                                     const parser::Expr& where, const Scope* outer);
 
-  // ---- data changes (dml.cpp) ----
-  void RunInsert(const parser::Insert& insert);
-  void RunUpdate(const parser::Update& update);
-  void RunDelete(const parser::Delete& deletion);
-  // `value` converted for storage in `column` of the table named `qualified`
-  // ("DB.dbo.T"): refuses text that does not fit (2628) and numbers that
-  // overflow (8115); rounds decimals to the column's scale.
-  Value AssignToColumn(const Value& value, const std::string& qualified, const Column& column);
-  void CheckUniqueKeys(Table& table, const std::vector<Row>& new_rows,
-                       const std::vector<std::size_t>* replaced);
-  void CheckForeignKeysOut(Database& database, const Table& table, const std::vector<Row>& rows,
-                           const char* statement);
-  // Applies the foreign-key rules for the rows at `changing` of `table`,
-  // which are deleted (`new_rows` null) or replaced by `new_rows` (one per
-  // position); `undo` collects how to take back the cascaded changes.
-  void CascadeOrRefuse(Database& database, Table& table, const std::vector<std::size_t>& changing,
-                       const std::vector<Row>* new_rows, const char* statement,
-                       std::vector<std::function<void()>>& undo);
-
-  // ---- schema changes (ddl.cpp) ----
-  void RunCreateTable(const parser::CreateTable& create);
-  void RunAlterTable(const parser::AlterTable& alter);
-  void RunDropTable(const parser::DropTable& drop);
-  void RunCreateIndex(const parser::CreateIndex& create);
-  void RunDropIndex(const parser::DropIndex& drop);
-  void RunCreateFunction(const parser::CreateFunction& create);
-  void RunDropFunction(const parser::DropFunction& drop);
-  void AddConstraint(Database& database, Table& table,
-                     const parser::ConstraintDefinition& constraint, std::optional<bool> with_check,
-                     bool creating);
-  void AddColumns(Database& database, Table& table, const parser::AlterTable& alter);
-  void AlterColumn(Database& database, Table& table, const parser::ColumnDefinition& column);
-  void DropColumns(Database& database, Table& table, const std::vector<std::string>& names);
-  void DropConstraints(Database& database, Table& table, const std::vector<std::string>& names);
-  void DropConstraint(Database& database, Table& table, const std::string& name);
-
   // ---- application locks (app_lock_procedures.cpp) ----
   // sp_getapplock and sp_releaseapplock; the return status goes into the
   // call's status variable, also when the call then raises its error.
@@ -180,13 +137,6 @@ class Executor {
   // ---- session settings and transactions ----
   void RunSetOption(const parser::SetOption& option);
   void RunTransactionControl(const parser::TransactionControl& control, BatchResult& result);
-  // Before `table` is changed: refuses it while another session's open
-  // transaction has changed it, and keeps its first state for a rollback of
-  // this session's transaction. `schema`: its definition changes.
-  void WillChange(Database& database, Table& table, bool schema);
-  // Before `table` is read: refuses it while another session's open
-  // transaction has changed it.
-  void WillRead(const Database& database, const Table& table) const;
 
   // Per-batch lookup tables of column values, for correlated subqueries
   // such as "WHERE B.BLZ = d_blz.BLZ" on large tables.
@@ -197,17 +147,9 @@ class Executor {
   // By table id and column position.
   std::map<std::pair<std::int64_t, int>, ColumnLookup> lookups_;
 
-  Session& session_;
-  // Rows touched by the last INSERT, UPDATE or DELETE.
-  std::int64_t rows_affected_ = 0;
-  std::vector<CaseInsensitiveMap<Variable>> frames_;
-  std::optional<Value> return_value_;
-  int call_depth_ = 0;
-  // Expressions being evaluated, user functions and subqueries included: a
-  // tree is no deeper than the parser allows, but functions calling
-  // functions nest trees in one another.
-  int eval_depth_ = 0;
-  std::size_t long_text_bytes_ = 0;  // of the statement running
+  BatchState state_;
+  DataChanges data_changes_;
+  SchemaChanges schema_changes_;
 };
 
 }  // namespace execution

@@ -153,7 +153,7 @@ Relation Executor::RunQuery(const SelectQuery& query, const Scope* outer) {
       if (index >= result.columns.size()) Raise(104);
       keys.emplace_back(index, item.descending);
     }
-    const ConversionContext context = session_.conversion();
+    const ConversionContext context = state_.session.conversion();
     std::stable_sort(result.rows.begin(), result.rows.end(), [&](const Row& a, const Row& b) {
       for (const auto& [index, descending] : keys) {
         const Value& x = a[index];
@@ -169,7 +169,7 @@ Relation Executor::RunQuery(const SelectQuery& query, const Scope* outer) {
 
 Relation Executor::RunSelectBlock(const SelectQuery& query, const Scope* outer,
                                   const std::vector<parser::OrderItem>* order_by) {
-  const ConversionContext context = session_.conversion();
+  const ConversionContext context = state_.session.conversion();
   bool where_applied = false;
   Relation input = BuildFrom(query.from, outer, query.where.get(), where_applied);
   if (query.where && !where_applied) {
@@ -452,7 +452,7 @@ Relation Executor::BuildTableRef(const TableRef& ref, const Scope* outer) {
 }
 
 Relation Executor::ScanNamed(const TableRef& ref, const Scope* outer, const Expr* where) {
-  Database& database = DatabaseFor(ref.name);
+  Database& database = state_.DatabaseFor(ref.name);
   const std::string qualifier = ref.alias.empty() ? ref.name.name : ref.alias;
   Relation result;
   if (IsSystemName(ref.name)) {
@@ -483,12 +483,12 @@ Relation Executor::ScanNamed(const TableRef& ref, const Scope* outer, const Expr
         }
       }
     }
-    if (session_.server->transactions().AnyOpen()) {
-      session_.server->transactions().CheckCatalogAccess(session_.id, database);
+    if (state_.session.server->transactions().AnyOpen()) {
+      state_.session.server->transactions().CheckCatalogAccess(state_.session.id, database);
     }
     std::optional<Relation> view =
         SystemView(database, ref.name.schema, ref.name.name, qualifier, equalities);
-    if (!view) Raise(208, {DisplayName(ref.name)});
+    if (!view) Raise(208, {state_.DisplayName(ref.name)});
     result = std::move(*view);
     if (where != nullptr) {
       std::vector<Row> kept;
@@ -505,9 +505,9 @@ Relation Executor::ScanNamed(const TableRef& ref, const Scope* outer, const Expr
     if (Function* function = database.FindFunction(ref.name.name); function != nullptr) {
       Raise(216, {function->name});
     }
-    Raise(208, {DisplayName(ref.name)});
+    Raise(208, {state_.DisplayName(ref.name)});
   }
-  WillRead(database, *table);
+  state_.WillRead(database, *table);
   for (const Column& column : table->columns) {
     result.columns.push_back(
         BoundColumn{qualifier, table->name, column.name, column.type, false, table});
@@ -591,9 +591,9 @@ const std::vector<std::size_t>* Executor::IndexedCandidates(const Table& table,
 }
 
 Relation Executor::CallTableFunction(const TableRef& ref, const Scope* outer) {
-  Database& database = DatabaseFor(ref.name);
+  Database& database = state_.DatabaseFor(ref.name);
   Function* function = database.FindFunction(ref.name.name);
-  if (function == nullptr) Raise(208, {DisplayName(ref.name)});
+  if (function == nullptr) Raise(208, {state_.DisplayName(ref.name)});
   if (function->kind != Function::Kind::kInlineTable) Raise(215, {function->name});
   const parser::FunctionDefinition& definition = *function->parsed;
   if (ref.args.size() != definition.parameters.size()) {
@@ -602,14 +602,15 @@ Relation Executor::CallTableFunction(const TableRef& ref, const Scope* outer) {
   CaseInsensitiveMap<Variable> frame;
   for (std::size_t i = 0; i < ref.args.size(); ++i) {
     const parser::Parameter& parameter = definition.parameters[i];
-    frame[parameter.name] = Variable{
-        parameter.type, Convert(Eval(*ref.args[i], outer), parameter.type, session_.conversion())};
+    frame[parameter.name] =
+        Variable{parameter.type,
+                 Convert(Eval(*ref.args[i], outer), parameter.type, state_.session.conversion())};
   }
-  frames_.push_back(std::move(frame));
+  state_.frames.push_back(std::move(frame));
   struct PopFrame {
     std::vector<CaseInsensitiveMap<Variable>>* frames;
     ~PopFrame() { frames->pop_back(); }
-  } pop{&frames_};
+  } pop{&state_.frames};
   Relation result = RunQuery(*definition.table_query, nullptr);
   const std::string qualifier = ref.alias.empty() ? function->name : ref.alias;
   for (BoundColumn& column : result.columns) column.qualifier = qualifier;

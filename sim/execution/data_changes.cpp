@@ -2,6 +2,8 @@
 // identity numbering and IDENTITY_INSERT, defaults, NOT NULL, truncation,
 // unique keys, and foreign keys with their cascades. A statement that fails
 // leaves no change behind.
+#include "sim/execution/data_changes.h"
+
 #include <algorithm>
 #include <functional>
 #include <memory>
@@ -52,9 +54,9 @@ std::vector<std::string> ConflictArgs(const std::string& statement, const std::s
 
 }  // namespace
 
-Value Executor::AssignToColumn(const Value& value, const std::string& qualified,
-                               const Column& column) {
-  const ConversionContext context = session_.conversion();
+Value DataChanges::AssignToColumn(const Value& value, const std::string& qualified,
+                                  const Column& column) {
+  const ConversionContext context = state_.session.conversion();
   if (value.is_null()) return Value::Null(column.type);
   const SqlType& target = column.type;
   if (IsStringKind(target.kind) || IsBinaryKind(target.kind)) {
@@ -67,7 +69,7 @@ Value Executor::AssignToColumn(const Value& value, const std::string& qualified,
       std::string_view rest = std::string_view(text.text()).substr(kept.size());
       // Only blanks beyond the length are cut silently, or anything with
       // ANSI_WARNINGS OFF.
-      if (session_.ansi_warnings && rest.find_first_not_of(' ') != std::string_view::npos) {
+      if (state_.session.ansi_warnings && rest.find_first_not_of(' ') != std::string_view::npos) {
         Raise(2628, {qualified, column.name, std::string(kept)});
       }
     }
@@ -76,8 +78,8 @@ Value Executor::AssignToColumn(const Value& value, const std::string& qualified,
   return Convert(value, target, context);
 }
 
-void Executor::CheckUniqueKeys(Table& table, const std::vector<Row>& new_rows,
-                               const std::vector<std::size_t>* replaced) {
+void DataChanges::CheckUniqueKeys(Table& table, const std::vector<Row>& new_rows,
+                                  const std::vector<std::size_t>* replaced) {
   std::vector<Table::UniqueKey>& keys = table.UniqueKeys();
   for (const Table::UniqueKey& key : keys) {
     if (replaced != nullptr) {
@@ -118,13 +120,13 @@ void Executor::CheckUniqueKeys(Table& table, const std::vector<Row>& new_rows,
   }
 }
 
-void Executor::CheckForeignKeysOut(Database& database, const Table& table,
-                                   const std::vector<Row>& rows, const char* statement) {
-  const ConversionContext context = session_.conversion();
+void DataChanges::CheckForeignKeysOut(Database& database, const Table& table,
+                                      const std::vector<Row>& rows, const char* statement) {
+  const ConversionContext context = state_.session.conversion();
   for (const ForeignKey& foreign : table.foreign_keys) {
     Table* parent = database.FindTable(foreign.referenced_table);
     if (parent == nullptr) continue;
-    WillRead(database, *parent);
+    state_.WillRead(database, *parent);
     std::vector<int> child_positions = Positions(table, foreign.columns);
     std::vector<int> parent_positions = Positions(*parent, foreign.referenced_columns);
     // The referenced key's own set when its columns come in the same order;
@@ -167,10 +169,10 @@ void Executor::CheckForeignKeysOut(Database& database, const Table& table,
   }
 }
 
-void Executor::CascadeOrRefuse(Database& database, Table& table,
-                               const std::vector<std::size_t>& changing,
-                               const std::vector<Row>* new_rows, const char* statement,
-                               std::vector<std::function<void()>>& undo) {
+void DataChanges::CascadeOrRefuse(Database& database, Table& table,
+                                  const std::vector<std::size_t>& changing,
+                                  const std::vector<Row>* new_rows, const char* statement,
+                                  std::vector<std::function<void()>>& undo) {
   for (const auto& child_holder : database.tables()) {
     Table& child = *child_holder;
     for (const ForeignKey& foreign : child.foreign_keys) {
@@ -205,7 +207,7 @@ void Executor::CascadeOrRefuse(Database& database, Table& table,
         Raise(547, ConflictArgs(statement, "REFERENCE", foreign.name, database.name(),
                                 "dbo." + child.name, foreign.columns));
       }
-      WillChange(database, child, false);
+      state_.WillChange(database, child, false);
       Table* child_table = &child;
       if (new_rows == nullptr) {
         CascadeOrRefuse(database, child, child_hits, nullptr, statement, undo);
@@ -248,16 +250,16 @@ void Executor::CascadeOrRefuse(Database& database, Table& table,
   }
 }
 
-void Executor::RunInsert(const parser::Insert& insert) {
-  const ConversionContext context = session_.conversion();
-  Database& database = DatabaseFor(insert.table);
-  Table& table = RequireTable(insert.table);
-  WillChange(database, table, false);
-  const std::string qualified = QualifiedTableName(database, table);
+void DataChanges::RunInsert(const parser::Insert& insert) {
+  const ConversionContext context = state_.session.conversion();
+  Database& database = state_.DatabaseFor(insert.table);
+  Table& table = state_.RequireTable(insert.table);
+  state_.WillChange(database, table, false);
+  const std::string qualified = state_.QualifiedTableName(database, table);
   const bool identity_insert =
-      session_.identity_insert &&
-      EqualsIgnoreCase(session_.identity_insert->database, database.name()) &&
-      EqualsIgnoreCase(session_.identity_insert->table, table.name);
+      state_.session.identity_insert &&
+      EqualsIgnoreCase(state_.session.identity_insert->database, database.name()) &&
+      EqualsIgnoreCase(state_.session.identity_insert->table, table.name);
   const int identity_position = table.IdentityColumn();
 
   std::vector<int> targets;
@@ -285,7 +287,7 @@ void Executor::RunInsert(const parser::Insert& insert) {
   if (insert.default_values) {
     sources.emplace_back();
   } else if (insert.query) {
-    Relation result = RunQuery(*insert.query, nullptr);
+    Relation result = executor_.RunQuery(*insert.query, nullptr);
     if (result.columns.size() != targets.size()) {
       if (insert.columns.empty()) Raise(213);
       Raise(result.columns.size() < targets.size() ? 120 : 121);
@@ -307,7 +309,7 @@ void Executor::RunInsert(const parser::Insert& insert) {
             expr->parts.empty()) {
           values.emplace_back(std::nullopt);
         } else {
-          values.emplace_back(Eval(*expr, nullptr));
+          values.emplace_back(executor_.Eval(*expr, nullptr));
         }
       }
       sources.push_back(std::move(values));
@@ -338,7 +340,7 @@ void Executor::RunInsert(const parser::Insert& insert) {
         identity.current = next;  // a failed statement still uses up its numbers
         value = Convert(Value::Integer(next, TypeKind::kBigInt), column.type, context);
       } else if (const DefaultConstraint* constraint = table.DefaultFor(column.name)) {
-        value = AssignToColumn(EvalDefault(constraint->definition), qualified, column);
+        value = AssignToColumn(executor_.EvalDefault(constraint->definition), qualified, column);
       } else {
         value = Value::Null(column.type);
       }
@@ -356,7 +358,7 @@ void Executor::RunInsert(const parser::Insert& insert) {
     for (Table::UniqueKey& key : keys) key.keys.insert(Table::KeyOf(row, key.positions));
     table.rows.push_back(std::move(row));
   }
-  rows_affected_ = static_cast<std::int64_t>(new_rows.size());
+  state_.rows_affected = static_cast<std::int64_t>(new_rows.size());
   table.RowsAppended();
   if (highest_explicit && identity_position >= 0) {
     Identity& identity = *table.columns[static_cast<std::size_t>(identity_position)].identity;
@@ -368,23 +370,23 @@ void Executor::RunInsert(const parser::Insert& insert) {
   }
 }
 
-void Executor::RunUpdate(const parser::Update& update) {
-  const ConversionContext context = session_.conversion();
-  Database& database = DatabaseFor(update.target);
+void DataChanges::RunUpdate(const parser::Update& update) {
+  const ConversionContext context = state_.session.conversion();
+  Database& database = state_.DatabaseFor(update.target);
   Relation relation;
   std::string target_qualifier = update.target.name;
   if (update.from.empty()) {
     parser::TableRef ref;
     ref.name = update.target;
-    relation = ScanNamed(ref, nullptr, update.where.get());
+    relation = executor_.ScanNamed(ref, nullptr, update.where.get());
   } else {
     bool where_applied = false;
-    relation = BuildFrom(update.from, nullptr, update.where.get(), where_applied);
+    relation = executor_.BuildFrom(update.from, nullptr, update.where.get(), where_applied);
     if (update.where && !where_applied) {
       std::vector<Row> kept;
       for (Row& row : relation.rows) {
         Scope scope{&relation.columns, &row, nullptr, nullptr};
-        if (EvalCondition(*update.where, &scope) == true) kept.push_back(std::move(row));
+        if (executor_.EvalCondition(*update.where, &scope) == true) kept.push_back(std::move(row));
       }
       relation.rows = std::move(kept);
     }
@@ -407,12 +409,12 @@ void Executor::RunUpdate(const parser::Update& update) {
     }
   }
   if (hidden < 0) {
-    RequireTable(update.target);
+    state_.RequireTable(update.target);
     RaiseUnsupported("UPDATE of a table that is not part of its FROM clause");
   }
   Table& table = *relation.columns[static_cast<std::size_t>(hidden)].table;
-  WillChange(database, table, false);
-  const std::string qualified = QualifiedTableName(database, table);
+  state_.WillChange(database, table, false);
+  const std::string qualified = state_.QualifiedTableName(database, table);
 
   std::vector<int> positions;
   for (const parser::Assignment& assignment : update.assignments) {
@@ -429,7 +431,8 @@ void Executor::RunUpdate(const parser::Update& update) {
 
   std::int64_t limit = -1;
   if (update.top)
-    limit = Convert(Eval(*update.top, nullptr), SqlType::Of(TypeKind::kBigInt), context).integer();
+    limit = Convert(executor_.Eval(*update.top, nullptr), SqlType::Of(TypeKind::kBigInt), context)
+                .integer();
 
   std::vector<std::size_t> indices;
   std::vector<Row> new_rows;
@@ -444,10 +447,10 @@ void Executor::RunUpdate(const parser::Update& update) {
     Row new_row = table.rows[index];
     for (std::size_t a = 0; a < update.assignments.size(); ++a) {
       const parser::Assignment& assignment = update.assignments[a];
-      Value value = Eval(*assignment.value, &scope);
+      Value value = executor_.Eval(*assignment.value, &scope);
       if (assignment.op != "=") {
         const Value& current = positions[a] < 0
-                                   ? FindVariable(assignment.variable).value
+                                   ? executor_.FindVariable(assignment.variable).value
                                    : table.rows[index][static_cast<std::size_t>(positions[a])];
         char op = assignment.op[0];
         value = op == '+'   ? Add(current, value, context)
@@ -456,7 +459,7 @@ void Executor::RunUpdate(const parser::Update& update) {
                             : Divide(current, value, context);
       }
       if (positions[a] < 0) {
-        Variable& variable = FindVariable(assignment.variable);
+        Variable& variable = executor_.FindVariable(assignment.variable);
         variable.value = Convert(value, variable.type, context);
         continue;
       }
@@ -497,29 +500,30 @@ void Executor::RunUpdate(const parser::Update& update) {
       table.rows.Mutable()[indices[i]] = std::move(new_rows[i]);
     }
   }
-  rows_affected_ = static_cast<std::int64_t>(indices.size());
+  state_.rows_affected = static_cast<std::int64_t>(indices.size());
   if (keys_touched)
     table.InvalidateKeys();
   else
     table.RowsAppended();
 }
 
-void Executor::RunDelete(const parser::Delete& deletion) {
-  const ConversionContext context = session_.conversion();
-  Database& database = DatabaseFor(deletion.target);
+void DataChanges::RunDelete(const parser::Delete& deletion) {
+  const ConversionContext context = state_.session.conversion();
+  Database& database = state_.DatabaseFor(deletion.target);
   Relation relation;
   if (deletion.from.empty()) {
     parser::TableRef ref;
     ref.name = deletion.target;
-    relation = ScanNamed(ref, nullptr, deletion.where.get());
+    relation = executor_.ScanNamed(ref, nullptr, deletion.where.get());
   } else {
     bool where_applied = false;
-    relation = BuildFrom(deletion.from, nullptr, deletion.where.get(), where_applied);
+    relation = executor_.BuildFrom(deletion.from, nullptr, deletion.where.get(), where_applied);
     if (deletion.where && !where_applied) {
       std::vector<Row> kept;
       for (Row& row : relation.rows) {
         Scope scope{&relation.columns, &row, nullptr, nullptr};
-        if (EvalCondition(*deletion.where, &scope) == true) kept.push_back(std::move(row));
+        if (executor_.EvalCondition(*deletion.where, &scope) == true)
+          kept.push_back(std::move(row));
       }
       relation.rows = std::move(kept);
     }
@@ -538,15 +542,15 @@ void Executor::RunDelete(const parser::Delete& deletion) {
     }
   }
   if (hidden < 0) {
-    RequireTable(deletion.target);
+    state_.RequireTable(deletion.target);
     RaiseUnsupported("DELETE of a table that is not part of its FROM clause");
   }
   Table& table = *relation.columns[static_cast<std::size_t>(hidden)].table;
-  WillChange(database, table, false);
+  state_.WillChange(database, table, false);
   std::int64_t limit = -1;
   if (deletion.top)
-    limit =
-        Convert(Eval(*deletion.top, nullptr), SqlType::Of(TypeKind::kBigInt), context).integer();
+    limit = Convert(executor_.Eval(*deletion.top, nullptr), SqlType::Of(TypeKind::kBigInt), context)
+                .integer();
   std::vector<std::size_t> indices;
   std::unordered_set<std::size_t> seen;
   for (const Row& row : relation.rows) {
@@ -565,7 +569,7 @@ void Executor::RunDelete(const parser::Delete& deletion) {
     throw;
   }
   EraseRows(table.rows.Mutable(), indices);
-  rows_affected_ = static_cast<std::int64_t>(indices.size());
+  state_.rows_affected = static_cast<std::int64_t>(indices.size());
   table.InvalidateKeys();
 }
 

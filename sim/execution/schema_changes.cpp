@@ -1,6 +1,8 @@
 // Schema changes: CREATE/ALTER/DROP TABLE, CREATE/DROP INDEX and
 // CREATE/ALTER/DROP FUNCTION, refused with the real server's messages. Every
 // check runs before the model changes, so a refused statement changes nothing.
+#include "sim/execution/schema_changes.h"
+
 #include <algorithm>
 #include <cstdio>
 
@@ -127,12 +129,12 @@ std::optional<KeyReference> FindKeyReference(const Database& database, const Tab
 
 }  // namespace
 
-void Executor::RunCreateTable(const parser::CreateTable& create) {
-  Database& database = DatabaseFor(create.name);
+void SchemaChanges::RunCreateTable(const parser::CreateTable& create) {
+  Database& database = state_.DatabaseFor(create.name);
   if (database.ObjectExists(create.name.name)) Raise(2714, {create.name.name});
   auto table = std::make_unique<Table>();
   table->name = create.name.name;
-  table->id = session_.server->NextObjectId();
+  table->id = state_.session.server->NextObjectId();
   int identities = 0;
   for (const ColumnDefinition& definition : create.columns) {
     if (table->ColumnIndex(definition.name) >= 0) Raise(2705, {definition.name, table->name});
@@ -188,21 +190,21 @@ void Executor::RunCreateTable(const parser::CreateTable& create) {
         added.columns[static_cast<std::size_t>(position)].nullable = false;
     }
   }
-  Transactions& transactions = session_.server->transactions();
+  Transactions& transactions = state_.session.server->transactions();
   database.AddTable(std::move(table));
-  transactions.Created(session_.id, database, added);
+  transactions.Created(state_.session.id, database, added);
   try {
     for (const ConstraintDefinition& constraint : constraints)
       AddConstraint(database, added, constraint, true, true);
   } catch (...) {
-    transactions.Drop(session_.id, database, create.name.name);
+    transactions.Drop(state_.session.id, database, create.name.name);
     throw;
   }
 }
 
-void Executor::AddConstraint(Database& database, Table& table,
-                             const ConstraintDefinition& constraint, std::optional<bool> with_check,
-                             bool creating) {
+void SchemaChanges::AddConstraint(Database& database, Table& table,
+                                  const ConstraintDefinition& constraint,
+                                  std::optional<bool> with_check, bool creating) {
   std::string name = constraint.name;
   if (!name.empty() && database.ObjectExists(name)) {
     if (constraint.kind == ConstraintDefinition::Kind::kDefault) Raise(2714, {name});
@@ -221,7 +223,7 @@ void Executor::AddConstraint(Database& database, Table& table,
       const std::string& column = constraint.columns[0];
       if (table.DefaultFor(column) != nullptr) RaiseWith(1781, {}, {MakeMessage(1750)});
       DefaultConstraint added;
-      added.id = session_.server->NextObjectId();
+      added.id = state_.session.server->NextObjectId();
       added.name = name.empty() ? GeneratedName("DF", table.name, column, added.id) : name;
       added.column = table.columns[static_cast<std::size_t>(table.ColumnIndex(column))].name;
       added.definition = constraint.default_text;
@@ -232,7 +234,7 @@ void Executor::AddConstraint(Database& database, Table& table,
     case ConstraintDefinition::Kind::kUnique: {
       bool primary = constraint.kind == ConstraintDefinition::Kind::kPrimaryKey;
       if (primary && table.primary_key) RaiseConstraintFailure(1779, {table.name});
-      std::int64_t id = session_.server->NextObjectId();
+      std::int64_t id = state_.session.server->NextObjectId();
       KeyConstraint key;
       key.primary = primary;
       key.id = id;
@@ -275,10 +277,10 @@ void Executor::AddConstraint(Database& database, Table& table,
       return;
     }
     case ConstraintDefinition::Kind::kForeignKey: {
-      Database& referenced_database = DatabaseFor(constraint.referenced_table);
+      Database& referenced_database = state_.DatabaseFor(constraint.referenced_table);
       if (&referenced_database != &database) RaiseUnsupported("cross-database foreign key");
       Table* parent = database.FindTable(constraint.referenced_table.name);
-      std::int64_t id = session_.server->NextObjectId();
+      std::int64_t id = state_.session.server->NextObjectId();
       std::string key_name =
           name.empty()
               ? GeneratedName("FK", table.name, constraint.referenced_table.name.substr(0, 5), id)
@@ -323,7 +325,7 @@ void Executor::AddConstraint(Database& database, Table& table,
       if (key.checked && !creating) {
         table.foreign_keys.push_back(key);
         try {
-          CheckForeignKeysOut(database, table, table.rows.view(), "ALTER TABLE");
+          data_changes_.CheckForeignKeysOut(database, table, table.rows.view(), "ALTER TABLE");
         } catch (const SqlError&) {
           table.foreign_keys.pop_back();
           throw;
@@ -336,13 +338,13 @@ void Executor::AddConstraint(Database& database, Table& table,
   }
 }
 
-void Executor::RunAlterTable(const parser::AlterTable& alter) {
-  Database& database = DatabaseFor(alter.name);
+void SchemaChanges::RunAlterTable(const parser::AlterTable& alter) {
+  Database& database = state_.DatabaseFor(alter.name);
   // ALTER TABLE words a missing table differently from the other statements.
-  Table* found = FindTable(alter.name);
-  if (found == nullptr) Raise(4902, {DisplayName(alter.name)});
+  Table* found = state_.FindTable(alter.name);
+  if (found == nullptr) Raise(4902, {state_.DisplayName(alter.name)});
   Table& table = *found;
-  WillChange(database, table, true);
+  state_.WillChange(database, table, true);
   switch (alter.action) {
     case parser::AlterTable::Action::kAddColumns:
       AddColumns(database, table, alter);
@@ -364,8 +366,8 @@ void Executor::RunAlterTable(const parser::AlterTable& alter) {
   }
 }
 
-void Executor::AddColumns(Database& database, Table& table, const parser::AlterTable& alter) {
-  const std::string qualified = QualifiedTableName(database, table);
+void SchemaChanges::AddColumns(Database& database, Table& table, const parser::AlterTable& alter) {
+  const std::string qualified = state_.QualifiedTableName(database, table);
   // Check everything first.
   for (const ColumnDefinition& definition : alter.columns) {
     if (table.ColumnIndex(definition.name) >= 0) Raise(2705, {definition.name, table.name});
@@ -402,8 +404,8 @@ void Executor::AddColumns(Database& database, Table& table, const parser::AlterT
           std::int64_t next =
               identity.current ? *identity.current + identity.increment : identity.seed;
           identity.current = next;
-          row[position] =
-              Convert(Value::Integer(next, TypeKind::kBigInt), column.type, session_.conversion());
+          row[position] = Convert(Value::Integer(next, TypeKind::kBigInt), column.type,
+                                  state_.session.conversion());
         }
       }
       if (definition.has_default) {
@@ -416,7 +418,8 @@ void Executor::AddColumns(Database& database, Table& table, const parser::AlterT
         // A NOT NULL column takes its default in the existing rows; a
         // nullable one stays NULL (without WITH VALUES).
         if (!column.nullable) {
-          Value value = AssignToColumn(EvalDefault(definition.default_text), qualified, column);
+          Value value = data_changes_.AssignToColumn(executor_.EvalDefault(definition.default_text),
+                                                     qualified, column);
           for (Row& row : table.rows.Mutable()) row[position] = value;
         }
       }
@@ -449,8 +452,9 @@ void Executor::AddColumns(Database& database, Table& table, const parser::AlterT
   table.InvalidateKeys();
 }
 
-void Executor::AlterColumn(Database& database, Table& table, const ColumnDefinition& definition) {
-  const std::string qualified = QualifiedTableName(database, table);
+void SchemaChanges::AlterColumn(Database& database, Table& table,
+                                const ColumnDefinition& definition) {
+  const std::string qualified = state_.QualifiedTableName(database, table);
   int position = table.ColumnIndex(definition.name);
   if (position < 0) Raise(4924, {"ALTER TABLE ALTER COLUMN", definition.name, table.name});
   const Column& current = table.columns[static_cast<std::size_t>(position)];
@@ -489,7 +493,7 @@ void Executor::AlterColumn(Database& database, Table& table, const ColumnDefinit
     std::vector<Value> converted;
     converted.reserve(table.rows.size());
     for (const Row& row : table.rows) {
-      Value value = AssignToColumn(row[column], qualified, changed);
+      Value value = data_changes_.AssignToColumn(row[column], qualified, changed);
       if (value.is_null() && !changed.nullable) Raise(515, {current.name, qualified, "UPDATE"});
       converted.push_back(std::move(value));
     }
@@ -500,8 +504,8 @@ void Executor::AlterColumn(Database& database, Table& table, const ColumnDefinit
   table.InvalidateKeys();
 }
 
-void Executor::DropColumns(Database& database, Table& table,
-                           const std::vector<std::string>& names) {
+void SchemaChanges::DropColumns(Database& database, Table& table,
+                                const std::vector<std::string>& names) {
   std::vector<int> positions;
   for (const std::string& name : names) {
     int position = table.ColumnIndex(name);
@@ -527,8 +531,8 @@ void Executor::DropColumns(Database& database, Table& table,
   table.InvalidateKeys();
 }
 
-void Executor::DropConstraints(Database& database, Table& table,
-                               const std::vector<std::string>& names) {
+void SchemaChanges::DropConstraints(Database& database, Table& table,
+                                    const std::vector<std::string>& names) {
   // When a later name is refused, the names before it are put back too; the
   // definitions are small enough to keep a copy.
   auto old_primary = table.primary_key;
@@ -547,7 +551,7 @@ void Executor::DropConstraints(Database& database, Table& table,
   }
 }
 
-void Executor::DropConstraint(Database& database, Table& table, const std::string& name) {
+void SchemaChanges::DropConstraint(Database& database, Table& table, const std::string& name) {
   bool dropped = false;
   if (table.primary_key && EqualsIgnoreCase(table.primary_key->name, name)) {
     if (auto reference = FindKeyReference(database, table, table.primary_key->columns)) {
@@ -584,13 +588,13 @@ void Executor::DropConstraint(Database& database, Table& table, const std::strin
   table.InvalidateKeys();
 }
 
-void Executor::RunDropTable(const parser::DropTable& drop) {
+void SchemaChanges::RunDropTable(const parser::DropTable& drop) {
   for (const parser::ObjectName& name : drop.names) {
-    Database& database = DatabaseFor(name);
+    Database& database = state_.DatabaseFor(name);
     Table* table = database.FindTable(name.name);
     if (table == nullptr) {
       if (drop.if_exists) continue;
-      Raise(3701, {"drop", "table", DisplayName(name)});
+      Raise(3701, {"drop", "table", state_.DisplayName(name)});
     }
     for (const auto& other : database.tables()) {
       if (other.get() == table) continue;
@@ -599,21 +603,21 @@ void Executor::RunDropTable(const parser::DropTable& drop) {
           Raise(3726, {"dbo." + table->name});
       }
     }
-    if (session_.identity_insert &&
-        EqualsIgnoreCase(session_.identity_insert->table, table->name) &&
-        EqualsIgnoreCase(session_.identity_insert->database, database.name())) {
-      session_.identity_insert.reset();
+    if (state_.session.identity_insert &&
+        EqualsIgnoreCase(state_.session.identity_insert->table, table->name) &&
+        EqualsIgnoreCase(state_.session.identity_insert->database, database.name())) {
+      state_.session.identity_insert.reset();
     }
-    WillChange(database, *table, true);
-    session_.server->transactions().Drop(session_.id, database, name.name);
+    state_.WillChange(database, *table, true);
+    state_.session.server->transactions().Drop(state_.session.id, database, name.name);
   }
 }
 
-void Executor::RunCreateIndex(const parser::CreateIndex& create) {
-  Database& database = DatabaseFor(create.table);
+void SchemaChanges::RunCreateIndex(const parser::CreateIndex& create) {
+  Database& database = state_.DatabaseFor(create.table);
   Table* table = database.FindTable(create.table.name);
-  if (table == nullptr) Raise(1088, {DisplayName(create.table)});
-  WillChange(database, *table, true);
+  if (table == nullptr) Raise(1088, {state_.DisplayName(create.table)});
+  state_.WillChange(database, *table, true);
   auto same_name = [&](const std::string& name) { return EqualsIgnoreCase(name, create.name); };
   bool exists = std::any_of(table->indexes.begin(), table->indexes.end(),
                             [&](const Index& index) { return same_name(index.name); }) ||
@@ -655,12 +659,12 @@ void Executor::RunCreateIndex(const parser::CreateIndex& create) {
   table->InvalidateKeys();
 }
 
-void Executor::RunDropIndex(const parser::DropIndex& drop) {
-  Database& database = DatabaseFor(drop.table);
+void SchemaChanges::RunDropIndex(const parser::DropIndex& drop) {
+  Database& database = state_.DatabaseFor(drop.table);
   Table* table = database.FindTable(drop.table.name);
   auto refuse = [&]() { Raise(3701, {"drop", "index", drop.table.name + "." + drop.name}); };
   if (table == nullptr) refuse();
-  WillChange(database, *table, true);
+  state_.WillChange(database, *table, true);
   for (auto it = table->indexes.begin(); it != table->indexes.end(); ++it) {
     if (EqualsIgnoreCase(it->name, drop.name)) {
       if (it->unique) {
@@ -684,12 +688,12 @@ void Executor::RunDropIndex(const parser::DropIndex& drop) {
   refuse();
 }
 
-void Executor::RunCreateFunction(const parser::CreateFunction& create) {
+void SchemaChanges::RunCreateFunction(const parser::CreateFunction& create) {
   const parser::FunctionDefinition& definition = *create.definition;
-  Database& database = DatabaseFor(definition.name);
+  Database& database = state_.DatabaseFor(definition.name);
   Function* existing = database.FindFunction(definition.name.name);
   if (create.alter) {
-    if (existing == nullptr) Raise(208, {DisplayName(definition.name)});
+    if (existing == nullptr) Raise(208, {state_.DisplayName(definition.name)});
   } else if (database.ObjectExists(definition.name.name)) {
     Raise(2714, {definition.name.name});
   }
@@ -699,25 +703,25 @@ void Executor::RunCreateFunction(const parser::CreateFunction& create) {
   function.return_type = definition.return_type;
   function.definition = definition.text;
   function.parsed = create.definition;
-  Transactions& transactions = session_.server->transactions();
+  Transactions& transactions = state_.session.server->transactions();
   if (existing != nullptr) {
-    transactions.Changing(session_.id, database, *existing);
+    transactions.Changing(state_.session.id, database, *existing);
     function.id = existing->id;
     *existing = std::move(function);
     return;
   }
-  function.id = session_.server->NextObjectId();
-  transactions.Created(session_.id, database, database.AddFunction(std::move(function)));
+  function.id = state_.session.server->NextObjectId();
+  transactions.Created(state_.session.id, database, database.AddFunction(std::move(function)));
 }
 
-void Executor::RunDropFunction(const parser::DropFunction& drop) {
+void SchemaChanges::RunDropFunction(const parser::DropFunction& drop) {
   for (const parser::ObjectName& name : drop.names) {
-    Database& database = DatabaseFor(name);
+    Database& database = state_.DatabaseFor(name);
     if (database.FindFunction(name.name) == nullptr) {
       if (drop.if_exists) continue;
-      Raise(3701, {"drop", "function", DisplayName(name)});
+      Raise(3701, {"drop", "function", state_.DisplayName(name)});
     }
-    session_.server->transactions().DropFunction(session_.id, database, name.name);
+    state_.session.server->transactions().DropFunction(state_.session.id, database, name.name);
   }
 }
 

@@ -1,0 +1,47 @@
+// INSERT, UPDATE and DELETE with the checks of the real server: column lists,
+// identity numbering and IDENTITY_INSERT, defaults, NOT NULL, truncation,
+// unique keys, and foreign keys with their cascades.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "sim/catalog/schema.h"
+#include "sim/execution/batch_state.h"
+#include "sim/parser/ast.h"
+
+namespace quelor::sim::execution {
+
+class Executor;
+
+class DataChanges {
+ public:
+  // `executor` evaluates expressions and runs the queries a statement reads.
+  DataChanges(BatchState& state, Executor& executor) : state_(state), executor_(executor) {}
+
+  void RunInsert(const parser::Insert& insert);
+  void RunUpdate(const parser::Update& update);
+  void RunDelete(const parser::Delete& deletion);
+  // `value` converted for storage in `column` of the table named `qualified`
+  // ("DB.dbo.T"): refuses text that does not fit (2628) and numbers that
+  // overflow (8115); rounds decimals to the column's scale.
+  Value AssignToColumn(const Value& value, const std::string& qualified, const Column& column);
+  void CheckForeignKeysOut(Database& database, const Table& table, const std::vector<Row>& rows,
+                           const char* statement);
+
+ private:
+  void CheckUniqueKeys(Table& table, const std::vector<Row>& new_rows,
+                       const std::vector<std::size_t>* replaced);
+  // Applies the foreign-key rules for the rows at `changing` of `table`,
+  // which are deleted (`new_rows` null) or replaced by `new_rows` (one per
+  // position); `undo` collects how to take back the cascaded changes.
+  void CascadeOrRefuse(Database& database, Table& table, const std::vector<std::size_t>& changing,
+                       const std::vector<Row>* new_rows, const char* statement,
+                       std::vector<std::function<void()>>& undo);
+
+  BatchState& state_;
+  Executor& executor_;
+};
+
+}  // namespace quelor::sim::execution
