@@ -58,7 +58,10 @@ mode_t ModeOf(const fs::path& path) {
 
 // A fresh folder under the test's temporary folder.
 fs::path FreshFolder(const std::string& name) {
-  const fs::path folder = fs::path(::testing::TempDir()) / name;
+  // The process id keeps two suites running at once (release and sanitizer
+  // builds) out of each other's folders.
+  const fs::path folder =
+      fs::path(::testing::TempDir()) / (name + "-" + std::to_string(::getpid()));
   fs::remove_all(folder);
   fs::create_directories(folder);
   return folder;
