@@ -75,21 +75,9 @@ db::ResultSet TenantWorker::QueryCatalogue(const std::string& text) {
 }
 
 void TenantWorker::ShowFailure(db::Policy policy, const std::string& text) {
-  const DialogKind kind = policy == db::Policy::kWarning ? DialogKind::kWarning
-                          : policy == db::Policy::kError ? DialogKind::kError
-                                                         : DialogKind::kPlain;
-  shared_.recorder.DialogShown(current_database_, kind, text, reported_working_.failed_statement());
-  switch (policy) {
-    case db::Policy::kWarning:
-      shared_.view.ShowDialogFor(tenant_, DialogKind::kWarning, "Warnung", text);
-      break;
-    case db::Policy::kError:
-      shared_.view.ShowDialogFor(tenant_, DialogKind::kError, "Fehler", text);
-      break;
-    default:
-      shared_.view.ShowDialogFor(tenant_, DialogKind::kPlain, std::string(kApplicationTitle), text);
-      break;
-  }
+  shared_.recorder.DialogShown(current_database_, DialogKindOf(policy), text,
+                               reported_working_.failed_statement());
+  shared_.view.ShowDialogFor(tenant_, DialogKindOf(policy), DialogCaptionOf(policy), text);
 }
 
 }  // namespace quelor::app

@@ -23,6 +23,28 @@ std::string StopBoxText(const std::string& failure) {
   return failure;
 }
 
+DialogKind DialogKindOf(db::Policy policy) {
+  switch (policy) {
+    case db::Policy::kWarning:
+      return DialogKind::kWarning;
+    case db::Policy::kError:
+      return DialogKind::kError;
+    default:
+      return DialogKind::kPlain;
+  }
+}
+
+std::string DialogCaptionOf(db::Policy policy) {
+  switch (policy) {
+    case db::Policy::kWarning:
+      return "Warnung";
+    case db::Policy::kError:
+      return "Fehler";
+    default:
+      return std::string(kApplicationTitle);
+  }
+}
+
 UpdateRun::UpdateRun(RunDependencies deps)
     : recorder_(deps.recorder != nullptr ? *deps.recorder : own_recorder_),
       reported_catalogue_(deps.catalogue, recorder_),
@@ -311,23 +333,11 @@ void UpdateRun::UpdateProgress() {
 
 void UpdateRun::ShowFailure(db::Policy policy, const std::string& text) {
   RecordFailure(policy, text);
-  switch (policy) {
-    case db::Policy::kWarning:
-      view_.ShowDialog(DialogKind::kWarning, "Warnung", text);
-      break;
-    case db::Policy::kError:
-      view_.ShowDialog(DialogKind::kError, "Fehler", text);
-      break;
-    default:
-      view_.ShowDialog(DialogKind::kPlain, std::string(kApplicationTitle), text);
-      break;
-  }
+  view_.ShowDialog(DialogKindOf(policy), DialogCaptionOf(policy), text);
 }
 
 void UpdateRun::RecordFailure(db::Policy policy, const std::string& text) {
-  const DialogKind kind = policy == db::Policy::kWarning ? DialogKind::kWarning
-                          : policy == db::Policy::kError ? DialogKind::kError
-                                                         : DialogKind::kPlain;
+  const DialogKind kind = DialogKindOf(policy);
   // The shortcut refresh works on no database and sends no statement.
   if (phase_ == Phase::kShortcuts) {
     recorder_.DialogShown({}, kind, text, {});

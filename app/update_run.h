@@ -54,6 +54,12 @@ int ExitStatusOf(RunOutcome outcome);
 // not empty and its last character has a code above that of the full stop.
 std::string StopBoxText(const std::string& failure);
 
+// The dialog a step's failure of `policy` is shown in, and its caption: a
+// warning ("Warnung"), an error ("Fehler"), or a plain box with the
+// application title.
+DialogKind DialogKindOf(db::Policy policy);
+std::string DialogCaptionOf(db::Policy policy);
+
 struct RunDependencies {
   db::Connection& catalogue;  // the connection that lists the databases
   db::Connection& working;    // the connection every migration step runs on
