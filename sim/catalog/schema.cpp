@@ -24,23 +24,27 @@ std::uint64_t Rows::ContentHash() const {
 int Table::ColumnIndex(std::string_view column_name) const {
   // `columns` is changed in place by schema changes; the map of positions is
   // checked against it on every hit and built anew when it no longer fits.
-  for (int attempt = 0; attempt < 2; ++attempt) {
-    if (column_positions_.size() != columns.size()) attempt = 1;
-    if (attempt == 1) {
-      column_positions_.clear();
-      for (std::size_t i = 0; i < columns.size(); ++i)
-        column_positions_.emplace(columns[i].name, static_cast<int>(i));
-    }
+  // A name the map does not know is looked for among the columns themselves
+  // (probes ask for missing columns often), and only a column found there
+  // rebuilds the map.
+  if (column_positions_.size() == columns.size()) {
     const auto found = column_positions_.find(column_name);
-    if (found == column_positions_.end()) {
-      if (attempt == 1) return -1;
-      continue;
+    if (found != column_positions_.end()) {
+      const auto position = static_cast<std::size_t>(found->second);
+      if (position < columns.size() && EqualsIgnoreCase(columns[position].name, column_name))
+        return found->second;
+    } else if (std::none_of(columns.begin(), columns.end(), [&](const Column& column) {
+                 return EqualsIgnoreCase(column.name, column_name);
+               })) {
+      return -1;
     }
-    const auto position = static_cast<std::size_t>(found->second);
-    if (position < columns.size() && EqualsIgnoreCase(columns[position].name, column_name))
-      return found->second;
   }
-  return -1;
+  column_positions_.clear();
+  for (std::size_t i = 0; i < columns.size(); ++i)
+    column_positions_.emplace(columns[i].name, static_cast<int>(i));
+  const auto found = column_positions_.find(column_name);
+  if (found == column_positions_.end()) return -1;
+  return found->second;
 }
 
 const DefaultConstraint* Table::DefaultFor(std::string_view column_name) const {

@@ -16,7 +16,8 @@ inline void AppendFolded(std::string& out, std::string_view text, std::size_t& p
   }
   if (c == 0xC3 && pos + 1 < text.size()) {
     unsigned char next = static_cast<unsigned char>(text[pos + 1]);
-    if (next >= 0x80 && next <= 0x9E && next != 0x97) next = static_cast<unsigned char>(next + 0x20);
+    if (next >= 0x80 && next <= 0x9E && next != 0x97)
+      next = static_cast<unsigned char>(next + 0x20);
     out.push_back(static_cast<char>(c));
     out.push_back(static_cast<char>(next));
     pos += 2;
@@ -30,10 +31,14 @@ inline void AppendFolded(std::string& out, std::string_view text, std::size_t& p
 
 std::string FoldCase(std::string_view text) {
   std::string out;
-  out.reserve(text.size());
+  AppendFoldedCase(out, text);
+  return out;
+}
+
+void AppendFoldedCase(std::string& out, std::string_view text) {
+  out.reserve(out.size() + text.size());
   std::size_t pos = 0;
   while (pos < text.size()) AppendFolded(out, text, pos);
-  return out;
 }
 
 bool EqualsIgnoreCase(std::string_view a, std::string_view b) {

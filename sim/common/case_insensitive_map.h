@@ -14,6 +14,8 @@ namespace quelor::sim {
 
 // Lower-cases ASCII letters and the Latin-1 capitals of UTF-8 (Ä, Ö, Ü, ...).
 std::string FoldCase(std::string_view text);
+// Appends the folded `text` to `out` (what FoldCase returns, without a string of its own).
+void AppendFoldedCase(std::string& out, std::string_view text);
 bool EqualsIgnoreCase(std::string_view a, std::string_view b);
 
 // Both are transparent, so a name can be looked up as a string_view

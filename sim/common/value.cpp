@@ -1032,7 +1032,10 @@ std::string Tagged(char tag, std::string_view text) {
 std::string KeyText(const Value& value) {
   if (value.is_null()) return std::string("\x01N", 2);
   if (IsStringKind(value.kind()) || value.kind() == TypeKind::kUniqueIdentifier) {
-    return Tagged('s', FoldCase(TrimTrailingBlanks(value.text())));
+    // One string for the whole key: key lookups make one for every row.
+    std::string key(1, 's');
+    AppendFoldedCase(key, TrimTrailingBlanks(value.text()));
+    return key;
   }
   switch (value.kind()) {
     case TypeKind::kDecimal:
