@@ -79,7 +79,7 @@ void Executor::RunExecute(const parser::Execute& call) {
       if (!known) Raise(8145, {name, procedure});
       if (arguments.contains(name)) Raise(8143, {name});
     }
-    arguments[name] = Eval(*argument.value, nullptr);
+    arguments[name] = evaluator_.Eval(*argument.value, nullptr);
   }
   auto text = [&](std::string_view parameter, const char* fallback) -> std::optional<std::string> {
     auto found = arguments.find(std::string(parameter));
@@ -138,7 +138,7 @@ void Executor::RunExecute(const parser::Execute& call) {
   };
   status = decide();
   if (!call.status_variable.empty()) {
-    Variable& variable = FindVariable(call.status_variable);
+    Variable& variable = evaluator_.FindVariable(call.status_variable);
     variable.value = Convert(Value::Integer(status), variable.type, state_.session.conversion());
   }
   if (error) Raise(*error, error_args);

@@ -8,7 +8,7 @@
 #include <functional>
 #include <memory>
 
-#include "sim/execution/executor.h"
+#include "sim/common/errors.h"
 #include "sim/execution/row_removal.h"
 
 namespace quelor::sim::execution {
@@ -287,7 +287,7 @@ void DataChanges::RunInsert(const parser::Insert& insert) {
   if (insert.default_values) {
     sources.emplace_back();
   } else if (insert.query) {
-    Relation result = executor_.RunQuery(*insert.query, nullptr);
+    Relation result = queries_.RunQuery(*insert.query, nullptr);
     if (result.columns.size() != targets.size()) {
       if (insert.columns.empty()) Raise(213);
       Raise(result.columns.size() < targets.size() ? 120 : 121);
@@ -309,7 +309,7 @@ void DataChanges::RunInsert(const parser::Insert& insert) {
             expr->parts.empty()) {
           values.emplace_back(std::nullopt);
         } else {
-          values.emplace_back(executor_.Eval(*expr, nullptr));
+          values.emplace_back(evaluator_.Eval(*expr, nullptr));
         }
       }
       sources.push_back(std::move(values));
@@ -340,7 +340,7 @@ void DataChanges::RunInsert(const parser::Insert& insert) {
         identity.current = next;  // a failed statement still uses up its numbers
         value = Convert(Value::Integer(next, TypeKind::kBigInt), column.type, context);
       } else if (const DefaultConstraint* constraint = table.DefaultFor(column.name)) {
-        value = AssignToColumn(executor_.EvalDefault(constraint->definition), qualified, column);
+        value = AssignToColumn(evaluator_.EvalDefault(constraint->definition), qualified, column);
       } else {
         value = Value::Null(column.type);
       }
@@ -378,15 +378,15 @@ void DataChanges::RunUpdate(const parser::Update& update) {
   if (update.from.empty()) {
     parser::TableRef ref;
     ref.name = update.target;
-    relation = executor_.ScanNamed(ref, nullptr, update.where.get());
+    relation = queries_.ScanNamed(ref, nullptr, update.where.get());
   } else {
     bool where_applied = false;
-    relation = executor_.BuildFrom(update.from, nullptr, update.where.get(), where_applied);
+    relation = queries_.BuildFrom(update.from, nullptr, update.where.get(), where_applied);
     if (update.where && !where_applied) {
       std::vector<Row> kept;
       for (Row& row : relation.rows) {
         Scope scope{&relation.columns, &row, nullptr, nullptr};
-        if (executor_.EvalCondition(*update.where, &scope) == true) kept.push_back(std::move(row));
+        if (evaluator_.EvalCondition(*update.where, &scope) == true) kept.push_back(std::move(row));
       }
       relation.rows = std::move(kept);
     }
@@ -431,7 +431,7 @@ void DataChanges::RunUpdate(const parser::Update& update) {
 
   std::int64_t limit = -1;
   if (update.top)
-    limit = Convert(executor_.Eval(*update.top, nullptr), SqlType::Of(TypeKind::kBigInt), context)
+    limit = Convert(evaluator_.Eval(*update.top, nullptr), SqlType::Of(TypeKind::kBigInt), context)
                 .integer();
 
   std::vector<std::size_t> indices;
@@ -447,10 +447,10 @@ void DataChanges::RunUpdate(const parser::Update& update) {
     Row new_row = table.rows[index];
     for (std::size_t a = 0; a < update.assignments.size(); ++a) {
       const parser::Assignment& assignment = update.assignments[a];
-      Value value = executor_.Eval(*assignment.value, &scope);
+      Value value = evaluator_.Eval(*assignment.value, &scope);
       if (assignment.op != "=") {
         const Value& current = positions[a] < 0
-                                   ? executor_.FindVariable(assignment.variable).value
+                                   ? evaluator_.FindVariable(assignment.variable).value
                                    : table.rows[index][static_cast<std::size_t>(positions[a])];
         char op = assignment.op[0];
         value = op == '+'   ? Add(current, value, context)
@@ -459,7 +459,7 @@ void DataChanges::RunUpdate(const parser::Update& update) {
                             : Divide(current, value, context);
       }
       if (positions[a] < 0) {
-        Variable& variable = executor_.FindVariable(assignment.variable);
+        Variable& variable = evaluator_.FindVariable(assignment.variable);
         variable.value = Convert(value, variable.type, context);
         continue;
       }
@@ -514,15 +514,15 @@ void DataChanges::RunDelete(const parser::Delete& deletion) {
   if (deletion.from.empty()) {
     parser::TableRef ref;
     ref.name = deletion.target;
-    relation = executor_.ScanNamed(ref, nullptr, deletion.where.get());
+    relation = queries_.ScanNamed(ref, nullptr, deletion.where.get());
   } else {
     bool where_applied = false;
-    relation = executor_.BuildFrom(deletion.from, nullptr, deletion.where.get(), where_applied);
+    relation = queries_.BuildFrom(deletion.from, nullptr, deletion.where.get(), where_applied);
     if (deletion.where && !where_applied) {
       std::vector<Row> kept;
       for (Row& row : relation.rows) {
         Scope scope{&relation.columns, &row, nullptr, nullptr};
-        if (executor_.EvalCondition(*deletion.where, &scope) == true)
+        if (evaluator_.EvalCondition(*deletion.where, &scope) == true)
           kept.push_back(std::move(row));
       }
       relation.rows = std::move(kept);
@@ -549,8 +549,9 @@ void DataChanges::RunDelete(const parser::Delete& deletion) {
   state_.WillChange(database, table, false);
   std::int64_t limit = -1;
   if (deletion.top)
-    limit = Convert(executor_.Eval(*deletion.top, nullptr), SqlType::Of(TypeKind::kBigInt), context)
-                .integer();
+    limit =
+        Convert(evaluator_.Eval(*deletion.top, nullptr), SqlType::Of(TypeKind::kBigInt), context)
+            .integer();
   std::vector<std::size_t> indices;
   std::unordered_set<std::size_t> seen;
   for (const Row& row : relation.rows) {

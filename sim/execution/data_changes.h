@@ -9,16 +9,18 @@
 
 #include "sim/catalog/schema.h"
 #include "sim/execution/batch_state.h"
+#include "sim/execution/evaluator.h"
+#include "sim/execution/query_runner.h"
 #include "sim/parser/ast.h"
 
 namespace quelor::sim::execution {
 
-class Executor;
-
 class DataChanges {
  public:
-  // `executor` evaluates expressions and runs the queries a statement reads.
-  DataChanges(BatchState& state, Executor& executor) : state_(state), executor_(executor) {}
+  // `evaluator` evaluates expressions; `queries` runs the queries a
+  // statement reads.
+  DataChanges(BatchState& state, Evaluator& evaluator, QueryRunner& queries)
+      : state_(state), evaluator_(evaluator), queries_(queries) {}
 
   void RunInsert(const parser::Insert& insert);
   void RunUpdate(const parser::Update& update);
@@ -41,7 +43,8 @@ class DataChanges {
                        std::vector<std::function<void()>>& undo);
 
   BatchState& state_;
-  Executor& executor_;
+  Evaluator& evaluator_;
+  QueryRunner& queries_;
 };
 
 }  // namespace quelor::sim::execution

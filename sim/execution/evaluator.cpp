@@ -1,13 +1,17 @@
 // Expression evaluation: column and variable references, operators with
 // three-valued logic, CASE, subqueries, aggregates and the built-in and
 // user-defined scalar functions.
+#include "sim/execution/evaluator.h"
+
 #include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <random>
 
-#include "sim/execution/executor.h"
+#include "sim/catalog/transactions.h"
+#include "sim/common/errors.h"
+#include "sim/execution/query_runner.h"
 #include "sim/parser/parser.h"
 
 namespace quelor::sim::execution {
@@ -74,13 +78,13 @@ void RequireArguments(const Expr& expr, std::size_t low, std::size_t high) {
 
 }  // namespace
 
-bool Executor::IsAggregate(const Expr& expr) {
+bool Evaluator::IsAggregate(const Expr& expr) {
   if (expr.kind != ExprKind::kFunction || expr.parts.size() > 1) return false;
   static const CaseInsensitiveSet kAggregates = {"COUNT", "SUM", "MIN", "MAX", "AVG", "COUNT_BIG"};
   return kAggregates.contains(expr.name);
 }
 
-bool Executor::ContainsAggregate(const Expr& expr) {
+bool Evaluator::ContainsAggregate(const Expr& expr) {
   if (IsAggregate(expr)) return true;
   for (const auto& arg : expr.args) {
     if (arg && ContainsAggregate(*arg)) return true;
@@ -88,18 +92,18 @@ bool Executor::ContainsAggregate(const Expr& expr) {
   return false;
 }
 
-Variable& Executor::FindVariable(const std::string& name) {
+Variable& Evaluator::FindVariable(const std::string& name) {
   auto found = state_.frames.back().find(name);
   if (found == state_.frames.back().end()) Raise(137, {name});
   return found->second;
 }
 
-Value Executor::EvalDefault(const std::string& definition) {
+Value Evaluator::EvalDefault(const std::string& definition) {
   parser::ExprPtr expr = parser::ParseExpression(definition);
   return Eval(*expr, nullptr);
 }
 
-std::optional<bool> Executor::EvalCondition(const Expr& expr, const Scope* scope) {
+std::optional<bool> Evaluator::EvalCondition(const Expr& expr, const Scope* scope) {
   const ConversionContext context = state_.session.conversion();
   switch (expr.kind) {
     case ExprKind::kAnd: {
@@ -167,7 +171,7 @@ std::optional<bool> Executor::EvalCondition(const Expr& expr, const Scope* scope
     }
     case ExprKind::kInQuery: {
       Value value = Eval(*expr.args[0], scope);
-      Relation result = RunQuery(*expr.query, scope);
+      Relation result = queries_.RunQuery(*expr.query, scope);
       if (value.is_null())
         return result.rows.empty() ? std::optional<bool>(expr.negated) : std::nullopt;
       bool unknown = false;
@@ -182,7 +186,7 @@ std::optional<bool> Executor::EvalCondition(const Expr& expr, const Scope* scope
       return expr.negated;
     }
     case ExprKind::kExists:
-      return !RunQuery(*expr.query, scope).rows.empty();
+      return !queries_.RunQuery(*expr.query, scope).rows.empty();
     case ExprKind::kBetween: {
       Value value = Eval(*expr.args[0], scope);
       Value low = Eval(*expr.args[1], scope);
@@ -209,7 +213,7 @@ std::optional<bool> Executor::EvalCondition(const Expr& expr, const Scope* scope
   }
 }
 
-Value Executor::CountLongText(Value value) {
+Value Evaluator::CountLongText(Value value) {
   if (IsStringKind(value.kind()) && !value.is_null() && value.text().size() > 8000) {
     state_.long_text_bytes += value.text().size();
     if (state_.long_text_bytes > kMaxStatementTextBytes) RaiseOutOfMemory();
@@ -217,7 +221,7 @@ Value Executor::CountLongText(Value value) {
   return value;
 }
 
-Value Executor::Eval(const Expr& expr, const Scope* scope) {
+Value Evaluator::Eval(const Expr& expr, const Scope* scope) {
   struct Depth {
     int& depth;
     explicit Depth(int& d) : depth(d) {
@@ -337,7 +341,7 @@ Value Executor::Eval(const Expr& expr, const Scope* scope) {
       return Convert(value, expr.type, context);
     }
     case ExprKind::kSubquery: {
-      Relation result = RunQuery(*expr.query, scope);
+      Relation result = queries_.RunQuery(*expr.query, scope);
       if (result.rows.empty())
         return Value::Null(result.columns.empty() ? SqlType{} : result.columns[0].type);
       if (result.rows.size() > 1) Raise(512);
@@ -347,7 +351,7 @@ Value Executor::Eval(const Expr& expr, const Scope* scope) {
   return Value::Null();
 }
 
-Value Executor::EvalColumn(const Expr& expr, const Scope* scope) {
+Value Evaluator::EvalColumn(const Expr& expr, const Scope* scope) {
   const std::string& name = expr.parts.back();
   const std::string_view qualifier = expr.parts.size() >= 2
                                          ? std::string_view(expr.parts[expr.parts.size() - 2])
@@ -399,7 +403,7 @@ Value Executor::EvalColumn(const Expr& expr, const Scope* scope) {
   Raise(4104, {joined});
 }
 
-Value Executor::EvalCase(const Expr& expr, const Scope* scope) {
+Value Evaluator::EvalCase(const Expr& expr, const Scope* scope) {
   const ConversionContext context = state_.session.conversion();
   std::size_t index = 0;
   std::optional<Value> operand;
@@ -451,7 +455,7 @@ Value Executor::EvalCase(const Expr& expr, const Scope* scope) {
   return *chosen;
 }
 
-Value Executor::EvalAggregate(const Expr& expr, const Scope* scope) {
+Value Evaluator::EvalAggregate(const Expr& expr, const Scope* scope) {
   const ConversionContext context = state_.session.conversion();
   static const std::vector<Row> kNoRows;
   const std::vector<Row>* rows =
@@ -556,7 +560,7 @@ int BuiltInNumber(std::string_view name) {
 
 }  // namespace
 
-Value Executor::EvalFunction(const Expr& expr, const Scope* scope) {
+Value Evaluator::EvalFunction(const Expr& expr, const Scope* scope) {
   const ConversionContext context = state_.session.conversion();
   if (expr.parts.size() > 1) {
     // Schema-qualified: a user-defined scalar function.
@@ -1039,7 +1043,7 @@ Value Executor::EvalFunction(const Expr& expr, const Scope* scope) {
   Raise(195, {expr.name, "built-in function name"});
 }
 
-Value Executor::CallScalarFunction(const Function& function, std::vector<Value> arguments) {
+Value Evaluator::CallScalarFunction(const Function& function, std::vector<Value> arguments) {
   const parser::FunctionDefinition& definition = *function.parsed;
   if (arguments.size() != definition.parameters.size()) {
     Raise(arguments.size() < definition.parameters.size() ? 313 : 8144, {function.name});
@@ -1056,17 +1060,14 @@ Value Executor::CallScalarFunction(const Function& function, std::vector<Value> 
   std::optional<Value> saved_return = std::move(state_.return_value);
   state_.return_value.reset();
   struct Restore {
-    Executor* self;
+    Evaluator* self;
     std::optional<Value>* saved;
     ~Restore() {
       self->state_.frames.pop_back();
       --self->state_.call_depth;
     }
   } restore{this, &saved_return};
-  BatchResult ignored;
-  for (const auto& statement : definition.body) {
-    if (Run(*statement, ignored) == Flow::kReturn) break;
-  }
+  statements_.RunFunctionBody(definition.body);
   std::optional<Value> result = std::move(state_.return_value);
   state_.return_value = std::move(saved_return);
   if (!result) return Value::Null(definition.return_type);

@@ -24,8 +24,10 @@ Overloaded(Ts...) -> Overloaded<Ts...>;
 
 Executor::Executor(Session& session)
     : state_(session),
-      data_changes_(state_, *this),
-      schema_changes_(state_, data_changes_, *this) {}
+      evaluator_(state_, queries_, *this),
+      queries_(state_, evaluator_),
+      data_changes_(state_, evaluator_, queries_),
+      schema_changes_(state_, data_changes_, evaluator_) {}
 
 namespace {
 
@@ -111,6 +113,13 @@ void Executor::CheckBinding(const std::vector<parser::StatementPtr>& statements)
     }
   };
   for (const auto& statement : statements) check(*statement);
+}
+
+void Executor::RunFunctionBody(const std::vector<parser::StatementPtr>& body) {
+  BatchResult ignored;
+  for (const auto& statement : body) {
+    if (Run(*statement, ignored) == Flow::kReturn) break;
+  }
 }
 
 void Executor::RecordRowCount(BatchResult& result) const {
@@ -199,7 +208,7 @@ Executor::Flow Executor::Run(const parser::Statement& statement, BatchResult& re
             return Flow::kNormal;
           },
           [&](const parser::Select& node) {
-            Relation relation = RunQuery(*node.query, nullptr);
+            Relation relation = queries_.RunQuery(*node.query, nullptr);
             bool assigns = false;
             for (const parser::SelectItem& item : node.query->items)
               assigns = assigns || !item.variable.empty();
@@ -220,15 +229,15 @@ Executor::Flow Executor::Run(const parser::Statement& statement, BatchResult& re
               if (state_.frames.back().contains(variable.name)) Raise(134, {variable.name});
               Value initial = Value::Null(variable.type);
               if (variable.initial)
-                initial = Convert(Eval(*variable.initial, nullptr), variable.type,
+                initial = Convert(evaluator_.Eval(*variable.initial, nullptr), variable.type,
                                   state_.session.conversion());
               state_.frames.back()[variable.name] = Variable{variable.type, std::move(initial)};
             }
             return Flow::kNormal;
           },
           [&](const parser::SetVariable& node) {
-            Variable& variable = FindVariable(node.name);
-            Value value = Eval(*node.value, nullptr);
+            Variable& variable = evaluator_.FindVariable(node.name);
+            Value value = evaluator_.Eval(*node.value, nullptr);
             const ConversionContext context = state_.session.conversion();
             if (node.op == "+=") value = Add(variable.value, value, context);
             if (node.op == "-=") value = Subtract(variable.value, value, context);
@@ -238,14 +247,14 @@ Executor::Flow Executor::Run(const parser::Statement& statement, BatchResult& re
             return Flow::kNormal;
           },
           [&](const parser::If& node) {
-            if (EvalCondition(*node.condition, nullptr) == true)
+            if (evaluator_.EvalCondition(*node.condition, nullptr) == true)
               return RunGuarded(*node.then_branch, result);
             if (node.else_branch) return RunGuarded(*node.else_branch, result);
             return Flow::kNormal;
           },
           [&](const parser::While& node) {
             // A loop that never ends would hang the caller: stop it loudly.
-            for (long iterations = 0; EvalCondition(*node.condition, nullptr) == true;
+            for (long iterations = 0; evaluator_.EvalCondition(*node.condition, nullptr) == true;
                  ++iterations) {
               if (iterations > 1'000'000)
                 RaiseUnsupported("WHILE loop of more than 1,000,000 rounds");
@@ -263,7 +272,7 @@ Executor::Flow Executor::Run(const parser::Statement& statement, BatchResult& re
             return Flow::kNormal;
           },
           [&](const parser::Return& node) {
-            if (node.value) state_.return_value = Eval(*node.value, nullptr);
+            if (node.value) state_.return_value = evaluator_.Eval(*node.value, nullptr);
             return Flow::kReturn;
           },
           [&](const parser::Use& node) {

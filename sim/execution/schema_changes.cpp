@@ -6,7 +6,8 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "sim/execution/executor.h"
+#include "sim/catalog/transactions.h"
+#include "sim/common/errors.h"
 
 namespace quelor::sim::execution {
 
@@ -418,8 +419,8 @@ void SchemaChanges::AddColumns(Database& database, Table& table, const parser::A
         // A NOT NULL column takes its default in the existing rows; a
         // nullable one stays NULL (without WITH VALUES).
         if (!column.nullable) {
-          Value value = data_changes_.AssignToColumn(executor_.EvalDefault(definition.default_text),
-                                                     qualified, column);
+          Value value = data_changes_.AssignToColumn(
+              evaluator_.EvalDefault(definition.default_text), qualified, column);
           for (Row& row : table.rows.Mutable()) row[position] = value;
         }
       }

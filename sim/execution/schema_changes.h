@@ -9,18 +9,17 @@
 #include "sim/catalog/schema.h"
 #include "sim/execution/batch_state.h"
 #include "sim/execution/data_changes.h"
+#include "sim/execution/evaluator.h"
 #include "sim/parser/ast.h"
 
 namespace quelor::sim::execution {
 
-class Executor;
-
 class SchemaChanges {
  public:
   // `data_changes` converts values for columns and checks foreign keys
-  // against the rows there are; `executor` evaluates defaults.
-  SchemaChanges(BatchState& state, DataChanges& data_changes, Executor& executor)
-      : state_(state), data_changes_(data_changes), executor_(executor) {}
+  // against the rows there are; `evaluator` evaluates defaults.
+  SchemaChanges(BatchState& state, DataChanges& data_changes, Evaluator& evaluator)
+      : state_(state), data_changes_(data_changes), evaluator_(evaluator) {}
 
   void RunCreateTable(const parser::CreateTable& create);
   void RunAlterTable(const parser::AlterTable& alter);
@@ -42,7 +41,7 @@ class SchemaChanges {
 
   BatchState& state_;
   DataChanges& data_changes_;
-  Executor& executor_;
+  Evaluator& evaluator_;
 };
 
 }  // namespace quelor::sim::execution

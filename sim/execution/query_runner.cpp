@@ -1,12 +1,16 @@
 // SELECT: FROM with joins, derived tables, catalogue views and inline
 // table-valued functions; WHERE, GROUP BY/HAVING with aggregates, DISTINCT,
 // ORDER BY, TOP and UNION.
+#include "sim/execution/query_runner.h"
+
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <unordered_set>
 
 #include "sim/catalog/system_views.h"
-#include "sim/execution/executor.h"
+#include "sim/catalog/transactions.h"
+#include "sim/common/errors.h"
 
 namespace quelor::sim::execution {
 
@@ -127,7 +131,7 @@ std::optional<EquiJoinKey> FindEquiJoinKey(const Expr& on, const Relation& left,
 
 }  // namespace
 
-Relation Executor::RunQuery(const SelectQuery& query, const Scope* outer) {
+Relation QueryRunner::RunQuery(const SelectQuery& query, const Scope* outer) {
   if (!query.union_next) return RunSelectBlock(query, outer, &query.order_by);
   Relation result = RunSelectBlock(query, outer, nullptr);
   const SelectQuery* link = &query;
@@ -167,8 +171,8 @@ Relation Executor::RunQuery(const SelectQuery& query, const Scope* outer) {
   return result;
 }
 
-Relation Executor::RunSelectBlock(const SelectQuery& query, const Scope* outer,
-                                  const std::vector<parser::OrderItem>* order_by) {
+Relation QueryRunner::RunSelectBlock(const SelectQuery& query, const Scope* outer,
+                                     const std::vector<parser::OrderItem>* order_by) {
   const ConversionContext context = state_.session.conversion();
   bool where_applied = false;
   Relation input = BuildFrom(query.from, outer, query.where.get(), where_applied);
@@ -176,7 +180,7 @@ Relation Executor::RunSelectBlock(const SelectQuery& query, const Scope* outer,
     std::vector<Row> kept;
     for (Row& row : input.rows) {
       Scope scope{&input.columns, &row, outer, nullptr};
-      if (EvalCondition(*query.where, &scope) == true) kept.push_back(std::move(row));
+      if (evaluator_.EvalCondition(*query.where, &scope) == true) kept.push_back(std::move(row));
     }
     input.rows = std::move(kept);
   }
@@ -215,7 +219,7 @@ Relation Executor::RunSelectBlock(const SelectQuery& query, const Scope* outer,
 
   bool grouped = !query.group_by.empty() || query.having != nullptr;
   for (const parser::SelectItem& item : query.items) {
-    if (item.expr && ContainsAggregate(*item.expr)) grouped = true;
+    if (item.expr && Evaluator::ContainsAggregate(*item.expr)) grouped = true;
   }
 
   struct ProducedRow {
@@ -230,9 +234,9 @@ Relation Executor::RunSelectBlock(const SelectQuery& query, const Scope* outer,
     for (std::size_t i = 0; i < items.size(); ++i) {
       const OutputItem& item = items[i];
       Value value = item.expr == nullptr ? (*scope.row)[static_cast<std::size_t>(item.input_column)]
-                                         : Eval(*item.expr, &scope);
+                                         : evaluator_.Eval(*item.expr, &scope);
       if (item.variable != nullptr) {
-        Variable& variable = FindVariable(*item.variable);
+        Variable& variable = evaluator_.FindVariable(*item.variable);
         variable.value = Convert(value, variable.type, context);
         assigns = true;
       }
@@ -255,7 +259,7 @@ Relation Executor::RunSelectBlock(const SelectQuery& query, const Scope* outer,
             }
           }
         }
-        if (!key) key = Eval(expr, &scope);
+        if (!key) key = evaluator_.Eval(expr, &scope);
         result.sort_keys.push_back(std::move(*key));
       }
     }
@@ -269,7 +273,7 @@ Relation Executor::RunSelectBlock(const SelectQuery& query, const Scope* outer,
       std::string key;
       Scope scope{&input.columns, &row, outer, nullptr};
       for (const auto& expr : query.group_by) {
-        key += KeyText(Eval(*expr, &scope));
+        key += KeyText(evaluator_.Eval(*expr, &scope));
         key.push_back('\x1f');
       }
       auto [position, inserted] = group_index.emplace(key, groups.size());
@@ -279,7 +283,7 @@ Relation Executor::RunSelectBlock(const SelectQuery& query, const Scope* outer,
     if (groups.empty() && query.group_by.empty()) groups.emplace_back();  // aggregates over no rows
     for (const std::vector<Row>& group : groups) {
       Scope scope{&input.columns, group.empty() ? nullptr : &group.front(), outer, &group};
-      if (query.having && EvalCondition(*query.having, &scope) != true) continue;
+      if (query.having && evaluator_.EvalCondition(*query.having, &scope) != true) continue;
       produce(scope);
     }
   } else {
@@ -313,7 +317,7 @@ Relation Executor::RunSelectBlock(const SelectQuery& query, const Scope* outer,
                      });
   }
   if (query.top) {
-    Value top = Eval(*query.top, outer);
+    Value top = evaluator_.Eval(*query.top, outer);
     std::int64_t count =
         top.is_null() ? 0 : Convert(top, SqlType::Of(TypeKind::kBigInt), context).integer();
     if (query.top_percent) {
@@ -340,8 +344,8 @@ Relation Executor::RunSelectBlock(const SelectQuery& query, const Scope* outer,
   return output;
 }
 
-Relation Executor::BuildFrom(const std::vector<std::unique_ptr<TableRef>>& from, const Scope* outer,
-                             const Expr* where, bool& where_applied) {
+Relation QueryRunner::BuildFrom(const std::vector<std::unique_ptr<TableRef>>& from,
+                                const Scope* outer, const Expr* where, bool& where_applied) {
   where_applied = false;
   if (from.empty()) {
     Relation single;
@@ -370,7 +374,7 @@ Relation Executor::BuildFrom(const std::vector<std::unique_ptr<TableRef>>& from,
   return result;
 }
 
-Relation Executor::BuildTableRef(const TableRef& ref, const Scope* outer) {
+Relation QueryRunner::BuildTableRef(const TableRef& ref, const Scope* outer) {
   switch (ref.kind) {
     case TableRef::Kind::kNamed:
       return ScanNamed(ref, outer, nullptr);
@@ -428,7 +432,7 @@ Relation Executor::BuildTableRef(const TableRef& ref, const Scope* outer) {
       row.insert(row.end(), right.rows[r].begin(), right.rows[r].end());
       if (ref.join != parser::JoinType::kCross) {
         Scope scope{&joined.columns, &row, outer, nullptr};
-        if (EvalCondition(*ref.on, &scope) != true) continue;
+        if (evaluator_.EvalCondition(*ref.on, &scope) != true) continue;
       }
       matched = true;
       right_matched[r] = true;
@@ -451,7 +455,7 @@ Relation Executor::BuildTableRef(const TableRef& ref, const Scope* outer) {
   return joined;
 }
 
-Relation Executor::ScanNamed(const TableRef& ref, const Scope* outer, const Expr* where) {
+Relation QueryRunner::ScanNamed(const TableRef& ref, const Scope* outer, const Expr* where) {
   Database& database = state_.DatabaseFor(ref.name);
   const std::string qualifier = ref.alias.empty() ? ref.name.name : ref.alias;
   Relation result;
@@ -494,7 +498,7 @@ Relation Executor::ScanNamed(const TableRef& ref, const Scope* outer, const Expr
       std::vector<Row> kept;
       for (Row& row : result.rows) {
         Scope scope{&result.columns, &row, outer, nullptr};
-        if (EvalCondition(*where, &scope) == true) kept.push_back(std::move(row));
+        if (evaluator_.EvalCondition(*where, &scope) == true) kept.push_back(std::move(row));
       }
       result.rows = std::move(kept);
     }
@@ -522,7 +526,7 @@ Relation Executor::ScanNamed(const TableRef& ref, const Scope* outer, const Expr
     const Row& stored = table->rows[i];
     if (where != nullptr) {
       Scope scope{&result.columns, &stored, outer, nullptr};
-      if (EvalCondition(*where, &scope) != true) continue;
+      if (evaluator_.EvalCondition(*where, &scope) != true) continue;
     }
     Row row = stored;
     row.push_back(Value::Integer(static_cast<std::int64_t>(i), TypeKind::kBigInt));
@@ -531,9 +535,10 @@ Relation Executor::ScanNamed(const TableRef& ref, const Scope* outer, const Expr
   return result;
 }
 
-const std::vector<std::size_t>* Executor::IndexedCandidates(const Table& table,
-                                                            const std::string& qualifier,
-                                                            const Expr& where, const Scope* outer) {
+const std::vector<std::size_t>* QueryRunner::IndexedCandidates(const Table& table,
+                                                               const std::string& qualifier,
+                                                               const Expr& where,
+                                                               const Scope* outer) {
   static const std::vector<std::size_t> kNone;
   // Small tables are scanned; the lookup pays off from a few dozen rows.
   if (table.rows.size() < 32) return nullptr;
@@ -570,7 +575,7 @@ const std::vector<std::size_t>* Executor::IndexedCandidates(const Table& table,
       const Expr& value_side = *conjunct->args[static_cast<std::size_t>(1 - side)];
       int position = own_column(column_side);
       if (position < 0 || !outer_only(value_side)) continue;
-      Value value = Eval(value_side, outer);
+      Value value = evaluator_.Eval(value_side, outer);
       if (value.is_null()) return &kNone;
       const Column& column = table.columns[static_cast<std::size_t>(position)];
       if (!same_family(column.type.kind, value.kind())) continue;
@@ -590,7 +595,7 @@ const std::vector<std::size_t>* Executor::IndexedCandidates(const Table& table,
   return nullptr;
 }
 
-Relation Executor::CallTableFunction(const TableRef& ref, const Scope* outer) {
+Relation QueryRunner::CallTableFunction(const TableRef& ref, const Scope* outer) {
   Database& database = state_.DatabaseFor(ref.name);
   Function* function = database.FindFunction(ref.name.name);
   if (function == nullptr) Raise(208, {state_.DisplayName(ref.name)});
@@ -602,9 +607,9 @@ Relation Executor::CallTableFunction(const TableRef& ref, const Scope* outer) {
   CaseInsensitiveMap<Variable> frame;
   for (std::size_t i = 0; i < ref.args.size(); ++i) {
     const parser::Parameter& parameter = definition.parameters[i];
-    frame[parameter.name] =
-        Variable{parameter.type,
-                 Convert(Eval(*ref.args[i], outer), parameter.type, state_.session.conversion())};
+    frame[parameter.name] = Variable{
+        parameter.type,
+        Convert(evaluator_.Eval(*ref.args[i], outer), parameter.type, state_.session.conversion())};
   }
   state_.frames.push_back(std::move(frame));
   struct PopFrame {
