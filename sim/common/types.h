@@ -45,7 +45,11 @@ struct SqlType {
 
   static SqlType Of(TypeKind kind);
   static SqlType VarChar(int length) { return SqlType{TypeKind::kVarChar, length, 0, 0, false}; }
-  static SqlType Decimal(int precision, int scale) { return SqlType{TypeKind::kDecimal, 0, precision, scale, false}; }
+  static SqlType Decimal(int precision, int scale) {
+    return SqlType{TypeKind::kDecimal, 0, precision, scale, false};
+  }
+
+  bool operator==(const SqlType&) const = default;
 };
 
 bool IsIntegerKind(TypeKind kind);

@@ -89,7 +89,9 @@ void DataChanges::CheckUniqueKeys(Table& table, const std::vector<Row>& new_rows
         const Row& old_row = table.rows[(*replaced)[i]];
         for (int position : key.positions) {
           std::size_t column = static_cast<std::size_t>(position);
-          if (KeyText(old_row[column]) != KeyText(new_rows[i][column])) touched = true;
+          const Value& before = old_row[column];
+          const Value& after = new_rows[i][column];
+          if (!SameStored(before, after) && KeyText(before) != KeyText(after)) touched = true;
         }
       }
       if (!touched) continue;
@@ -385,7 +387,7 @@ void DataChanges::RunUpdate(const parser::Update& update) {
     if (update.where && !where_applied) {
       std::vector<Row> kept;
       for (Row& row : relation.rows) {
-        Scope scope{&relation.columns, &row, nullptr, nullptr};
+        Scope scope{&relation.columns, &row, nullptr, nullptr, relation.shape};
         if (evaluator_.EvalCondition(*update.where, &scope) == true) kept.push_back(std::move(row));
       }
       relation.rows = std::move(kept);
@@ -443,7 +445,7 @@ void DataChanges::RunUpdate(const parser::Update& update) {
     std::size_t index = static_cast<std::size_t>(id.integer());
     if (!seen.insert(index).second) continue;  // the first matching row wins
     if (limit >= 0 && static_cast<std::int64_t>(indices.size()) >= limit) break;
-    Scope scope{&relation.columns, &row, nullptr, nullptr};
+    Scope scope{&relation.columns, &row, nullptr, nullptr, relation.shape};
     Row new_row = table.rows[index];
     for (std::size_t a = 0; a < update.assignments.size(); ++a) {
       const parser::Assignment& assignment = update.assignments[a];
@@ -487,8 +489,9 @@ void DataChanges::RunUpdate(const parser::Update& update) {
     for (std::size_t i = 0; i < indices.size() && !keys_touched; ++i) {
       for (int position : key.positions) {
         std::size_t column = static_cast<std::size_t>(position);
-        if (KeyText(table.rows[indices[i]][column]) != KeyText(new_rows[i][column]))
-          keys_touched = true;
+        const Value& before = table.rows[indices[i]][column];
+        const Value& after = new_rows[i][column];
+        if (!SameStored(before, after) && KeyText(before) != KeyText(after)) keys_touched = true;
       }
     }
   }
@@ -521,7 +524,7 @@ void DataChanges::RunDelete(const parser::Delete& deletion) {
     if (deletion.where && !where_applied) {
       std::vector<Row> kept;
       for (Row& row : relation.rows) {
-        Scope scope{&relation.columns, &row, nullptr, nullptr};
+        Scope scope{&relation.columns, &row, nullptr, nullptr, relation.shape};
         if (evaluator_.EvalCondition(*deletion.where, &scope) == true)
           kept.push_back(std::move(row));
       }

@@ -341,6 +341,8 @@ Value Evaluator::Eval(const Expr& expr, const Scope* scope) {
       return Convert(value, expr.type, context);
     }
     case ExprKind::kSubquery: {
+      if (std::optional<Value> first = queries_.FirstValueOfTopOne(*expr.query, scope))
+        return *std::move(first);
       Relation result = queries_.RunQuery(*expr.query, scope);
       if (result.rows.empty())
         return Value::Null(result.columns.empty() ? SqlType{} : result.columns[0].type);
@@ -356,18 +358,36 @@ Value Evaluator::EvalColumn(const Expr& expr, const Scope* scope) {
   const std::string_view qualifier = expr.parts.size() >= 2
                                          ? std::string_view(expr.parts[expr.parts.size() - 2])
                                          : std::string_view();
-  const Scope* innermost = scope;
-  while (innermost != nullptr && innermost->columns == nullptr) innermost = innermost->outer;
-  if (innermost != nullptr && innermost->columns == expr.binding.columns &&
-      innermost->columns->size() == expr.binding.size) {
-    const BoundColumn& column = (*innermost->columns)[expr.binding.index];
-    if (!column.hidden && EqualsIgnoreCase(column.name, name) &&
-        (qualifier.empty() || EqualsIgnoreCase(column.qualifier, qualifier))) {
-      const Row* row = innermost->row;
-      if (row == nullptr || expr.binding.index >= row->size()) return Value::Null(column.type);
-      return (*row)[expr.binding.index];
+  auto value_at = [](const Scope& found, std::size_t index) {
+    const Row* row = found.row;
+    if (row == nullptr || index >= row->size()) return Value::Null((*found.columns)[index].type);
+    return (*row)[index];
+  };
+  Expr::Binding& binding = expr.binding;
+  if (binding.hops >= 0) {
+    // Equal shapes are equal column lists, so the name is found where it
+    // was found before.
+    int level = 0;
+    for (const Scope* current = scope; current != nullptr; current = current->outer) {
+      if (current->columns == nullptr) continue;
+      if (current->shape == 0 || current->shape != binding.shapes[level]) break;
+      if (level == binding.hops) return value_at(*current, binding.index);
+      ++level;
     }
   }
+  const Scope* innermost = scope;
+  while (innermost != nullptr && innermost->columns == nullptr) innermost = innermost->outer;
+  if (innermost != nullptr && innermost->columns == binding.columns &&
+      innermost->columns->size() == binding.size) {
+    const BoundColumn& column = (*innermost->columns)[binding.index];
+    if (!column.hidden && EqualsIgnoreCase(column.name, name) &&
+        (qualifier.empty() || EqualsIgnoreCase(column.qualifier, qualifier))) {
+      return value_at(*innermost, binding.index);
+    }
+  }
+  int level = 0;
+  bool shaped = true;  // every scope passed so far has a shape
+  std::uint64_t shapes[Expr::Binding::kMaxHops] = {};
   for (const Scope* current = scope; current != nullptr; current = current->outer) {
     if (current->columns == nullptr) continue;
     const std::vector<BoundColumn>& columns = *current->columns;
@@ -379,14 +399,22 @@ Value Evaluator::EvalColumn(const Expr& expr, const Scope* scope) {
       if (found >= 0) Raise(209, {name});
       found = static_cast<int>(i);
     }
-    if (found < 0) continue;
-    if (current == innermost) {
-      expr.binding = {current->columns, columns.size(), static_cast<std::size_t>(found)};
+    shaped = shaped && current->shape != 0 && level < Expr::Binding::kMaxHops;
+    if (shaped) shapes[level] = current->shape;
+    if (found < 0) {
+      ++level;
+      continue;
     }
-    const Row* row = current->row;
-    if (row == nullptr || static_cast<std::size_t>(found) >= row->size())
-      return Value::Null(columns[static_cast<std::size_t>(found)].type);
-    return (*row)[static_cast<std::size_t>(found)];
+    const auto index = static_cast<std::size_t>(found);
+    binding.columns = current == innermost ? current->columns : nullptr;
+    binding.size = columns.size();
+    binding.index = index;
+    binding.hops = -1;
+    if (shaped) {
+      binding.hops = level;
+      std::copy(shapes, shapes + level + 1, binding.shapes);
+    }
+    return value_at(*current, index);
   }
   if (qualifier.empty()) {
     if (EqualsIgnoreCase(name, "CURRENT_TIMESTAMP")) {

@@ -25,6 +25,7 @@ struct Scope {
   const Row* row = nullptr;
   const Scope* outer = nullptr;
   const std::vector<Row>* group = nullptr;
+  std::uint64_t shape = 0;  // the shape of `columns` (see Relation), 0 when it has none
 };
 
 // Runs the statements of a scalar user function's body, which are those of

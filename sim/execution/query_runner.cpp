@@ -4,6 +4,7 @@
 #include "sim/execution/query_runner.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <map>
 #include <unordered_set>
@@ -129,6 +130,23 @@ std::optional<EquiJoinKey> FindEquiJoinKey(const Expr& on, const Relation& left,
   return std::nullopt;
 }
 
+// TOP n with a constant n, without ordering, grouping, DISTINCT or variables
+// to assign, keeps the first n rows that qualify: the scan stops there (a
+// correlated "SELECT TOP 1" runs once for every row of the outer statement).
+std::size_t ScanLimit(const SelectQuery& query, const std::vector<parser::OrderItem>* order_by,
+                      bool grouped, bool assigns_variables) {
+  if (!query.top || query.top_percent || query.distinct || grouped || assigns_variables ||
+      (order_by != nullptr && !order_by->empty())) {
+    return QueryRunner::kNoLimit;
+  }
+  const Expr& top = *query.top;
+  if (top.kind != ExprKind::kLiteral || top.literal.is_null() ||
+      !IsIntegerKind(top.literal.kind()) || top.literal.integer() < 0) {
+    return QueryRunner::kNoLimit;
+  }
+  return static_cast<std::size_t>(top.literal.integer());
+}
+
 }  // namespace
 
 Relation QueryRunner::RunQuery(const SelectQuery& query, const Scope* outer) {
@@ -171,15 +189,60 @@ Relation QueryRunner::RunQuery(const SelectQuery& query, const Scope* outer) {
   return result;
 }
 
+std::optional<Value> QueryRunner::FirstValueOfTopOne(const SelectQuery& query, const Scope* outer) {
+  if (query.union_next || query.from.size() != 1 || query.items.size() != 1 ||
+      !query.group_by.empty() || query.having || query.distinct || !query.order_by.empty() ||
+      query.top_percent || !query.top) {
+    return std::nullopt;
+  }
+  const Expr& top = *query.top;
+  if (top.kind != ExprKind::kLiteral || top.literal.is_null() ||
+      !IsIntegerKind(top.literal.kind()) || top.literal.integer() != 1) {
+    return std::nullopt;
+  }
+  const parser::SelectItem& item = query.items[0];
+  if (item.star || !item.variable.empty() || Evaluator::ContainsAggregate(*item.expr))
+    return std::nullopt;
+  const TableRef& ref = *query.from[0];
+  if (ref.kind != TableRef::Kind::kNamed || IsSystemName(ref.name)) return std::nullopt;
+  Database& database = state_.DatabaseFor(ref.name);
+  Table* table = database.FindTable(ref.name.name);
+  if (table == nullptr) return std::nullopt;
+  // From here on as RunSelectBlock with a scan limit of one row.
+  state_.WillRead(database, *table);
+  const ScanColumns& scan = ColumnsOfScan(*table, ref.alias.empty() ? ref.name.name : ref.alias);
+  const Expr* where = query.where.get();
+  const std::vector<std::size_t>* candidates = nullptr;
+  if (where != nullptr) {
+    candidates = IndexedCandidates(*table, scan.columns.front().qualifier, *where, outer);
+  }
+  const std::size_t count = candidates ? candidates->size() : table->rows.size();
+  for (std::size_t n = 0; n < count; ++n) {
+    const Row& stored = table->rows[candidates ? (*candidates)[n] : n];
+    Scope scope{&scan.columns, &stored, outer, nullptr, scan.shape};
+    if (where != nullptr && evaluator_.EvalCondition(*where, &scope) != true) continue;
+    return evaluator_.Eval(*item.expr, &scope);
+  }
+  // No row: NULL of the type an empty result's computed column has.
+  return Value::Null(SqlType{});
+}
+
 Relation QueryRunner::RunSelectBlock(const SelectQuery& query, const Scope* outer,
                                      const std::vector<parser::OrderItem>* order_by) {
   const ConversionContext context = state_.session.conversion();
+  bool grouped = !query.group_by.empty() || query.having != nullptr;
+  bool assigns_variables = false;
+  for (const parser::SelectItem& item : query.items) {
+    if (item.expr && Evaluator::ContainsAggregate(*item.expr)) grouped = true;
+    if (!item.variable.empty()) assigns_variables = true;
+  }
   bool where_applied = false;
-  Relation input = BuildFrom(query.from, outer, query.where.get(), where_applied);
+  Relation input = BuildFrom(query.from, outer, query.where.get(), where_applied,
+                             ScanLimit(query, order_by, grouped, assigns_variables));
   if (query.where && !where_applied) {
     std::vector<Row> kept;
     for (Row& row : input.rows) {
-      Scope scope{&input.columns, &row, outer, nullptr};
+      Scope scope{&input.columns, &row, outer, nullptr, input.shape};
       if (evaluator_.EvalCondition(*query.where, &scope) == true) kept.push_back(std::move(row));
     }
     input.rows = std::move(kept);
@@ -215,11 +278,6 @@ Relation QueryRunner::RunSelectBlock(const SelectQuery& query, const Scope* oute
     output.columns.push_back(BoundColumn{"", "", name, SqlType{}, false, nullptr});
     items.push_back(
         OutputItem{item.expr.get(), -1, item.variable.empty() ? nullptr : &item.variable});
-  }
-
-  bool grouped = !query.group_by.empty() || query.having != nullptr;
-  for (const parser::SelectItem& item : query.items) {
-    if (item.expr && Evaluator::ContainsAggregate(*item.expr)) grouped = true;
   }
 
   struct ProducedRow {
@@ -271,7 +329,7 @@ Relation QueryRunner::RunSelectBlock(const SelectQuery& query, const Scope* oute
     std::unordered_map<std::string, std::size_t> group_index;
     for (Row& row : input.rows) {
       std::string key;
-      Scope scope{&input.columns, &row, outer, nullptr};
+      Scope scope{&input.columns, &row, outer, nullptr, input.shape};
       for (const auto& expr : query.group_by) {
         key += KeyText(evaluator_.Eval(*expr, &scope));
         key.push_back('\x1f');
@@ -282,13 +340,14 @@ Relation QueryRunner::RunSelectBlock(const SelectQuery& query, const Scope* oute
     }
     if (groups.empty() && query.group_by.empty()) groups.emplace_back();  // aggregates over no rows
     for (const std::vector<Row>& group : groups) {
-      Scope scope{&input.columns, group.empty() ? nullptr : &group.front(), outer, &group};
+      Scope scope{&input.columns, group.empty() ? nullptr : &group.front(), outer, &group,
+                  input.shape};
       if (query.having && evaluator_.EvalCondition(*query.having, &scope) != true) continue;
       produce(scope);
     }
   } else {
     for (const Row& row : input.rows) {
-      Scope scope{&input.columns, &row, outer, nullptr};
+      Scope scope{&input.columns, &row, outer, nullptr, input.shape};
       produce(scope);
     }
   }
@@ -345,7 +404,8 @@ Relation QueryRunner::RunSelectBlock(const SelectQuery& query, const Scope* oute
 }
 
 Relation QueryRunner::BuildFrom(const std::vector<std::unique_ptr<TableRef>>& from,
-                                const Scope* outer, const Expr* where, bool& where_applied) {
+                                const Scope* outer, const Expr* where, bool& where_applied,
+                                std::size_t limit) {
   where_applied = false;
   if (from.empty()) {
     Relation single;
@@ -354,7 +414,7 @@ Relation QueryRunner::BuildFrom(const std::vector<std::unique_ptr<TableRef>>& fr
   }
   if (from.size() == 1 && from[0]->kind == TableRef::Kind::kNamed) {
     where_applied = where != nullptr;
-    return ScanNamed(*from[0], outer, where);
+    return ScanNamed(*from[0], outer, where, limit);
   }
   Relation result = BuildTableRef(*from[0], outer);
   for (std::size_t i = 1; i < from.size(); ++i) {
@@ -455,7 +515,8 @@ Relation QueryRunner::BuildTableRef(const TableRef& ref, const Scope* outer) {
   return joined;
 }
 
-Relation QueryRunner::ScanNamed(const TableRef& ref, const Scope* outer, const Expr* where) {
+Relation QueryRunner::ScanNamed(const TableRef& ref, const Scope* outer, const Expr* where,
+                                std::size_t limit) {
   Database& database = state_.DatabaseFor(ref.name);
   const std::string qualifier = ref.alias.empty() ? ref.name.name : ref.alias;
   Relation result;
@@ -512,27 +573,50 @@ Relation QueryRunner::ScanNamed(const TableRef& ref, const Scope* outer, const E
     Raise(208, {state_.DisplayName(ref.name)});
   }
   state_.WillRead(database, *table);
-  for (const Column& column : table->columns) {
-    result.columns.push_back(
-        BoundColumn{qualifier, table->name, column.name, column.type, false, table});
-  }
-  result.columns.push_back(
-      BoundColumn{qualifier, table->name, "", SqlType::Of(TypeKind::kBigInt), true, table});
+  const ScanColumns& scan = ColumnsOfScan(*table, qualifier);
+  result.columns = scan.columns;
+  result.shape = scan.shape;
   const std::vector<std::size_t>* candidates = nullptr;
   if (where != nullptr) candidates = IndexedCandidates(*table, qualifier, *where, outer);
   const std::size_t count = candidates ? candidates->size() : table->rows.size();
-  for (std::size_t n = 0; n < count; ++n) {
+  for (std::size_t n = 0; n < count && result.rows.size() < limit; ++n) {
     const std::size_t i = candidates ? (*candidates)[n] : n;
     const Row& stored = table->rows[i];
     if (where != nullptr) {
-      Scope scope{&result.columns, &stored, outer, nullptr};
+      Scope scope{&scan.columns, &stored, outer, nullptr, scan.shape};
       if (evaluator_.EvalCondition(*where, &scope) != true) continue;
     }
-    Row row = stored;
+    Row row;
+    row.reserve(stored.size() + 1);
+    row.insert(row.end(), stored.begin(), stored.end());
     row.push_back(Value::Integer(static_cast<std::int64_t>(i), TypeKind::kBigInt));
     result.rows.push_back(std::move(row));
   }
   return result;
+}
+
+const QueryRunner::ScanColumns& QueryRunner::ColumnsOfScan(Table& table,
+                                                           const std::string& qualifier) {
+  ScanColumns& scan = scan_columns_[{&table, qualifier}];
+  bool fits = scan.columns.size() == table.columns.size() + 1;
+  for (std::size_t i = 0; fits && i < table.columns.size(); ++i) {
+    const BoundColumn& known = scan.columns[i];
+    fits = known.name == table.columns[i].name && known.type == table.columns[i].type &&
+           known.table_name == table.name;
+  }
+  if (fits) return scan;
+  // Shapes are drawn from one counter for the whole process: a binding kept
+  // in a stored function's body outlives the batch that made it.
+  static std::atomic<std::uint64_t> last_shape{0};
+  scan.columns.clear();
+  for (const Column& column : table.columns) {
+    scan.columns.push_back(
+        BoundColumn{qualifier, table.name, column.name, column.type, false, &table});
+  }
+  scan.columns.push_back(
+      BoundColumn{qualifier, table.name, "", SqlType::Of(TypeKind::kBigInt), true, &table});
+  scan.shape = ++last_shape;
+  return scan;
 }
 
 const std::vector<std::size_t>* QueryRunner::IndexedCandidates(const Table& table,

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <utility>
@@ -25,11 +26,21 @@ class QueryRunner {
   QueryRunner(BatchState& state, Evaluator& evaluator) : state_(state), evaluator_(evaluator) {}
 
   Relation RunQuery(const parser::SelectQuery& query, const Scope* outer);
+  // The value of "SELECT TOP 1 expression FROM table [WHERE ...]" as a
+  // scalar subquery, found without building its relations (such a subquery
+  // runs once for every row of the statement around it); nullopt for any
+  // other query, which RunQuery then runs.
+  std::optional<Value> FirstValueOfTopOne(const parser::SelectQuery& query, const Scope* outer);
   // The rows of a FROM list; `where` is applied while scanning when the list
   // is one named table, and `where_applied` tells whether it was.
+  // At most `limit` rows are kept where `where` is applied while scanning.
   Relation BuildFrom(const std::vector<std::unique_ptr<parser::TableRef>>& from, const Scope* outer,
-                     const parser::Expr* where, bool& where_applied);
-  Relation ScanNamed(const parser::TableRef& ref, const Scope* outer, const parser::Expr* where);
+                     const parser::Expr* where, bool& where_applied, std::size_t limit = kNoLimit);
+  // The rows of a table or catalogue view that satisfy `where`; of a table,
+  // the first `limit` of them.
+  Relation ScanNamed(const parser::TableRef& ref, const Scope* outer, const parser::Expr* where,
+                     std::size_t limit = kNoLimit);
+  static constexpr std::size_t kNoLimit = static_cast<std::size_t>(-1);
 
  private:
   Relation RunSelectBlock(const parser::SelectQuery& query, const Scope* outer,
@@ -51,8 +62,17 @@ class QueryRunner {
     std::unordered_map<std::string, std::vector<std::size_t>> rows;
   };
 
+  // The column list of a scan of `table` under `qualifier`, with its shape:
+  // the same list and shape while the table's columns stay as they are.
+  struct ScanColumns {
+    std::vector<BoundColumn> columns;
+    std::uint64_t shape = 0;
+  };
+  const ScanColumns& ColumnsOfScan(Table& table, const std::string& qualifier);
+
   BatchState& state_;
   Evaluator& evaluator_;
+  std::map<std::pair<const Table*, std::string>, ScanColumns> scan_columns_;
   // By table id and column position.
   std::map<std::pair<std::int64_t, int>, ColumnLookup> lookups_;
 };

@@ -4,6 +4,7 @@
 // UPDATE and DELETE use to find the rows they change.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,11 @@ struct BoundColumn {
 struct Relation {
   std::vector<BoundColumn> columns;
   std::vector<Row> rows;
+  // Names the column list: the same for every scan of one table under one
+  // name while its columns stay as they are, and never given to another
+  // list, so that a column reference bound against it stays bound across
+  // statements and subquery calls. 0 when the list has no such name.
+  std::uint64_t shape = 0;
 };
 
 }  // namespace quelor::sim

@@ -2,6 +2,7 @@
 // parser reads them, before any name is resolved.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -61,14 +62,20 @@ struct Expr {
   std::vector<ExprPtr> args;
   std::unique_ptr<SelectQuery> query;
   SqlType type;
-  // A column reference remembers where it was found in the innermost
-  // relation the last time, so that a scan over many rows looks its name up
-  // once; the evaluator checks the place on every use. Batches run one at a
-  // time, so the cache needs no lock.
+  // A column reference remembers where it was found the last time, so that
+  // a scan over many rows looks its name up once; the evaluator checks the
+  // place on every use. Found in the innermost relation, the place is that
+  // relation's column list; found through scopes whose column lists all have
+  // a shape (see Relation), it is those shapes, which also holds for a
+  // correlated subquery run once per outer row. Batches run one at a time,
+  // so the cache needs no lock.
   struct Binding {
+    static constexpr int kMaxHops = 4;
     const void* columns = nullptr;
     std::size_t size = 0;
     std::size_t index = 0;
+    int hops = -1;  // scopes passed before the one found; -1: not bound by shapes
+    std::uint64_t shapes[kMaxHops] = {};
   };
   mutable Binding binding;
   // The built-in function a call names, found when it is first evaluated.
