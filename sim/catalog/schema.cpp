@@ -115,6 +115,20 @@ std::vector<Table::UniqueKey>& Table::UniqueKeys() {
   return unique_keys_;
 }
 
+std::vector<std::vector<int>> Table::UniqueKeyPositions() const {
+  std::vector<std::vector<int>> keys;
+  auto add = [&](const std::vector<std::string>& key_columns) {
+    std::vector<int>& positions = keys.emplace_back();
+    for (const std::string& column : key_columns) positions.push_back(ColumnIndex(column));
+  };
+  if (primary_key) add(primary_key->columns);
+  for (const KeyConstraint& constraint : unique_constraints) add(constraint.columns);
+  for (const Index& index : indexes) {
+    if (index.unique) add(index.columns);
+  }
+  return keys;
+}
+
 Table* Database::FindTable(std::string_view table_name) const {
   auto found = table_index_.find(std::string(table_name));
   return found == table_index_.end() ? nullptr : found->second;

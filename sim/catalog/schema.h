@@ -197,6 +197,9 @@ class Table {
   };
   // The unique keys with their key sets built from the current rows.
   std::vector<UniqueKey>& UniqueKeys();
+  // The column positions of each unique key, in the order of UniqueKeys(),
+  // without building key sets.
+  std::vector<std::vector<int>> UniqueKeyPositions() const;
   // Call after rows were changed in place or removed.
   void InvalidateKeys() {
     keys_valid_ = false;

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "sim/common/errors.h"
 #include "sim/execution/row_removal.h"
@@ -78,24 +79,41 @@ Value DataChanges::AssignToColumn(const Value& value, const std::string& qualifi
   return Convert(value, target, context);
 }
 
+namespace {
+
+// Whether a change of `old_rows` at `replaced` into `new_rows` changes a
+// value of the columns at `positions`, as the keys compare them.
+bool ChangesKey(const Rows& old_rows, const std::vector<std::size_t>& replaced,
+                const std::vector<Row>& new_rows, const std::vector<int>& positions) {
+  for (std::size_t i = 0; i < replaced.size(); ++i) {
+    const Row& old_row = old_rows[replaced[i]];
+    for (int position : positions) {
+      const Value& before = old_row[static_cast<std::size_t>(position)];
+      const Value& after = new_rows[i][static_cast<std::size_t>(position)];
+      if (!SameStored(before, after) && KeyText(before) != KeyText(after)) return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
 void DataChanges::CheckUniqueKeys(Table& table, const std::vector<Row>& new_rows,
                                   const std::vector<std::size_t>* replaced) {
+  // An update that leaves every key's columns alone cannot break one, and
+  // needs no key sets built.
+  if (replaced != nullptr) {
+    const std::vector<std::vector<int>> positions = table.UniqueKeyPositions();
+    if (std::none_of(positions.begin(), positions.end(), [&](const std::vector<int>& key) {
+          return ChangesKey(table.rows, *replaced, new_rows, key);
+        })) {
+      return;
+    }
+  }
   std::vector<Table::UniqueKey>& keys = table.UniqueKeys();
   for (const Table::UniqueKey& key : keys) {
-    if (replaced != nullptr) {
-      // An update that leaves this key's columns alone cannot break it.
-      bool touched = false;
-      for (std::size_t i = 0; i < replaced->size() && !touched; ++i) {
-        const Row& old_row = table.rows[(*replaced)[i]];
-        for (int position : key.positions) {
-          std::size_t column = static_cast<std::size_t>(position);
-          const Value& before = old_row[column];
-          const Value& after = new_rows[i][column];
-          if (!SameStored(before, after) && KeyText(before) != KeyText(after)) touched = true;
-        }
-      }
-      if (!touched) continue;
-    }
+    if (replaced != nullptr && !ChangesKey(table.rows, *replaced, new_rows, key.positions))
+      continue;
     std::unordered_set<std::string> seen;
     const std::unordered_set<std::string>* existing = &key.keys;
     std::unordered_set<std::string> remaining;
@@ -372,15 +390,34 @@ void DataChanges::RunInsert(const parser::Insert& insert) {
   }
 }
 
+std::size_t DataChanges::TargetColumn(const Relation& relation, const parser::ObjectName& target,
+                                      const char* statement) {
+  // By the alias or name the statement gives it, then by the table's own name.
+  for (int pass = 0; pass < 2; ++pass) {
+    for (std::size_t i = 0; i < relation.columns.size(); ++i) {
+      const BoundColumn& column = relation.columns[i];
+      if (column.hidden &&
+          EqualsIgnoreCase(pass == 0 ? column.qualifier : column.table_name, target.name)) {
+        return i;
+      }
+    }
+  }
+  state_.RequireTable(target);
+  RaiseUnsupported(std::string(statement) + " of a table that is not part of its FROM clause");
+}
+
 void DataChanges::RunUpdate(const parser::Update& update) {
   const ConversionContext context = state_.session.conversion();
   Database& database = state_.DatabaseFor(update.target);
+  // The rows to change: their places in the table and the row the SET
+  // expressions see, which is the stored row itself without FROM.
   Relation relation;
-  std::string target_qualifier = update.target.name;
+  std::optional<QueryRunner::TableScan> scan;
   if (update.from.empty()) {
     parser::TableRef ref;
     ref.name = update.target;
-    relation = queries_.ScanNamed(ref, nullptr, update.where.get());
+    scan = queries_.ScanPositions(ref, update.where.get());
+    if (!scan) relation = queries_.ScanNamed(ref, nullptr, update.where.get());
   } else {
     bool where_applied = false;
     relation = queries_.BuildFrom(update.from, nullptr, update.where.get(), where_applied);
@@ -393,30 +430,29 @@ void DataChanges::RunUpdate(const parser::Update& update) {
       relation.rows = std::move(kept);
     }
   }
-  int hidden = -1;
-  for (std::size_t i = 0; i < relation.columns.size(); ++i) {
-    if (relation.columns[i].hidden &&
-        EqualsIgnoreCase(relation.columns[i].qualifier, target_qualifier)) {
-      hidden = static_cast<int>(i);
-      break;
-    }
-  }
-  if (hidden < 0) {
-    for (std::size_t i = 0; i < relation.columns.size(); ++i) {
-      if (relation.columns[i].hidden &&
-          EqualsIgnoreCase(relation.columns[i].table_name, target_qualifier)) {
-        hidden = static_cast<int>(i);
-        break;
-      }
-    }
-  }
-  if (hidden < 0) {
-    state_.RequireTable(update.target);
-    RaiseUnsupported("UPDATE of a table that is not part of its FROM clause");
-  }
-  Table& table = *relation.columns[static_cast<std::size_t>(hidden)].table;
+  const std::size_t hidden = scan ? 0 : TargetColumn(relation, update.target, "UPDATE");
+  Table& table = scan ? *scan->table : *relation.columns[hidden].table;
   state_.WillChange(database, table, false);
   const std::string qualified = state_.QualifiedTableName(database, table);
+  struct Changed {
+    std::size_t index;
+    const Row* seen;
+  };
+  std::vector<Changed> targets;
+  if (scan) {
+    targets.reserve(scan->positions.size());
+    for (std::size_t index : scan->positions) targets.push_back({index, &table.rows[index]});
+  } else {
+    std::unordered_set<std::size_t> seen;
+    for (const Row& row : relation.rows) {
+      const Value& id = row[hidden];
+      if (id.is_null()) continue;
+      std::size_t index = static_cast<std::size_t>(id.integer());
+      if (seen.insert(index).second) targets.push_back({index, &row});  // the first match wins
+    }
+  }
+  const std::vector<BoundColumn>& seen_columns = scan ? *scan->columns : relation.columns;
+  const std::uint64_t seen_shape = scan ? scan->shape : relation.shape;
 
   std::vector<int> positions;
   for (const parser::Assignment& assignment : update.assignments) {
@@ -438,14 +474,10 @@ void DataChanges::RunUpdate(const parser::Update& update) {
 
   std::vector<std::size_t> indices;
   std::vector<Row> new_rows;
-  std::unordered_set<std::size_t> seen;
-  for (const Row& row : relation.rows) {
-    const Value& id = row[static_cast<std::size_t>(hidden)];
-    if (id.is_null()) continue;
-    std::size_t index = static_cast<std::size_t>(id.integer());
-    if (!seen.insert(index).second) continue;  // the first matching row wins
+  for (const Changed& changed : targets) {
     if (limit >= 0 && static_cast<std::int64_t>(indices.size()) >= limit) break;
-    Scope scope{&relation.columns, &row, nullptr, nullptr, relation.shape};
+    const std::size_t index = changed.index;
+    Scope scope{&seen_columns, changed.seen, nullptr, nullptr, seen_shape};
     Row new_row = table.rows[index];
     for (std::size_t a = 0; a < update.assignments.size(); ++a) {
       const parser::Assignment& assignment = update.assignments[a];
@@ -485,15 +517,8 @@ void DataChanges::RunUpdate(const parser::Update& update) {
     throw;
   }
   bool keys_touched = false;
-  for (const Table::UniqueKey& key : table.UniqueKeys()) {
-    for (std::size_t i = 0; i < indices.size() && !keys_touched; ++i) {
-      for (int position : key.positions) {
-        std::size_t column = static_cast<std::size_t>(position);
-        const Value& before = table.rows[indices[i]][column];
-        const Value& after = new_rows[i][column];
-        if (!SameStored(before, after) && KeyText(before) != KeyText(after)) keys_touched = true;
-      }
-    }
+  for (const std::vector<int>& key : table.UniqueKeyPositions()) {
+    keys_touched = keys_touched || ChangesKey(table.rows, indices, new_rows, key);
   }
   // Nothing can fail from here on: the new rows take the places of the old.
   // Rows that stay exactly as they were are left alone, so that rows this
@@ -514,10 +539,12 @@ void DataChanges::RunDelete(const parser::Delete& deletion) {
   const ConversionContext context = state_.session.conversion();
   Database& database = state_.DatabaseFor(deletion.target);
   Relation relation;
+  std::optional<QueryRunner::TableScan> scan;
   if (deletion.from.empty()) {
     parser::TableRef ref;
     ref.name = deletion.target;
-    relation = queries_.ScanNamed(ref, nullptr, deletion.where.get());
+    scan = queries_.ScanPositions(ref, deletion.where.get());
+    if (!scan) relation = queries_.ScanNamed(ref, nullptr, deletion.where.get());
   } else {
     bool where_applied = false;
     relation = queries_.BuildFrom(deletion.from, nullptr, deletion.where.get(), where_applied);
@@ -531,24 +558,8 @@ void DataChanges::RunDelete(const parser::Delete& deletion) {
       relation.rows = std::move(kept);
     }
   }
-  int hidden = -1;
-  for (std::size_t i = 0; i < relation.columns.size() && hidden < 0; ++i) {
-    if (relation.columns[i].hidden &&
-        EqualsIgnoreCase(relation.columns[i].qualifier, deletion.target.name)) {
-      hidden = static_cast<int>(i);
-    }
-  }
-  for (std::size_t i = 0; i < relation.columns.size() && hidden < 0; ++i) {
-    if (relation.columns[i].hidden &&
-        EqualsIgnoreCase(relation.columns[i].table_name, deletion.target.name)) {
-      hidden = static_cast<int>(i);
-    }
-  }
-  if (hidden < 0) {
-    state_.RequireTable(deletion.target);
-    RaiseUnsupported("DELETE of a table that is not part of its FROM clause");
-  }
-  Table& table = *relation.columns[static_cast<std::size_t>(hidden)].table;
+  const std::size_t hidden = scan ? 0 : TargetColumn(relation, deletion.target, "DELETE");
+  Table& table = scan ? *scan->table : *relation.columns[hidden].table;
   state_.WillChange(database, table, false);
   std::int64_t limit = -1;
   if (deletion.top)
@@ -556,13 +567,19 @@ void DataChanges::RunDelete(const parser::Delete& deletion) {
         Convert(evaluator_.Eval(*deletion.top, nullptr), SqlType::Of(TypeKind::kBigInt), context)
             .integer();
   std::vector<std::size_t> indices;
-  std::unordered_set<std::size_t> seen;
-  for (const Row& row : relation.rows) {
-    const Value& id = row[static_cast<std::size_t>(hidden)];
-    if (id.is_null()) continue;
-    if (limit >= 0 && static_cast<std::int64_t>(indices.size()) >= limit) break;
-    std::size_t index = static_cast<std::size_t>(id.integer());
-    if (seen.insert(index).second) indices.push_back(index);
+  if (scan) {
+    indices = std::move(scan->positions);
+    if (limit >= 0 && static_cast<std::size_t>(limit) < indices.size())
+      indices.resize(static_cast<std::size_t>(limit));
+  } else {
+    std::unordered_set<std::size_t> seen;
+    for (const Row& row : relation.rows) {
+      const Value& id = row[hidden];
+      if (id.is_null()) continue;
+      if (limit >= 0 && static_cast<std::int64_t>(indices.size()) >= limit) break;
+      std::size_t index = static_cast<std::size_t>(id.integer());
+      if (seen.insert(index).second) indices.push_back(index);
+    }
   }
   if (indices.empty()) return;
   std::vector<std::function<void()>> undo;

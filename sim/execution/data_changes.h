@@ -3,6 +3,7 @@
 // unique keys, and foreign keys with their cascades.
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <string>
 #include <vector>
@@ -33,6 +34,10 @@ class DataChanges {
                            const char* statement);
 
  private:
+  // The hidden row-position column of the table an UPDATE or DELETE with
+  // FROM changes; refuses a target that is not part of the FROM clause.
+  std::size_t TargetColumn(const Relation& relation, const parser::ObjectName& target,
+                           const char* statement);
   void CheckUniqueKeys(Table& table, const std::vector<Row>& new_rows,
                        const std::vector<std::size_t>* replaced);
   // Applies the foreign-key rules for the rows at `changing` of `table`,

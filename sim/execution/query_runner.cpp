@@ -565,6 +565,31 @@ Relation QueryRunner::ScanNamed(const TableRef& ref, const Scope* outer, const E
     }
     return result;
   }
+  TableScan scan = ScanTable(database, ref, outer, where, limit);
+  result.columns = *scan.columns;
+  result.shape = scan.shape;
+  result.rows.reserve(scan.positions.size());
+  for (std::size_t i : scan.positions) {
+    const Row& stored = scan.table->rows[i];
+    Row row;
+    row.reserve(stored.size() + 1);
+    row.insert(row.end(), stored.begin(), stored.end());
+    row.push_back(Value::Integer(static_cast<std::int64_t>(i), TypeKind::kBigInt));
+    result.rows.push_back(std::move(row));
+  }
+  return result;
+}
+
+std::optional<QueryRunner::TableScan> QueryRunner::ScanPositions(const TableRef& ref,
+                                                                 const Expr* where) {
+  Database& database = state_.DatabaseFor(ref.name);
+  if (IsSystemName(ref.name)) return std::nullopt;
+  return ScanTable(database, ref, nullptr, where, kNoLimit);
+}
+
+QueryRunner::TableScan QueryRunner::ScanTable(Database& database, const TableRef& ref,
+                                              const Scope* outer, const Expr* where,
+                                              std::size_t limit) {
   Table* table = database.FindTable(ref.name.name);
   if (table == nullptr) {
     if (Function* function = database.FindFunction(ref.name.name); function != nullptr) {
@@ -573,26 +598,22 @@ Relation QueryRunner::ScanNamed(const TableRef& ref, const Scope* outer, const E
     Raise(208, {state_.DisplayName(ref.name)});
   }
   state_.WillRead(database, *table);
-  const ScanColumns& scan = ColumnsOfScan(*table, qualifier);
-  result.columns = scan.columns;
-  result.shape = scan.shape;
+  const ScanColumns& columns = ColumnsOfScan(*table, ref.alias.empty() ? ref.name.name : ref.alias);
+  TableScan scan{table, &columns.columns, columns.shape, {}};
   const std::vector<std::size_t>* candidates = nullptr;
-  if (where != nullptr) candidates = IndexedCandidates(*table, qualifier, *where, outer);
+  if (where != nullptr) {
+    candidates = IndexedCandidates(*table, columns.columns.front().qualifier, *where, outer);
+  }
   const std::size_t count = candidates ? candidates->size() : table->rows.size();
-  for (std::size_t n = 0; n < count && result.rows.size() < limit; ++n) {
+  for (std::size_t n = 0; n < count && scan.positions.size() < limit; ++n) {
     const std::size_t i = candidates ? (*candidates)[n] : n;
-    const Row& stored = table->rows[i];
     if (where != nullptr) {
-      Scope scope{&scan.columns, &stored, outer, nullptr, scan.shape};
+      Scope scope{&columns.columns, &table->rows[i], outer, nullptr, columns.shape};
       if (evaluator_.EvalCondition(*where, &scope) != true) continue;
     }
-    Row row;
-    row.reserve(stored.size() + 1);
-    row.insert(row.end(), stored.begin(), stored.end());
-    row.push_back(Value::Integer(static_cast<std::int64_t>(i), TypeKind::kBigInt));
-    result.rows.push_back(std::move(row));
+    scan.positions.push_back(i);
   }
-  return result;
+  return scan;
 }
 
 const QueryRunner::ScanColumns& QueryRunner::ColumnsOfScan(Table& table,

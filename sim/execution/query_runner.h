@@ -42,6 +42,19 @@ class QueryRunner {
                      std::size_t limit = kNoLimit);
   static constexpr std::size_t kNoLimit = static_cast<std::size_t>(-1);
 
+  // The rows of one table that satisfy `where`, by their positions in the
+  // table, with the column list a scope on a stored row uses.
+  struct TableScan {
+    Table* table = nullptr;
+    const std::vector<BoundColumn>* columns = nullptr;
+    std::uint64_t shape = 0;
+    std::vector<std::size_t> positions;
+  };
+  // The target rows of UPDATE and DELETE without FROM, found without
+  // copying them; nullopt for a catalogue view, which ScanNamed refuses or
+  // builds.
+  std::optional<TableScan> ScanPositions(const parser::TableRef& ref, const parser::Expr* where);
+
  private:
   Relation RunSelectBlock(const parser::SelectQuery& query, const Scope* outer,
                           const std::vector<parser::OrderItem>* order_by);
@@ -69,6 +82,8 @@ class QueryRunner {
     std::uint64_t shape = 0;
   };
   const ScanColumns& ColumnsOfScan(Table& table, const std::string& qualifier);
+  TableScan ScanTable(Database& database, const parser::TableRef& ref, const Scope* outer,
+                      const parser::Expr* where, std::size_t limit);
 
   BatchState& state_;
   Evaluator& evaluator_;
