@@ -95,7 +95,7 @@ std::string_view Lexer::ReadDelimited(char close, std::size_t unclosed_from,
   }
 }
 
-Token Lexer::Next(std::string& unescaped) {
+void Lexer::Next(Token& token, std::string& unescaped) {
   const std::size_t size = text_.size();
   while (pos_ < size) {
     const char c = text_[pos_];
@@ -126,11 +126,13 @@ Token Lexer::Next(std::string& unescaped) {
     }
     break;
   }
-  Token token;
   token.begin = pos_;
+  token.unicode = false;
   if (pos_ >= size) {
+    token.kind = TokenKind::kEnd;
+    token.text = {};
     token.end = size;
-    return token;
+    return;
   }
   const char c = text_[pos_];
   if (c == '\'' || ((c == 'N' || c == 'n') && pos_ + 1 < size && text_[pos_ + 1] == '\'')) {
@@ -181,7 +183,6 @@ Token Lexer::Next(std::string& unescaped) {
     pos_ += length;
   }
   token.end = pos_;
-  return token;
 }
 
 }  // namespace quelor::sim::parser

@@ -33,11 +33,12 @@ class Lexer {
  public:
   explicit Lexer(std::string_view text) : text_(text) {}
 
-  // Reads the next token; at the end of the text a kEnd token, again and
+  // Reads the next token into `token` (in place: the parser's window is
+  // filled without copying); at the end of the text a kEnd token, again and
   // again. `text` views the batch, except for a literal or quoted name with a
   // doubled delimiter: its content is unescaped into `unescaped`, which must
   // outlive the token. Throws SqlError 105 for an unclosed quotation mark.
-  Token Next(std::string& unescaped);
+  void Next(Token& token, std::string& unescaped);
 
  private:
   std::string_view ReadDelimited(char close, std::size_t unclosed_from, std::string& unescaped);

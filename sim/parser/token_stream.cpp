@@ -12,7 +12,7 @@ const Token& TokenStream::Fetch(std::size_t index) {
     const std::size_t oldest = current_ > kKeptBehind ? current_ - kKeptBehind : 0;
     if (read_ - oldest >= ring_.size()) Grow();
     Slot& slot = At(read_);
-    slot.token = lexer_.Next(slot.unescaped);
+    lexer_.Next(slot.token, slot.unescaped);
     if (slot.token.kind == TokenKind::kEnd) end_index_ = read_;
     ++read_;
   }
@@ -23,9 +23,11 @@ const Token* TokenStream::Previous() { return current_ == 0 ? nullptr : &Fetch(c
 
 void TokenStream::CheckRest() {
   if (end_index_ != static_cast<std::size_t>(-1)) return;
+  Token token;
   std::string unescaped;
-  while (lexer_.Next(unescaped).kind != TokenKind::kEnd) {
-  }
+  do {
+    lexer_.Next(token, unescaped);
+  } while (token.kind != TokenKind::kEnd);
 }
 
 void TokenStream::Grow() {
