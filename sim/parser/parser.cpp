@@ -171,21 +171,28 @@ class Parser {
   }
 
   ObjectName ParseObjectName() {
-    std::vector<std::string> parts;
-    parts.push_back(Identifier());
+    // Every part is read (and checked) before a name of more than three
+    // parts is refused; only the first three are kept.
+    std::array<std::string, 3> parts;
+    std::size_t count = 0;
+    const auto add = [&](std::string part) {
+      if (count < parts.size()) parts[count] = std::move(part);
+      ++count;
+    };
+    add(Identifier());
     while (IsSymbol(".")) {
       Next();
       if (IsSymbol(".")) {  // db..table
-        parts.emplace_back();
+        add({});
         continue;
       }
-      parts.push_back(Identifier());
+      add(Identifier());
     }
-    if (parts.size() > 3) RaiseUnsupported("four-part object name (linked server)");
+    if (count > parts.size()) RaiseUnsupported("four-part object name (linked server)");
     ObjectName name;
-    name.name = parts.back();
-    if (parts.size() >= 2) name.schema = parts[parts.size() - 2];
-    if (parts.size() == 3) name.database = parts[0];
+    name.name = std::move(parts[count - 1]);
+    if (count >= 2) name.schema = std::move(parts[count - 2]);
+    if (count == 3) name.database = std::move(parts[0]);
     return name;
   }
 
