@@ -7,12 +7,16 @@
 //   SimColumnProbe      the INFORMATION_SCHEMA.COLUMNS probe of AddField on a
 //                       database of 60 tables
 //   SimObjectProbe      the sysobjects table probe on the same database
+//   SimParseBankCodes   ParseBatch alone on a bank-code load batch of 16,000
+//                       one-row INSERTs (about 4 MB of text)
 #include <benchmark/benchmark.h>
 
+#include <cstdint>
 #include <string>
 
 #include "sim/catalog/schema.h"
 #include "sim/connection/sim_connection.h"
+#include "sim/parser/parser.h"
 
 namespace {
 
@@ -43,6 +47,22 @@ void SimInsertSingleRow(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations());
 }
 BENCHMARK(SimInsertSingleRow);
+
+void SimParseBankCodes(benchmark::State& state) {
+  std::string batch;
+  for (int number = 1; number <= 16000; ++number) {
+    batch +=
+        "insert into D_blz (BLZ,LfdNr,BANK,ORT,Merkmal,Bezeichnung,PAN,PLZ,BIC,Pr_Ziff,"
+        "Datensatznummer,AendKz,BLZ_Loe,NACHFOLGE_BLZ) values('" +
+        std::to_string(10000000 + number) + "'," + std::to_string(number) +
+        ",'Bundesbank','Berlin','1','BBk Berlin','20100','10591','MARKDEF1100','09'," +
+        std::to_string(number) + ",'U','0','00000000')\n";
+  }
+  for (auto _ : state) benchmark::DoNotOptimize(quelor::sim::parser::ParseBatch(batch));
+  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations()) *
+                          static_cast<std::int64_t>(batch.size()));
+}
+BENCHMARK(SimParseBankCodes)->Unit(benchmark::kMillisecond);
 
 void SimInsertSelect(benchmark::State& state) {
   Server server;

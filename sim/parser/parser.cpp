@@ -2,11 +2,13 @@
 // scripts and its fixtures send.
 #include "sim/parser/parser.h"
 
+#include <array>
+#include <cstdint>
 #include <set>
 
 #include "sim/common/case_insensitive_map.h"
 #include "sim/common/errors.h"
-#include "sim/parser/lexer.h"
+#include "sim/parser/token_stream.h"
 
 namespace quelor::sim::parser {
 
@@ -34,44 +36,85 @@ const CaseInsensitiveSet& ReservedWords() {
   return kWords;
 }
 
+// Whether a word may be reserved at all, by its length and first letter:
+// most names are told apart without hashing them.
+bool MayBeReserved(std::string_view word) {
+  struct Filter {
+    std::array<std::uint32_t, 16> first_letters{};  // by length, bit n for letter 'A' + n
+    Filter() {
+      for (const std::string& reserved : ReservedWords())
+        first_letters[reserved.size()] |= 1u << (reserved[0] - 'A');
+    }
+  };
+  static const Filter kFilter;
+  if (word.empty() || word.size() >= kFilter.first_letters.size()) return false;
+  unsigned char first = static_cast<unsigned char>(word[0]);
+  if (first >= 'a' && first <= 'z') first = static_cast<unsigned char>(first - 32);
+  if (first < 'A' || first > 'Z') return false;
+  return (kFilter.first_letters[word.size()] >> (first - 'A') & 1u) != 0;
+}
+
+bool IsReserved(std::string_view word) {
+  return MayBeReserved(word) && ReservedWords().contains(word);
+}
+
 class Parser {
  public:
-  explicit Parser(std::string_view text) : text_(text), tokens_(Tokenize(text)) {}
+  explicit Parser(std::string_view text) : text_(text), tokens_(text) {}
 
   std::vector<StatementPtr> Batch() {
-    std::vector<StatementPtr> statements;
-    while (!AtEnd()) {
-      if (AcceptSymbol(";")) continue;
-      statements.push_back(ParseStatement());
+    try {
+      std::vector<StatementPtr> statements;
+      while (!AtEnd()) {
+        if (AcceptSymbol(";")) continue;
+        statements.push_back(ParseStatement());
+      }
+      return statements;
+    } catch (...) {
+      tokens_.CheckRest();
+      throw;
     }
-    return statements;
   }
 
   ExprPtr SingleExpression() {
-    ExprPtr expr = ParseExpr();
-    if (!AtEnd()) SyntaxError();
-    return expr;
+    try {
+      ExprPtr expr = ParseExpr();
+      if (!AtEnd()) SyntaxError();
+      return expr;
+    } catch (...) {
+      tokens_.CheckRest();
+      throw;
+    }
   }
 
  private:
   // ---- token helpers ----
-  const Token& Peek(std::size_t ahead = 0) const {
-    std::size_t index = std::min(pos_ + ahead, tokens_.size() - 1);
-    return tokens_[index];
-  }
+  const Token& Peek(std::size_t ahead = 0) const { return tokens_.Peek(ahead); }
   bool AtEnd() const { return Peek().kind == TokenKind::kEnd; }
-  const Token& Next() {
-    const Token& token = tokens_[pos_];
-    if (pos_ + 1 < tokens_.size()) ++pos_;
-    return token;
+  const Token& Next() { return tokens_.Next(); }
+  // `word` is ASCII; so is any word equal to it, whatever the case.
+  static bool EqualsKeyword(std::string_view text, std::string_view word) {
+    if (text.size() != word.size()) return false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+      char a = text[i];
+      char b = word[i];
+      if (a >= 'a' && a <= 'z') a = static_cast<char>(a - 32);
+      if (b >= 'a' && b <= 'z') b = static_cast<char>(b - 32);
+      if (a != b) return false;
+    }
+    return true;
   }
   bool IsWord(std::string_view word, std::size_t ahead = 0) const {
     const Token& token = Peek(ahead);
-    return token.kind == TokenKind::kWord && EqualsIgnoreCase(token.text, word);
+    return token.kind == TokenKind::kWord && EqualsKeyword(token.text, word);
   }
   bool IsSymbol(std::string_view symbol, std::size_t ahead = 0) const {
     const Token& token = Peek(ahead);
-    return token.kind == TokenKind::kSymbol && token.text == symbol;
+    // Symbols are one or two characters: compared inline, without memcmp.
+    if (token.kind != TokenKind::kSymbol || token.text.size() != symbol.size()) return false;
+    for (std::size_t i = 0; i < symbol.size(); ++i)
+      if (token.text[i] != symbol[i]) return false;
+    return true;
   }
   bool AcceptWord(std::string_view word) {
     if (!IsWord(word)) return false;
@@ -92,14 +135,14 @@ class Parser {
 
   [[noreturn]] void SyntaxError() const {
     const Token* token = &Peek();
-    if (token->kind == TokenKind::kEnd && pos_ > 0) token = &tokens_[pos_ - 1];
-    if (token->kind == TokenKind::kWord && ReservedWords().contains(token->text)) {
-      std::string upper = token->text;
+    if (token->kind == TokenKind::kEnd && tokens_.Previous() != nullptr) token = tokens_.Previous();
+    if (token->kind == TokenKind::kWord && IsReserved(token->text)) {
+      std::string upper(token->text);
       for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
       Raise(156, {upper});
     }
     std::string near = token->kind == TokenKind::kEnd      ? std::string()
-                       : token->kind == TokenKind::kString ? token->text
+                       : token->kind == TokenKind::kString ? std::string(token->text)
                                                            : std::string(SourceOf(*token));
     Raise(102, {near});
   }
@@ -111,12 +154,12 @@ class Parser {
   bool IsIdentifierToken(std::size_t ahead = 0) const {
     const Token& token = Peek(ahead);
     if (token.kind == TokenKind::kQuotedIdentifier) return true;
-    return token.kind == TokenKind::kWord && !ReservedWords().contains(token.text);
+    return token.kind == TokenKind::kWord && !IsReserved(token.text);
   }
 
   std::string Identifier() {
     if (!IsIdentifierToken()) SyntaxError();
-    return Next().text;
+    return std::string(Next().text);
   }
 
   // Accepts also words that are reserved elsewhere but allowed as names in
@@ -124,25 +167,32 @@ class Parser {
   std::string AnyWord() {
     const Token& token = Peek();
     if (token.kind != TokenKind::kWord && token.kind != TokenKind::kQuotedIdentifier) SyntaxError();
-    return Next().text;
+    return std::string(Next().text);
   }
 
   ObjectName ParseObjectName() {
-    std::vector<std::string> parts;
-    parts.push_back(Identifier());
+    // Every part is read (and checked) before a name of more than three
+    // parts is refused; only the first three are kept.
+    std::array<std::string, 3> parts;
+    std::size_t count = 0;
+    const auto add = [&](std::string part) {
+      if (count < parts.size()) parts[count] = std::move(part);
+      ++count;
+    };
+    add(Identifier());
     while (IsSymbol(".")) {
       Next();
       if (IsSymbol(".")) {  // db..table
-        parts.emplace_back();
+        add({});
         continue;
       }
-      parts.push_back(Identifier());
+      add(Identifier());
     }
-    if (parts.size() > 3) RaiseUnsupported("four-part object name (linked server)");
+    if (count > parts.size()) RaiseUnsupported("four-part object name (linked server)");
     ObjectName name;
-    name.name = parts.back();
-    if (parts.size() >= 2) name.schema = parts[parts.size() - 2];
-    if (parts.size() == 3) name.database = parts[0];
+    name.name = std::move(parts[count - 1]);
+    if (count >= 2) name.schema = std::move(parts[count - 2]);
+    if (count == 3) name.database = std::move(parts[0]);
     return name;
   }
 
@@ -204,7 +254,7 @@ class Parser {
       return Make(std::move(ret));
     }
     if (IsWord("GRANT") || IsWord("DENY") || IsWord("REVOKE")) {
-      std::string what = Next().text;
+      std::string what(Next().text);
       // GRANT <permissions> [ON <object>] TO <principals> [WITH GRANT OPTION]:
       // without effect, but the object must exist.
       NoEffect statement{what, std::nullopt};
@@ -300,7 +350,7 @@ class Parser {
     if (token.kind == TokenKind::kWord) {
       return IsWord("NULL") || IsWord("CASE") || IsWord("CAST") || IsWord("CONVERT") ||
              IsWord("EXISTS") || IsWord("NOT") || IsWord("LEFT") || IsWord("RIGHT") ||
-             !ReservedWords().contains(token.text);
+             !IsReserved(token.text);
     }
     return token.kind != TokenKind::kEnd;
   }
@@ -312,9 +362,7 @@ class Parser {
       Next();
       return;
     }
-    if (Peek().kind == TokenKind::kWord && !StartsStatement() &&
-        !ReservedWords().contains(Peek().text))
-      Next();
+    if (Peek().kind == TokenKind::kWord && !StartsStatement() && !IsReserved(Peek().text)) Next();
   }
 
   // CREATE/ALTER/DROP DATABASE with its options, up to the next statement.
@@ -668,9 +716,9 @@ class Parser {
     const Token& token = Next();
     if (token.kind != TokenKind::kNumber || token.text.size() > 9 ||
         token.text.find_first_not_of("0123456789") != std::string::npos) {
-      Raise(102, {token.text});
+      Raise(102, {std::string(token.text)});
     }
-    return std::stoi(token.text);
+    return std::stoi(std::string(token.text));
   }
 
   std::int64_t ParseSignedInteger() {
@@ -685,7 +733,7 @@ class Parser {
   std::string ParseDefaultText() {
     std::size_t start = Peek().begin;
     ExprPtr expr = ParseExpr();
-    std::size_t end = tokens_[pos_ - 1].end;
+    std::size_t end = tokens_.Previous()->end;
     std::string text(text_.substr(start, end - start));
     while (text.size() >= 2 && text.front() == '(' && text.back() == ')') {
       std::string inner = text.substr(1, text.size() - 2);
@@ -772,7 +820,7 @@ class Parser {
     if (IsWord("FUNCTION")) return ParseFunction(start, true);
     if (IsWord("DATABASE")) return ParseDatabaseStatement("ALTER");
     if (!AcceptWord("TABLE")) {
-      if (Peek().kind == TokenKind::kWord) Unsupported("ALTER " + Peek().text);
+      if (Peek().kind == TokenKind::kWord) Unsupported("ALTER " + std::string(Peek().text));
       SyntaxError();
     }
     AlterTable alter;
@@ -874,7 +922,7 @@ class Parser {
       }
       return Make(std::move(drop));
     }
-    if (Peek().kind == TokenKind::kWord) Unsupported("DROP " + Peek().text);
+    if (Peek().kind == TokenKind::kWord) Unsupported("DROP " + std::string(Peek().text));
     SyntaxError();
   }
 
@@ -911,7 +959,7 @@ class Parser {
       StatementPtr body = ParseStatement();
       definition->body.push_back(std::move(body));
     }
-    definition->text = std::string(text_.substr(start, tokens_[pos_ - 1].end - start));
+    definition->text = std::string(text_.substr(start, tokens_.Previous()->end - start));
     CreateFunction create;
     create.definition = std::move(definition);
     create.alter = alter;
@@ -943,6 +991,7 @@ class Parser {
       do {
         ExpectSymbol("(");
         std::vector<ExprPtr> row;
+        row.reserve(insert.columns.empty() ? 4 : insert.columns.size());
         do {
           if (IsWord("DEFAULT")) {
             Next();
@@ -1040,7 +1089,7 @@ class Parser {
     }
     SelectQuery* last = first.get();
     while (IsWord("UNION") || IsWord("EXCEPT") || IsWord("INTERSECT")) {
-      if (!IsWord("UNION")) Unsupported(Peek().text + " operator");
+      if (!IsWord("UNION")) Unsupported(std::string(Peek().text) + " operator");
       Next();
       chain.Link();
       last->union_all = AcceptWord("ALL");
@@ -1208,7 +1257,7 @@ class Parser {
       }
     } else {
       if (Peek().kind == TokenKind::kVariable) Unsupported("table variable");
-      if (IsWord("OPENQUERY") || IsWord("OPENROWSET")) Unsupported(Peek().text);
+      if (IsWord("OPENQUERY") || IsWord("OPENROWSET")) Unsupported(std::string(Peek().text));
       ref->name = ParseObjectName();
       if (AcceptSymbol("(")) {
         ref->kind = TableRef::Kind::kFunction;
@@ -1298,7 +1347,7 @@ class Parser {
           (token.text == "=" || token.text == "<>" || token.text == "!=" || token.text == "<" ||
            token.text == "<=" || token.text == ">" || token.text == ">=" || token.text == "!<" ||
            token.text == "!>")) {
-        std::string op = Next().text;
+        std::string op(Next().text);
         if (op == "!=") op = "<>";
         if (op == "!<") op = ">=";
         if (op == "!>") op = "<=";
@@ -1426,7 +1475,7 @@ class Parser {
       }
       case TokenKind::kBinary: {
         ExprPtr node = MakeExpr(ExprKind::kLiteral);
-        const std::string hex = Next().text;
+        const std::string hex(Next().text);
         std::string bytes;
         for (std::size_t i = 0; i + 1 < hex.size(); i += 2) {
           bytes.push_back(static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16)));
@@ -1510,7 +1559,7 @@ class Parser {
       ParseArguments(*node);
       return node;
     }
-    if (token.kind == TokenKind::kWord && ReservedWords().contains(token.text)) SyntaxError();
+    if (token.kind == TokenKind::kWord && IsReserved(token.text)) SyntaxError();
     // column reference or function call: a.b.c or a.b(...)
     std::vector<std::string> parts;
     parts.push_back(Identifier());
@@ -1601,8 +1650,7 @@ class Parser {
   };
 
   std::string_view text_;
-  std::vector<Token> tokens_;
-  std::size_t pos_ = 0;
+  mutable TokenStream tokens_;  // reading ahead does not change what the parser has taken
   int depth_ = 0;
 };
 

@@ -61,6 +61,11 @@ TEST_F(HostileInputTest, TextNestedTooDeeplyIsRefusedAndTheSessionGoesOn) {
   }
 }
 
+TEST_F(HostileInputTest, AnUnclosedLiteralAfterTooDeepNestingIsRefusedAsUnclosed) {
+  const std::string sql = "SELECT " + Repeat("(", 600) + "1" + Repeat(")", 600) + " SELECT [offen";
+  EXPECT_EQ(ErrorOf(sql), "Unclosed quotation mark after the character string 'offen'.");
+}
+
 bool TooDeep(const std::string& sql) {
   try {
     parser::ParseBatch(sql);

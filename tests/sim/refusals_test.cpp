@@ -100,6 +100,10 @@ TEST_F(RefusalTest, EachRefusalCarriesTheServersNumberAndText) {
       {"SELECT * FROM Adresse WHERE AdrNr = = 1", 102, "Incorrect syntax near '='."},
       {"SELECT * FROM", 156, "Incorrect syntax near the keyword 'FROM'."},
       {"SELECT 'offen", 105, "Unclosed quotation mark after the character string 'offen'."},
+      // The whole batch is read before the first refusal: an unclosed literal
+      // after a syntax error is what the server reports.
+      {"SELECT * FROM Adresse WHERE AdrNr = = 1 SELECT 'offen", 105,
+       "Unclosed quotation mark after the character string 'offen'."},
       {"SELECT * FROM Nirgends.dbo.Adresse", 911,
        "Database 'Nirgends' does not exist. Make sure that the name is entered correctly."},
   };
