@@ -324,7 +324,9 @@ void DataChanges::RunInsert(const parser::Insert& insert) {
         Raise(row.size() < targets.size() ? 109 : 110);
       }
       std::vector<std::optional<Value>> values;
-      for (const auto& expr : row) {
+      values.reserve(row.size());
+      for (const Value& constant : row.constants) values.emplace_back(constant);
+      for (const auto& expr : row.exprs) {
         if (expr->kind == parser::ExprKind::kFunction && expr->name == "DEFAULT" &&
             expr->parts.empty()) {
           values.emplace_back(std::nullopt);

@@ -215,10 +215,18 @@ struct DropFunction {
   bool if_exists = false;
 };
 
+// One row of INSERT ... VALUES. A row of constants keeps just their values,
+// so that a load of thousands of one-row INSERTs holds no expression nodes.
+struct ValuesRow {
+  std::vector<ExprPtr> exprs;  // empty when the row is all constants
+  Row constants;
+  std::size_t size() const { return exprs.empty() ? constants.size() : exprs.size(); }
+};
+
 struct Insert {
   ObjectName table;
   std::vector<std::string> columns;
-  std::vector<std::vector<ExprPtr>> rows;
+  std::vector<ValuesRow> rows;
   std::unique_ptr<SelectQuery> query;
   bool default_values = false;
 };

@@ -2,6 +2,7 @@
 // scripts and its fixtures send.
 #include "sim/parser/parser.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <set>
@@ -1004,7 +1005,15 @@ class Parser {
           }
         } while (AcceptSymbol(","));
         ExpectSymbol(")");
-        insert.rows.push_back(std::move(row));
+        ValuesRow values;
+        if (std::all_of(row.begin(), row.end(),
+                        [](const ExprPtr& expr) { return expr->kind == ExprKind::kLiteral; })) {
+          values.constants.reserve(row.size());
+          for (ExprPtr& expr : row) values.constants.push_back(std::move(expr->literal));
+        } else {
+          values.exprs = std::move(row);
+        }
+        insert.rows.push_back(std::move(values));
       } while (AcceptSymbol(","));
     } else if (IsWord("SELECT") || IsSymbol("(")) {
       insert.query = ParseQueryExpression();
