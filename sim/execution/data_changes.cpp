@@ -128,16 +128,19 @@ void DataChanges::CheckUniqueKeys(Table& table, const std::vector<Row>& new_rows
     }
     for (const Row& row : new_rows) {
       std::string text = Table::KeyOf(row, key.positions);
-      if (existing->contains(text) || !seen.insert(text).second) {
-        std::string object = "dbo." + table.name;
-        if (key.is_constraint) {
-          Raise(2627, {key.primary ? "PRIMARY KEY" : "UNIQUE KEY", key.name, object,
-                       KeyValueText(row, key.positions)});
-        }
-        Raise(2601, {object, key.name, KeyValueText(row, key.positions)});
-      }
+      if (existing->contains(text) || !seen.insert(text).second) RaiseDuplicateKey(table, key, row);
     }
   }
+}
+
+void DataChanges::RaiseDuplicateKey(const Table& table, const Table::UniqueKey& key,
+                                    const Row& row) {
+  std::string object = "dbo." + table.name;
+  if (key.is_constraint) {
+    Raise(2627, {key.primary ? "PRIMARY KEY" : "UNIQUE KEY", key.name, object,
+                 KeyValueText(row, key.positions)});
+  }
+  Raise(2601, {object, key.name, KeyValueText(row, key.positions)});
 }
 
 void DataChanges::CheckForeignKeysOut(Database& database, const Table& table,
@@ -284,8 +287,18 @@ void DataChanges::RunInsert(const parser::Insert& insert) {
 
   std::vector<int> targets;
   if (!insert.columns.empty()) {
-    for (const std::string& name : insert.columns) {
-      int position = table.ColumnIndex(name);
+    // A load sends thousands of INSERTs with the same column list: the
+    // places found for the last one are tried first.
+    const bool same_table = last_insert_table_ == &table;
+    for (std::size_t n = 0; n < insert.columns.size(); ++n) {
+      const std::string& name = insert.columns[n];
+      int position = -1;
+      if (same_table && n < last_insert_targets_.size()) {
+        const auto guess = static_cast<std::size_t>(last_insert_targets_[n]);
+        if (guess < table.columns.size() && EqualsIgnoreCase(table.columns[guess].name, name))
+          position = last_insert_targets_[n];
+      }
+      if (position < 0) position = table.ColumnIndex(name);
       if (position < 0) Raise(207, {name});
       if (std::find(targets.begin(), targets.end(), position) != targets.end()) Raise(264, {name});
       if (position == identity_position && !identity_insert) Raise(544, {table.name});
@@ -300,6 +313,10 @@ void DataChanges::RunInsert(const parser::Insert& insert) {
   if (identity_insert && identity_position >= 0 &&
       std::find(targets.begin(), targets.end(), identity_position) == targets.end()) {
     Raise(545, {table.name});
+  }
+  if (!insert.columns.empty()) {
+    last_insert_table_ = &table;
+    last_insert_targets_ = targets;
   }
 
   // Source values; nullopt stands for DEFAULT.
@@ -372,14 +389,29 @@ void DataChanges::RunInsert(const parser::Insert& insert) {
     new_rows.push_back(std::move(row));
   }
 
-  CheckUniqueKeys(table, new_rows, nullptr);
+  // Each new row's key texts, key by key: checked against the table and the
+  // other new rows, and kept for the key sets.
+  std::vector<Table::UniqueKey>& keys = table.UniqueKeys();
+  std::vector<std::vector<std::string>> key_texts(keys.size());
+  for (std::size_t k = 0; k < keys.size(); ++k) {
+    const Table::UniqueKey& key = keys[k];
+    std::vector<std::string>& texts = key_texts[k];
+    texts.reserve(new_rows.size());
+    std::unordered_set<std::string> seen;
+    for (const Row& row : new_rows) {
+      std::string text = Table::KeyOf(row, key.positions);
+      if (key.keys.contains(text) || (new_rows.size() > 1 && !seen.insert(text).second))
+        RaiseDuplicateKey(table, key, row);
+      texts.push_back(std::move(text));
+    }
+  }
   CheckForeignKeysOut(database, table, new_rows, "INSERT");
 
-  std::vector<Table::UniqueKey>& keys = table.UniqueKeys();
-  for (Row& row : new_rows) {
-    for (Table::UniqueKey& key : keys) key.keys.insert(Table::KeyOf(row, key.positions));
-    table.rows.push_back(std::move(row));
+  std::vector<Table::UniqueKey>& kept_keys = table.UniqueKeys();
+  for (std::size_t k = 0; k < kept_keys.size(); ++k) {
+    for (std::string& text : key_texts[k]) kept_keys[k].keys.insert(std::move(text));
   }
+  for (Row& row : new_rows) table.rows.push_back(std::move(row));
   state_.rows_affected = static_cast<std::int64_t>(new_rows.size());
   table.RowsAppended();
   if (highest_explicit && identity_position >= 0) {

@@ -40,6 +40,10 @@ class DataChanges {
                            const char* statement);
   void CheckUniqueKeys(Table& table, const std::vector<Row>& new_rows,
                        const std::vector<std::size_t>* replaced);
+  // Refuses `row` as a duplicate of `key` (2627 for a constraint, 2601 for
+  // a unique index).
+  [[noreturn]] static void RaiseDuplicateKey(const Table& table, const Table::UniqueKey& key,
+                                             const Row& row);
   // Applies the foreign-key rules for the rows at `changing` of `table`,
   // which are deleted (`new_rows` null) or replaced by `new_rows` (one per
   // position); `undo` collects how to take back the cascaded changes.
@@ -50,6 +54,9 @@ class DataChanges {
   BatchState& state_;
   Evaluator& evaluator_;
   QueryRunner& queries_;
+  // The column places of the last INSERT with a column list, and its table.
+  const Table* last_insert_table_ = nullptr;
+  std::vector<int> last_insert_targets_;
 };
 
 }  // namespace quelor::sim::execution

@@ -99,7 +99,8 @@ Variable& Evaluator::FindVariable(const std::string& name) {
 }
 
 Value Evaluator::EvalDefault(const std::string& definition) {
-  parser::ExprPtr expr = parser::ParseExpression(definition);
+  parser::ExprPtr& expr = parsed_defaults_[definition];
+  if (!expr) expr = parser::ParseExpression(definition);
   return Eval(*expr, nullptr);
 }
 

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "sim/catalog/schema.h"
@@ -50,6 +51,8 @@ class Evaluator {
   static bool IsAggregate(const parser::Expr& expr);
   static bool ContainsAggregate(const parser::Expr& expr);
   Variable& FindVariable(const std::string& name);
+  // The value of a column default's definition; each definition is parsed
+  // once per batch.
   Value EvalDefault(const std::string& definition);
   // Evaluates a scalar user-defined function call.
   Value CallScalarFunction(const Function& function, std::vector<Value> arguments);
@@ -68,6 +71,7 @@ class Evaluator {
   BatchState& state_;
   QueryRunner& queries_;
   StatementRunner& statements_;
+  std::unordered_map<std::string, parser::ExprPtr> parsed_defaults_;
 };
 
 }  // namespace quelor::sim::execution
