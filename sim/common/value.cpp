@@ -252,7 +252,14 @@ Value StringTo(const Value& value, const SqlType& target, const ConversionContex
     return Value::String(trimmed, TypeKind::kUniqueIdentifier);
   }
   if (IsBinaryKind(target.kind)) return Value::Bytes(text, target.kind);
-  // string to string: CAST cuts to the target length.
+  // string to string: CAST cuts to the target length, and char pads to it.
+  // A text that needs neither keeps its storage.
+  if (target.length <= 0 ||
+      (target.kind != TypeKind::kChar && target.kind != TypeKind::kNChar
+           ? CharacterCount(text) <= static_cast<std::size_t>(target.length)
+           : CharacterCount(text) == static_cast<std::size_t>(target.length))) {
+    return value.TextAs(target);
+  }
   std::string cut(text);
   if (target.length > 0 && CharacterCount(cut) > static_cast<std::size_t>(target.length)) {
     cut = std::string(FirstCharacters(cut, static_cast<std::size_t>(target.length)));
@@ -469,6 +476,14 @@ Value Value::String(std::string_view text, SqlType type) {
   value.SetType(type);
   value.SetText(text);
   return value;
+}
+
+Value Value::TextAs(const SqlType& type) const {
+  Value copy = *this;
+  const std::uint8_t inline_bytes = precision_;  // SetType clears it for text
+  copy.SetType(type);
+  if ((copy.flags_ & kHeapText) == 0) copy.precision_ = inline_bytes;
+  return copy;
 }
 
 Value Value::DateTime(std::int64_t millis, TypeKind kind) {

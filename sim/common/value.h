@@ -43,6 +43,9 @@ class Value {
   static Value String(std::string_view text, SqlType type);
   static Value DateTime(std::int64_t millis, TypeKind kind = TypeKind::kDateTime);
   static Value Bytes(std::string_view bytes, TypeKind kind = TypeKind::kVarBinary);
+  // A non-NULL string of this value's text under the text type `type`: what
+  // String(text(), type) gives, sharing the text instead of copying it.
+  Value TextAs(const SqlType& type) const;
 
   bool is_null() const { return (flags_ & kNull) != 0; }
   SqlType type() const;
