@@ -64,13 +64,19 @@ void Executor::CheckBinding(const std::vector<parser::StatementPtr>& statements)
       return nullptr;
     return state_.FindTable(name);
   };
+  // A load repeats one INSERT column list thousands of times.
+  const Table* checked_table = nullptr;
+  const std::vector<std::string>* checked_columns = nullptr;
   std::function<void(const parser::Statement&)> check = [&](const parser::Statement& statement) {
     if (const auto* insert = std::get_if<parser::Insert>(&statement.node)) {
-      if (Table* table = existing(insert->table)) {
-        for (const std::string& column : insert->columns) {
-          if (table->ColumnIndex(column) < 0) Raise(207, {column});
-        }
+      Table* table = existing(insert->table);
+      if (table == nullptr) return;
+      if (table == checked_table && *checked_columns == insert->columns) return;
+      for (const std::string& column : insert->columns) {
+        if (table->ColumnIndex(column) < 0) Raise(207, {column});
       }
+      checked_table = table;
+      checked_columns = &insert->columns;
     } else if (const auto* update = std::get_if<parser::Update>(&statement.node)) {
       Table* table = update->from.empty() ? existing(update->target) : nullptr;
       if (table != nullptr) {
