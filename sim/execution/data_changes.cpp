@@ -541,7 +541,14 @@ void DataChanges::RunUpdate(const parser::Update& update) {
   }
   if (indices.empty()) return;
 
-  CheckUniqueKeys(table, new_rows, &indices);
+  auto changes_keys = [&] {
+    const std::vector<std::vector<int>> keys = table.UniqueKeyPositions();
+    return std::any_of(keys.begin(), keys.end(), [&](const std::vector<int>& key) {
+      return ChangesKey(table.rows, indices, new_rows, key);
+    });
+  };
+  bool keys_touched = changes_keys();
+  if (keys_touched) CheckUniqueKeys(table, new_rows, &indices);
   CheckForeignKeysOut(database, table, new_rows, "UPDATE");
   std::vector<std::function<void()>> undo;
   try {
@@ -550,10 +557,8 @@ void DataChanges::RunUpdate(const parser::Update& update) {
     for (auto it = undo.rbegin(); it != undo.rend(); ++it) (*it)();
     throw;
   }
-  bool keys_touched = false;
-  for (const std::vector<int>& key : table.UniqueKeyPositions()) {
-    keys_touched = keys_touched || ChangesKey(table.rows, indices, new_rows, key);
-  }
+  // A cascade into the table itself may have changed the rows compared.
+  if (!undo.empty()) keys_touched = changes_keys();
   // Nothing can fail from here on: the new rows take the places of the old.
   // Rows that stay exactly as they were are left alone, so that rows this
   // table shares with another database stay shared.
