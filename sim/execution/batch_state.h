@@ -4,6 +4,7 @@
 // guards every stage uses.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -54,6 +55,35 @@ struct BatchState {
   // functions nest trees in one another.
   int eval_depth = 0;
   std::size_t long_text_bytes = 0;  // of the statement running
+
+  // ---- memory of the rows a statement builds ----
+  // Joins, scans, groups and produced rows of one statement may hold this
+  // many values (about 400 MB), each row counted one value more for its own
+  // bookkeeping; far beyond the largest legitimate statement (16,000 bank
+  // codes of 15 columns), so that a join without a usable condition is
+  // refused with 701 before it takes the memory every other session needs.
+  static constexpr std::size_t kMaxStatementCells = std::size_t{16} << 20;
+  std::size_t built_cells = 0;  // of the statement running
+  // Counts `rows` rows of `cells_per_row` values about to be built.
+  void CountBuiltRows(std::size_t rows, std::size_t cells_per_row) {
+    built_cells += rows * (cells_per_row + 1);
+    if (built_cells > kMaxStatementCells) RaiseOutOfMemory();
+  }
+};
+
+// What a subquery or user function call builds is gone when it returns:
+// its count is given back then, so that one run for every row of the
+// statement around it counts at its largest, not summed over the rows.
+class BuiltCellsGivenBack {
+ public:
+  explicit BuiltCellsGivenBack(BatchState& state) : state_(state), before_(state.built_cells) {}
+  ~BuiltCellsGivenBack() { state_.built_cells = before_; }
+  BuiltCellsGivenBack(const BuiltCellsGivenBack&) = delete;
+  BuiltCellsGivenBack& operator=(const BuiltCellsGivenBack&) = delete;
+
+ private:
+  BatchState& state_;
+  std::size_t before_;
 };
 
 }  // namespace quelor::sim::execution

@@ -172,6 +172,7 @@ std::optional<bool> Evaluator::EvalCondition(const Expr& expr, const Scope* scop
     }
     case ExprKind::kInQuery: {
       Value value = Eval(*expr.args[0], scope);
+      BuiltCellsGivenBack given_back(state_);
       Relation result = queries_.RunQuery(*expr.query, scope);
       if (value.is_null())
         return result.rows.empty() ? std::optional<bool>(expr.negated) : std::nullopt;
@@ -186,8 +187,10 @@ std::optional<bool> Evaluator::EvalCondition(const Expr& expr, const Scope* scop
       if (unknown) return std::nullopt;
       return expr.negated;
     }
-    case ExprKind::kExists:
+    case ExprKind::kExists: {
+      BuiltCellsGivenBack given_back(state_);
       return !queries_.RunQuery(*expr.query, scope).rows.empty();
+    }
     case ExprKind::kBetween: {
       Value value = Eval(*expr.args[0], scope);
       Value low = Eval(*expr.args[1], scope);
@@ -344,6 +347,7 @@ Value Evaluator::Eval(const Expr& expr, const Scope* scope) {
     case ExprKind::kSubquery: {
       if (std::optional<Value> first = queries_.FirstValueOfTopOne(*expr.query, scope))
         return *std::move(first);
+      BuiltCellsGivenBack given_back(state_);
       Relation result = queries_.RunQuery(*expr.query, scope);
       if (result.rows.empty())
         return Value::Null(result.columns.empty() ? SqlType{} : result.columns[0].type);
@@ -1096,6 +1100,14 @@ Value Evaluator::CallScalarFunction(const Function& function, std::vector<Value>
       --self->state_.call_depth;
     }
   } restore{this, &saved_return};
+  // The body's rows and long texts are gone when it returns; the result is
+  // counted where the call is evaluated.
+  BuiltCellsGivenBack given_back(state_);
+  struct LongTextGivenBack {
+    BatchState& state;
+    std::size_t before;
+    ~LongTextGivenBack() { state.long_text_bytes = before; }
+  } long_text_given_back{state_, state_.long_text_bytes};
   statements_.RunFunctionBody(definition.body);
   std::optional<Value> result = std::move(state_.return_value);
   state_.return_value = std::move(saved_return);

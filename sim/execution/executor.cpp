@@ -153,7 +153,12 @@ void Executor::RunStatements(const std::vector<parser::StatementPtr>& statements
 }
 
 Executor::Flow Executor::RunGuarded(const parser::Statement& statement, BatchResult& result) {
-  state_.long_text_bytes = 0;
+  // The blocks of a function body run here too, within the statement that
+  // called the function: its counts go on.
+  if (state_.call_depth == 0) {
+    state_.long_text_bytes = 0;
+    state_.built_cells = 0;
+  }
   try {
     return Run(statement, result);
   } catch (const SqlError& error) {

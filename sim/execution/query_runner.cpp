@@ -288,6 +288,7 @@ Relation QueryRunner::RunSelectBlock(const SelectQuery& query, const Scope* oute
   bool assigns = false;
 
   auto produce = [&](const Scope& scope) {
+    state_.CountBuiltRows(1, items.size() + (order_by != nullptr ? order_by->size() : 0));
     ProducedRow result;
     for (std::size_t i = 0; i < items.size(); ++i) {
       const OutputItem& item = items[i];
@@ -335,7 +336,10 @@ Relation QueryRunner::RunSelectBlock(const SelectQuery& query, const Scope* oute
         key.push_back('\x1f');
       }
       auto [position, inserted] = group_index.emplace(key, groups.size());
-      if (inserted) groups.emplace_back();
+      if (inserted) {
+        state_.CountBuiltRows(1, query.group_by.size());
+        groups.emplace_back();
+      }
       groups[position->second].push_back(std::move(row));
     }
     if (groups.empty() && query.group_by.empty()) groups.emplace_back();  // aggregates over no rows
@@ -424,6 +428,7 @@ Relation QueryRunner::BuildFrom(const std::vector<std::unique_ptr<TableRef>>& fr
     joined.columns.insert(joined.columns.end(), right.columns.begin(), right.columns.end());
     for (const Row& left_row : result.rows) {
       for (const Row& right_row : right.rows) {
+        state_.CountBuiltRows(1, left_row.size() + right_row.size());
         Row row = left_row;
         row.insert(row.end(), right_row.begin(), right_row.end());
         joined.rows.push_back(std::move(row));
@@ -496,9 +501,11 @@ Relation QueryRunner::BuildTableRef(const TableRef& ref, const Scope* outer) {
       }
       matched = true;
       right_matched[r] = true;
+      state_.CountBuiltRows(1, row.size());
       joined.rows.push_back(std::move(row));
     }
     if (!matched && (ref.join == parser::JoinType::kLeft || ref.join == parser::JoinType::kFull)) {
+      state_.CountBuiltRows(1, left_row.size() + right_nulls.size());
       Row row = left_row;
       row.insert(row.end(), right_nulls.begin(), right_nulls.end());
       joined.rows.push_back(std::move(row));
@@ -507,6 +514,7 @@ Relation QueryRunner::BuildTableRef(const TableRef& ref, const Scope* outer) {
   if (ref.join == parser::JoinType::kRight || ref.join == parser::JoinType::kFull) {
     for (std::size_t r = 0; r < right.rows.size(); ++r) {
       if (right_matched[r]) continue;
+      state_.CountBuiltRows(1, left_nulls.size() + right.rows[r].size());
       Row row = left_nulls;
       row.insert(row.end(), right.rows[r].begin(), right.rows[r].end());
       joined.rows.push_back(std::move(row));
@@ -555,6 +563,7 @@ Relation QueryRunner::ScanNamed(const TableRef& ref, const Scope* outer, const E
         SystemView(database, ref.name.schema, ref.name.name, qualifier, equalities);
     if (!view) Raise(208, {state_.DisplayName(ref.name)});
     result = std::move(*view);
+    state_.CountBuiltRows(result.rows.size(), result.columns.size());
     if (where != nullptr) {
       std::vector<Row> kept;
       for (Row& row : result.rows) {
@@ -571,6 +580,7 @@ Relation QueryRunner::ScanNamed(const TableRef& ref, const Scope* outer, const E
   result.rows.reserve(scan.positions.size());
   for (std::size_t i : scan.positions) {
     const Row& stored = scan.table->rows[i];
+    state_.CountBuiltRows(1, stored.size() + 1);
     Row row;
     row.reserve(stored.size() + 1);
     row.insert(row.end(), stored.begin(), stored.end());

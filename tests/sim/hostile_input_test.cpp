@@ -184,6 +184,44 @@ TEST_F(HostileInputTest, ValuesBeyondTheMemoryBoundAreRefusedWith701) {
   EXPECT_EQ(Scalar("SELECT Nr FROM T"), "1");
 }
 
+TEST_F(HostileInputTest, RowsBeyondTheStatementBoundAreRefusedWith701AndTheSessionGoesOn) {
+  const std::string refusal =
+      "There is insufficient system memory in resource pool 'default' to run this query.";
+  // systypes has 25 rows of 8 columns; joined without a usable condition the
+  // rows multiply far beyond what one statement may build (four of them
+  // build some 13 million values, five would build 400 million).
+  // A function's blocks run within the statement that calls it: they do not
+  // start its count afresh.
+  Run("CREATE FUNCTION dbo.Immer (@n int) RETURNS int AS BEGIN IF @n > 0 RETURN 1 RETURN 1 END");
+  const std::string four = "systypes a, systypes b, systypes c, systypes d";
+  const std::string five = four + ", systypes e";
+  const std::string cases[] = {
+      "SELECT * FROM " + five,
+      "SELECT COUNT(*) FROM systypes a CROSS JOIN systypes b JOIN systypes c ON 1 = 1 "
+      "LEFT JOIN systypes d ON 1 = 1 CROSS JOIN systypes e",
+      "SELECT COUNT(*) FROM systypes a CROSS JOIN systypes b CROSS JOIN systypes c "
+      "CROSS JOIN systypes d JOIN systypes e ON dbo.Immer(e.xtype) = 1",
+      // Each block within the bound, not both together.
+      "SELECT a.name FROM " + four + " UNION ALL SELECT a.name FROM " + four,
+  };
+  for (const std::string& sql : cases) {
+    EXPECT_EQ(ErrorOf(sql), refusal) << sql;
+    EXPECT_EQ(Scalar("SELECT COUNT(*) FROM T"), "1") << sql;
+  }
+  // A subquery's or function's rows are gone when it returns: run for every
+  // row of the statement around it, it counts once, not summed over the rows.
+  Run("CREATE TABLE dbo.Viele (Nr int NULL)");
+  std::string values = "INSERT INTO Viele VALUES (1)";
+  for (int i = 2; i <= 60; ++i) values += ", (" + std::to_string(i) + ")";
+  Run(values);
+  EXPECT_EQ(Scalar("SELECT COUNT(*) FROM Viele v WHERE EXISTS (SELECT 1 FROM systypes a, "
+                   "systypes b, systypes c WHERE v.Nr > 0)"),
+            "60");
+  Run("CREATE FUNCTION dbo.Paare (@n int) RETURNS int AS BEGIN DECLARE @c int "
+      "IF @n > 0 SELECT @c = COUNT(*) FROM systypes a, systypes b, systypes c RETURN @c END");
+  EXPECT_EQ(Scalar("SELECT SUM(dbo.Paare(Nr)) FROM Viele"), std::to_string(60 * 25 * 25 * 25));
+}
+
 TEST_F(HostileInputTest, BinaryReadAsTextIsAlwaysUtf8AndEverySnapshotIsWritten) {
   EXPECT_EQ(Scalar("SELECT CAST(0xFC AS varchar(10))"), "ü");               // code page byte
   EXPECT_EQ(Scalar("SELECT CAST(0x4DC3BC6C6C6572 AS varchar(3))"), "Mül");  // UTF-8 kept, cut
