@@ -21,32 +21,47 @@ bool SameColumns(const Table& a, const Table& b) {
   return true;
 }
 
-bool SameRows(const Rows& a, const Rows& b) {
-  if (a.size() != b.size() || a.empty()) return a.size() == b.size();
-  // A table the batch is still working on differs from the other one mostly
-  // everywhere: a few rows spread over it tell that before every row is
-  // hashed.
-  const std::size_t last = a.size() - 1;
-  for (const std::size_t i : {std::size_t{0}, last, last / 2, last / 4, last - last / 4}) {
-    if (!SameStoredRow(a[i], b[i])) return false;
-  }
-  if (a.ContentHash() != b.ContentHash()) return false;
+bool SameAllRows(const Rows& a, const Rows& b) {
   for (std::size_t i = 0; i < a.size(); ++i) {
     if (!SameStoredRow(a[i], b[i])) return false;
   }
   return true;
 }
 
+// A table the batch is still working on differs from the other one mostly
+// everywhere: a few rows spread over it tell that before every row is
+// compared or hashed.
+bool SameSampleRows(const Rows& a, const Rows& b) {
+  const std::size_t last = a.size() - 1;
+  for (const std::size_t i : {std::size_t{0}, last, last / 2, last / 4, last - last / 4}) {
+    if (!SameStoredRow(a[i], b[i])) return false;
+  }
+  return true;
+}
+
 // Lets `table` share the rows of the first equal table of its name in
-// another database.
+// another database. The first table that passes the cheap checks is compared
+// row by row straight away: it is mostly the equal one, and hashing both
+// tables first would read them twice. Should it differ, the tables after it
+// are filtered by their content hashes (kept with the rows), so that many
+// tables that differ only in a few rows are not each compared in full.
 void ShareWithEqual(Server& server, const Database& database, Table& table) {
+  bool filter_by_hash = false;
   for (const auto& other_database : server.databases()) {
     if (other_database.get() == &database) continue;
     const Table* other = other_database->FindTable(table.name);
     if (other == nullptr || other->rows.size() != table.rows.size() || other->name != table.name)
       continue;
     if (table.rows.SameVector(other->rows)) return;
-    if (!SameColumns(table, *other) || !SameRows(table.rows, other->rows)) continue;
+    if (!SameColumns(table, *other)) continue;
+    if (!table.rows.empty()) {
+      if (!SameSampleRows(table.rows, other->rows)) continue;
+      if (filter_by_hash && table.rows.ContentHash() != other->rows.ContentHash()) continue;
+      if (!SameAllRows(table.rows, other->rows)) {
+        filter_by_hash = true;
+        continue;
+      }
+    }
     table.rows.ShareWith(other->rows);
     return;
   }

@@ -306,9 +306,19 @@ struct Value::TextBlock {
 
 namespace {
 
-bool HoldsText(TypeKind kind) {
-  return IsStringKind(kind) || IsBinaryKind(kind) || kind == TypeKind::kUniqueIdentifier;
+// Strings, binary and guid: a bit per kind, as the row comparison asks this
+// for every value.
+constexpr std::uint32_t KindBit(TypeKind kind) {
+  return std::uint32_t{1} << static_cast<int>(kind);
 }
+constexpr std::uint32_t kTextKinds =
+    KindBit(TypeKind::kChar) | KindBit(TypeKind::kVarChar) | KindBit(TypeKind::kNChar) |
+    KindBit(TypeKind::kNVarChar) | KindBit(TypeKind::kText) | KindBit(TypeKind::kNText) |
+    KindBit(TypeKind::kBinary) | KindBit(TypeKind::kVarBinary) | KindBit(TypeKind::kImage) |
+    KindBit(TypeKind::kUniqueIdentifier);
+static_assert(static_cast<int>(TypeKind::kImage) < 32);
+
+bool HoldsText(TypeKind kind) { return ((kTextKinds >> static_cast<int>(kind)) & 1U) != 0; }
 
 }  // namespace
 
@@ -1093,65 +1103,92 @@ Value NumberLiteral(std::string_view text) {
   return Value::Decimal(exact->units, std::max(exact->precision, 1), exact->scale);
 }
 
+namespace {
+
+// Equal object bytes are the same type and the same number, the same inline
+// text or the same shared text block; rows loaded alike mostly are.
+bool SameBytes(const Value& a, const Value& b) {
+  return std::memcmp(static_cast<const void*>(&a), static_cast<const void*>(&b), sizeof(Value)) ==
+         0;
+}
+
+}  // namespace
+
 bool SameStored(const Value& a, const Value& b) {
-  const SqlType ta = a.type();
-  const SqlType tb = b.type();
-  if (ta.kind != tb.kind || ta.length != tb.length || ta.precision != tb.precision ||
-      ta.scale != tb.scale || ta.numeric_spelling != tb.numeric_spelling ||
-      a.is_null() != b.is_null()) {
+  if (SameBytes(a, b)) return true;
+  // Otherwise the fields SqlType is built from, without building it: the
+  // precision byte of a text counts its inline bytes, and whether a text lives
+  // inline or in a block follows from its length.
+  constexpr std::uint8_t kTypeFlags = Value::kNull | Value::kNumericSpelling;
+  if (a.kind_ != b.kind_ || a.length_ != b.length_ || a.scale_ != b.scale_ ||
+      ((a.flags_ ^ b.flags_) & kTypeFlags) != 0) {
     return false;
   }
-  if (a.is_null()) return true;
   const TypeKind kind = a.kind();
-  if (IsStringKind(kind) || IsBinaryKind(kind) || kind == TypeKind::kUniqueIdentifier)
-    return a.text() == b.text();
-  if (kind == TypeKind::kDecimal || kind == TypeKind::kMoney) return a.units() == b.units();
-  if (kind == TypeKind::kFloat || kind == TypeKind::kReal) {
-    const double x = a.number();
-    const double y = b.number();
-    return std::memcmp(&x, &y, sizeof x) == 0;
+  const bool holds_text = HoldsText(kind);
+  if (!holds_text && a.precision_ != b.precision_) return false;
+  if (a.is_null()) return true;
+  if (holds_text) return a.text() == b.text();
+  switch (kind) {
+    case TypeKind::kDecimal:
+    case TypeKind::kMoney:
+      return std::memcmp(a.payload_, b.payload_, sizeof(Int128)) == 0;
+    default:  // integers, datetimes and the bits of a float
+      return std::memcmp(a.payload_, b.payload_, sizeof(std::int64_t)) == 0;
   }
-  return a.integer() == b.integer();
 }
 
 bool SameStoredRow(const std::vector<Value>& a, const std::vector<Value>& b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i) {
-    if (!SameStored(a[i], b[i])) return false;
+    if (!SameBytes(a[i], b[i]) && !SameStored(a[i], b[i])) return false;
   }
   return true;
 }
 
 namespace {
+
 std::uint64_t Mix(std::uint64_t hash, std::uint64_t word) {
-  hash ^= word + 0x9e3779b97f4a7c15ULL + (hash << 6) + (hash >> 2);
+  hash = (hash ^ word) * 0x9e3779b97f4a7c15ULL;
+  return hash ^ (hash >> 29);
+}
+
+// A hash of the text's bytes, a word at a time; only ever compared with
+// another TextHash.
+std::uint64_t TextHash(std::string_view text) {
+  std::uint64_t hash = text.size();
+  std::size_t at = 0;
+  for (; at + 8 <= text.size(); at += 8) {
+    std::uint64_t word;
+    std::memcpy(&word, text.data() + at, sizeof word);
+    hash = Mix(hash, word);
+  }
+  if (at < text.size()) {
+    std::uint64_t word = 0;
+    std::memcpy(&word, text.data() + at, text.size() - at);
+    hash = Mix(hash, word);
+  }
   return hash;
 }
+
 }  // namespace
 
 std::uint64_t StoredHash(const Value& value) {
-  const SqlType type = value.type();
-  std::uint64_t hash = static_cast<std::uint64_t>(type.kind);
-  hash = Mix(hash, static_cast<std::uint64_t>(type.length));
-  hash = Mix(hash, static_cast<std::uint64_t>(type.precision) << 16 |
-                       static_cast<std::uint64_t>(type.scale) << 8 |
-                       (type.numeric_spelling ? 2U : 0U) | (value.is_null() ? 1U : 0U));
-  if (value.is_null()) return hash;
+  // The fields SameStored compares, in one word.
   const TypeKind kind = value.kind();
-  if (IsStringKind(kind) || IsBinaryKind(kind) || kind == TypeKind::kUniqueIdentifier)
-    return Mix(hash, std::hash<std::string_view>{}(value.text()));
-  if (kind == TypeKind::kDecimal || kind == TypeKind::kMoney) {
-    const Int128 units = value.units();
-    return Mix(Mix(hash, static_cast<std::uint64_t>(units)),
-               static_cast<std::uint64_t>(units >> 64));
-  }
-  if (kind == TypeKind::kFloat || kind == TypeKind::kReal) {
-    const double number = value.number();
-    std::uint64_t bits = 0;
-    std::memcpy(&bits, &number, sizeof bits);
-    return Mix(hash, bits);
-  }
-  return Mix(hash, static_cast<std::uint64_t>(value.integer()));
+  const bool holds_text = HoldsText(kind);
+  const std::uint64_t header =
+      static_cast<std::uint64_t>(static_cast<std::uint32_t>(value.length_)) << 32 |
+      static_cast<std::uint64_t>(value.flags_ & (Value::kNull | Value::kNumericSpelling)) << 24 |
+      static_cast<std::uint64_t>(holds_text ? 0 : value.precision_) << 16 |
+      static_cast<std::uint64_t>(value.scale_) << 8 | value.kind_;
+  const std::uint64_t hash = Mix(0, header);
+  if (value.is_null()) return hash;
+  if (holds_text) return Mix(hash, TextHash(value.text()));
+  std::uint64_t words[2] = {};
+  const bool two_words = kind == TypeKind::kDecimal || kind == TypeKind::kMoney;
+  std::memcpy(words, value.payload_, two_words ? sizeof words : sizeof words[0]);
+  return Mix(Mix(hash, words[0]), words[1]);
 }
 
 bool IsTrue(const Value& value) {

@@ -64,6 +64,10 @@ class Value {
   std::string ToMessageText() const;
 
  private:
+  // Compare and hash the stored fields without building a SqlType.
+  friend bool SameStored(const Value& a, const Value& b);
+  friend std::uint64_t StoredHash(const Value& value);
+
   struct TextBlock;
   enum Flag : std::uint8_t { kNull = 1, kHeapText = 2, kNumericSpelling = 4 };
 

@@ -98,5 +98,20 @@ TEST_F(RowSharingTest, OnlyTablesStoredAlikeShare) {
   EXPECT_FALSE(Shared());
 }
 
+TEST_F(RowSharingTest, ALaterEqualTableSharesWhenAnEarlierOneDiffersInOneRow) {
+  server_.CreateDatabase("QUELOR_C");
+  server_.CreateDatabase("QUELOR_D");
+  for (const char* database : {"QUELOR_B", "QUELOR_C", "QUELOR_D"}) BuildListIn(database);
+  // B and C differ from D in one row the sample rows do not look at; C
+  // differs only in case, equal for the server's comparison.
+  Run("UPDATE QUELOR_B.dbo.Liste SET Name = 'anders' WHERE Nr = 7");
+  Run("UPDATE QUELOR_C.dbo.Liste SET Name = 'EINTRAG 7' WHERE Nr = 7");
+  BuildListIn("QUELOR_A");
+  const Table& list_a = ListIn("QUELOR_A");
+  EXPECT_FALSE(list_a.rows.SameVector(ListIn("QUELOR_B").rows));
+  EXPECT_FALSE(list_a.rows.SameVector(ListIn("QUELOR_C").rows));
+  EXPECT_TRUE(list_a.rows.SameVector(ListIn("QUELOR_D").rows));
+}
+
 }  // namespace
 }  // namespace quelor::sim::testing

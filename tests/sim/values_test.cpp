@@ -134,5 +134,61 @@ TEST_F(SimTest, AggregatesGroupingAndOrdering) {
             (std::vector<std::vector<std::string>>{{"1"}, {"2"}, {"2"}}));
 }
 
+
+// Tables share rows only where every value is stored alike, so values the
+// collation finds equal must still count as different here; the hash that
+// filters candidate tables must agree with the comparison.
+TEST(StoredValueTest, SameStoredOnlyForTheSameTypeAndBytes) {
+  const std::string long_text = "Volksbank Raiffeisenbank Nord";
+  const Value heap_text = Value::String(long_text, SqlType::VarChar(60));
+  struct Pair {
+    const char* what;
+    Value a;
+    Value b;
+    bool same;
+  };
+  const Pair pairs[] = {
+      {"NULLs of one type", Value::Null(SqlType::VarChar(10)), Value::Null(SqlType::VarChar(10)),
+       true},
+      {"NULLs of two types", Value::Null(), Value::Null(SqlType::VarChar(10)), false},
+      {"NULLs of two lengths", Value::Null(SqlType::VarChar(10)), Value::Null(SqlType::VarChar(20)),
+       false},
+      {"NULL and a value", Value::Null(), Value::Integer(0), false},
+      {"equal ints", Value::Integer(7), Value::Integer(7), true},
+      {"int and bigint", Value::Integer(7), Value::Integer(7, TypeKind::kBigInt), false},
+      {"case", Value::String("a"), Value::String("A"), false},
+      {"trailing blank", Value::String("a"), Value::String("a "), false},
+      {"char and varchar", Value::String("a", TypeKind::kChar), Value::String("a"), false},
+      {"text and binary", Value::String("ab"), Value::Bytes("ab"), false},
+      {"1.0 and 1.00", Value::Decimal(10, 10, 1), Value::Decimal(100, 10, 2), false},
+      {"two precisions", Value::Decimal(10, 10, 1), Value::Decimal(10, 18, 1), false},
+      {"equal decimals", Value::Decimal(-125, 10, 2), Value::Decimal(-125, 10, 2), true},
+      {"numeric and decimal", Value::Null(SqlType{TypeKind::kDecimal, 0, 10, 2, true}),
+       Value::Null(SqlType::Decimal(10, 2)), false},
+      {"0.0 and -0.0", Value::Float(0.0), Value::Float(-0.0), false},
+      {"equal dates", Value::DateTime(86'400'000), Value::DateTime(86'400'000), true},
+      {"16 inline bytes", Value::String("0123456789abcdef"), Value::String("0123456789abcdef"),
+       true},
+      {"16 and 17 bytes", Value::String("0123456789abcdef"), Value::String("0123456789abcdefg"),
+       false},
+      {"long texts built apart", heap_text, Value::String(long_text, SqlType::VarChar(60)), true},
+      {"a long text and its copy", heap_text, Value(heap_text), true},
+      {"long texts, last byte", heap_text,
+       Value::String(long_text.substr(0, long_text.size() - 1) + "D", SqlType::VarChar(60)), false},
+      {"long texts, case", heap_text,
+       Value::String("VOLKSBANK RAIFFEISENBANK NORD", SqlType::VarChar(60)), false},
+  };
+  for (const Pair& pair : pairs) {
+    SCOPED_TRACE(pair.what);
+    EXPECT_EQ(SameStored(pair.a, pair.b), pair.same);
+    EXPECT_EQ(SameStored(pair.b, pair.a), pair.same);
+    if (pair.same) {
+      EXPECT_EQ(StoredHash(pair.a), StoredHash(pair.b));
+    }
+  }
+  EXPECT_TRUE(SameStoredRow({Value::Integer(1), heap_text}, {Value::Integer(1), Value(heap_text)}));
+  EXPECT_FALSE(SameStoredRow({Value::Integer(1), heap_text}, {Value::Integer(1)}));
+}
+
 }  // namespace
 }  // namespace quelor::sim::testing
