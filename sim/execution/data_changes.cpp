@@ -96,6 +96,19 @@ bool ChangesKey(const Rows& old_rows, const std::vector<std::size_t>& replaced,
   return false;
 }
 
+// A SELECT of constants alone, without FROM or any clause: its one row is
+// the constants themselves (the data loads send thousands of them).
+bool IsRowOfConstants(const parser::SelectQuery& query) {
+  if (!query.from.empty() || query.where || query.union_next || !query.group_by.empty() ||
+      query.having || query.distinct || !query.order_by.empty() || query.top) {
+    return false;
+  }
+  return std::all_of(query.items.begin(), query.items.end(), [](const parser::SelectItem& item) {
+    return !item.star && item.variable.empty() && item.expr &&
+           item.expr->kind == parser::ExprKind::kLiteral;
+  });
+}
+
 }  // namespace
 
 void DataChanges::CheckUniqueKeys(Table& table, const std::vector<Row>& new_rows,
@@ -324,15 +337,26 @@ void DataChanges::RunInsert(const parser::Insert& insert) {
   if (insert.default_values) {
     sources.emplace_back();
   } else if (insert.query) {
-    Relation result = queries_.RunQuery(*insert.query, nullptr);
-    if (result.columns.size() != targets.size()) {
+    auto check_count = [&](std::size_t count) {
+      if (count == targets.size()) return;
       if (insert.columns.empty()) Raise(213);
-      Raise(result.columns.size() < targets.size() ? 120 : 121);
-    }
-    for (Row& row : result.rows) {
-      std::vector<std::optional<Value>> values;
-      for (Value& value : row) values.emplace_back(std::move(value));
-      sources.push_back(std::move(values));
+      Raise(count < targets.size() ? 120 : 121);
+    };
+    if (IsRowOfConstants(*insert.query)) {
+      // "SELECT A='x', B=1" gives its constants as one row.
+      check_count(insert.query->items.size());
+      std::vector<std::optional<Value>>& values = sources.emplace_back();
+      values.reserve(insert.query->items.size());
+      for (const parser::SelectItem& item : insert.query->items)
+        values.emplace_back(item.expr->literal);
+    } else {
+      Relation result = queries_.RunQuery(*insert.query, nullptr);
+      check_count(result.columns.size());
+      for (Row& row : result.rows) {
+        std::vector<std::optional<Value>> values;
+        for (Value& value : row) values.emplace_back(std::move(value));
+        sources.push_back(std::move(values));
+      }
     }
   } else {
     for (const auto& row : insert.rows) {

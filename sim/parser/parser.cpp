@@ -997,7 +997,7 @@ class Parser {
         std::vector<ExprPtr> row;
         constants.reserve(insert.columns.empty() ? 4 : insert.columns.size());
         do {
-          std::optional<Value> constant = TakeConstantItem();
+          std::optional<Value> constant = TakeConstantItem(false);
           if (constant && row.empty()) {
             constants.push_back(*std::move(constant));
             continue;
@@ -1198,7 +1198,12 @@ class Parser {
     if ((IsIdentifierToken() || Peek().kind == TokenKind::kString) && IsSymbol("=", 1)) {
       item.alias = Next().text;
       Next();
-      item.expr = ParseExpr();
+      std::optional<Value> constant = TakeConstantItem(true);
+      item.expr = constant ? LiteralExpr(*std::move(constant)) : ParseExpr();
+      return item;
+    }
+    if (std::optional<Value> constant = TakeConstantItem(false)) {
+      item.expr = LiteralExpr(*std::move(constant));
       return item;
     }
     item.expr = ParseExpr();
@@ -1318,13 +1323,21 @@ class Parser {
     return expr;
   }
 
-  // An item of a VALUES list that is a number, a string or NULL followed
-  // by "," or ")": the value ParsePrimary gives it, read without going
-  // through the expression grammar (a bank-code load has 200,000 of them).
-  std::optional<Value> TakeConstantItem() {
+  // An item of a VALUES or select list that is a number, a string or NULL
+  // followed by "," or ")": the value ParsePrimary gives it, read without
+  // going through the expression grammar (a bank-code load has 200,000 of
+  // them). `may_end_statement`: an item with nothing after it but the end of
+  // the text or a word that starts a clause or statement ends there too
+  // (the last item of "SELECT A='x', B=1").
+  std::optional<Value> TakeConstantItem(bool may_end_statement) {
     const Token& after = Peek(1);
-    if (after.kind != TokenKind::kSymbol || (after.text != "," && after.text != ")"))
-      return std::nullopt;
+    const bool ends = after.kind == TokenKind::kSymbol ? after.text == "," || after.text == ")"
+                      : !may_end_statement             ? false
+                      : after.kind == TokenKind::kEnd
+                          ? true
+                          : after.kind == TokenKind::kWord &&
+                                (IsWord("FROM", 1) || IsWord("INSERT", 1) || IsWord("WHERE", 1));
+    if (!ends) return std::nullopt;
     const Token& token = Peek();
     switch (token.kind) {
       case TokenKind::kNumber:

@@ -185,20 +185,26 @@ TEST_F(SimTest, GrantRightToAllUsersCopiesOneRowPerUser) {
 namespace quelor::sim::testing {
 namespace {
 
-// VALUES items that are plain constants are read without the expression
-// grammar; they must store exactly what the same constant in parentheses
-// stores, and a row that mixes them with expressions keeps its order.
+// VALUES and select-list items that are plain constants are read without
+// the expression grammar, and an INSERT of a SELECT of constants runs no
+// query; each must store exactly what the same constant in parentheses or
+// selected from a table stores, and a row that mixes them with expressions
+// keeps its order.
 TEST_F(SimTest, ConstantsInValuesStoreWhatTheirExpressionsStore) {
   Run("CREATE TABLE Werte (Nr int NULL, Text varchar(40) NULL)");
+  Run("INSERT INTO Werte VALUES (0, 'eins')");  // one row to select from
   const char* const constants[] = {"1",    "-1",   "1.50", "1e2",        "'a''b'",
                                    "N'ü'", "NULL", "0x41", "2147483648", "'  x  '"};
   int number = 0;
   for (const char* constant : constants) {
     Run("INSERT INTO Werte VALUES (" + std::to_string(++number) + ", " + constant + ")");
     Run("INSERT INTO Werte VALUES ((" + std::to_string(number) + "), (" + constant + "))");
+    Run("INSERT INTO Werte SELECT Nr = " + std::to_string(number) + ", Text = " + constant);
+    Run("INSERT INTO Werte SELECT " + std::to_string(number) + ", " + constant +
+        " FROM Werte WHERE Nr = 0");
     const auto rows = Rows("SELECT Text FROM Werte WHERE Nr = " + std::to_string(number));
-    ASSERT_EQ(rows.size(), 2u) << constant;
-    EXPECT_EQ(rows[0], rows[1]) << constant;
+    ASSERT_EQ(rows.size(), 4u) << constant;
+    for (const auto& row : rows) EXPECT_EQ(row, rows[0]) << constant;
   }
   Run("CREATE TABLE Gemischt (Nr int NULL, Text varchar(10) NULL DEFAULT 'vorgabe')");
   Run("INSERT INTO Gemischt VALUES (1, 'a'), ((2), 'b'), (3, 'c' + 'd'), (4, DEFAULT), (5 + 0, "
@@ -208,6 +214,12 @@ TEST_F(SimTest, ConstantsInValuesStoreWhatTheirExpressionsStore) {
   EXPECT_EQ(NumberOf("INSERT INTO Gemischt VALUES (1 'a')"), 102);
   EXPECT_EQ(NumberOf("INSERT INTO Gemischt VALUES (1, 'a"), 105);
   EXPECT_EQ(NumberOf("INSERT INTO Gemischt (Nr, Text) VALUES (1, 'a', 2)"), 110);
+  // The same constants as a SELECT, two statements in one batch.
+  Run("INSERT INTO Gemischt SELECT Nr = 6, Text = 'f'\nINSERT INTO Gemischt SELECT 7, NULL");
+  EXPECT_EQ(Rows("SELECT Text FROM Gemischt WHERE Nr > 5"), (Table{{"f"}, {"NULL"}}));
+  EXPECT_EQ(NumberOf("INSERT INTO Gemischt SELECT 1, 'a', 2"), 213);
+  EXPECT_EQ(NumberOf("INSERT INTO Gemischt (Nr, Text) SELECT 1, 'a', 2"), 121);
+  EXPECT_EQ(NumberOf("INSERT INTO Gemischt (Nr, Text) SELECT Nr = 1"), 120);
 }
 
 }  // namespace
