@@ -92,22 +92,31 @@ struct EquiJoinKey {
   std::size_t right;
 };
 
-// A conjunct "left column = right column" of a join condition, each column
-// named unambiguously and both of one key family, so that matching rows can
-// be found through a hash of the right side instead of trying every pair
-// (catalogue joins of sysobjects and syscolumns have thousands of rows).
-std::optional<EquiJoinKey> FindEquiJoinKey(const Expr& on, const Relation& left,
-                                           const Relation& right) {
-  std::vector<const Expr*> pending{&on};
+// The comparisons "a = b" of the top-level AND list of `condition`, in the
+// order they are tried.
+std::vector<const Expr*> EqualityConjuncts(const Expr& condition) {
+  std::vector<const Expr*> equalities;
+  std::vector<const Expr*> pending{&condition};
   while (!pending.empty()) {
     const Expr* expr = pending.back();
     pending.pop_back();
     if (expr->kind == ExprKind::kAnd) {
       pending.push_back(expr->args[0].get());
       pending.push_back(expr->args[1].get());
-      continue;
+    } else if (expr->kind == ExprKind::kCompare && expr->op == "=") {
+      equalities.push_back(expr);
     }
-    if (expr->kind != ExprKind::kCompare || expr->op != "=") continue;
+  }
+  return equalities;
+}
+
+// A conjunct "left column = right column" of a join condition, each column
+// named unambiguously and both of one key family, so that matching rows can
+// be found through a hash of the right side instead of trying every pair
+// (catalogue joins of sysobjects and syscolumns have thousands of rows).
+std::optional<EquiJoinKey> FindEquiJoinKey(const Expr& on, const Relation& left,
+                                           const Relation& right) {
+  for (const Expr* expr : EqualityConjuncts(on)) {
     for (int side = 0; side < 2; ++side) {
       const Expr& left_expr = *expr->args[static_cast<std::size_t>(side)];
       const Expr& right_expr = *expr->args[static_cast<std::size_t>(1 - side)];
@@ -532,17 +541,9 @@ Relation QueryRunner::ScanNamed(const TableRef& ref, const Scope* outer, const E
     // Conditions "column = 'text'" of the top-level AND list spare building
     // rows that cannot qualify (a probe asks for one column of one table).
     std::vector<ViewEquality> equalities;
-    std::vector<const Expr*> pending;
-    if (where != nullptr) pending.push_back(where);
-    while (!pending.empty()) {
-      const Expr* expr = pending.back();
-      pending.pop_back();
-      if (expr->kind == ExprKind::kAnd) {
-        pending.push_back(expr->args[0].get());
-        pending.push_back(expr->args[1].get());
-        continue;
-      }
-      if (expr->kind != ExprKind::kCompare || expr->op != "=") continue;
+    const std::vector<const Expr*> conjuncts =
+        where != nullptr ? EqualityConjuncts(*where) : std::vector<const Expr*>{};
+    for (const Expr* expr : conjuncts) {
       for (int side = 0; side < 2; ++side) {
         const Expr& column = *expr->args[static_cast<std::size_t>(side)];
         const Expr& literal = *expr->args[static_cast<std::size_t>(1 - side)];
@@ -657,18 +658,7 @@ const std::vector<std::size_t>* QueryRunner::IndexedCandidates(const Table& tabl
   static const std::vector<std::size_t> kNone;
   // Small tables are scanned; the lookup pays off from a few dozen rows.
   if (table.rows.size() < 32) return nullptr;
-  std::vector<const Expr*> conjuncts;
-  std::vector<const Expr*> pending{&where};
-  while (!pending.empty()) {
-    const Expr* expr = pending.back();
-    pending.pop_back();
-    if (expr->kind == ExprKind::kAnd) {
-      pending.push_back(expr->args[0].get());
-      pending.push_back(expr->args[1].get());
-    } else if (expr->kind == ExprKind::kCompare && expr->op == "=") {
-      conjuncts.push_back(expr);
-    }
-  }
+  const std::vector<const Expr*> conjuncts = EqualityConjuncts(where);
   auto own_column = [&](const Expr& expr) -> int {
     if (expr.kind != ExprKind::kColumn) return -1;
     if (expr.parts.size() >= 2 && !EqualsIgnoreCase(expr.parts[expr.parts.size() - 2], qualifier))
