@@ -382,9 +382,10 @@ void DataChanges::RunInsert(const parser::Insert& insert) {
   std::vector<Row> new_rows;
   new_rows.reserve(sources.size());
   std::optional<std::int64_t> highest_explicit;
+  std::vector<const std::optional<Value>*> given;
   for (auto& source : sources) {
     Row row(table.columns.size());
-    std::vector<const std::optional<Value>*> given(table.columns.size(), nullptr);
+    given.assign(table.columns.size(), nullptr);
     for (std::size_t i = 0; i < targets.size(); ++i)
       given[static_cast<std::size_t>(targets[i])] = &source[i];
     for (std::size_t c = 0; c < table.columns.size(); ++c) {
