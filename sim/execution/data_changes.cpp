@@ -111,37 +111,41 @@ bool IsRowOfConstants(const parser::SelectQuery& query) {
 
 }  // namespace
 
-void DataChanges::CheckUniqueKeys(Table& table, const std::vector<Row>& new_rows,
-                                  const std::vector<std::size_t>* replaced) {
-  // An update that leaves every key's columns alone cannot break one, and
-  // needs no key sets built.
-  if (replaced != nullptr) {
-    const std::vector<std::vector<int>> positions = table.UniqueKeyPositions();
-    if (std::none_of(positions.begin(), positions.end(), [&](const std::vector<int>& key) {
-          return ChangesKey(table.rows, *replaced, new_rows, key);
-        })) {
-      return;
-    }
-  }
+std::vector<std::vector<std::string>> DataChanges::CheckNewKeys(Table& table,
+                                                                const std::vector<Row>& new_rows) {
   std::vector<Table::UniqueKey>& keys = table.UniqueKeys();
-  for (const Table::UniqueKey& key : keys) {
-    if (replaced != nullptr && !ChangesKey(table.rows, *replaced, new_rows, key.positions))
-      continue;
+  std::vector<std::vector<std::string>> key_texts(keys.size());
+  for (std::size_t k = 0; k < keys.size(); ++k) {
+    const Table::UniqueKey& key = keys[k];
+    std::vector<std::string>& texts = key_texts[k];
+    texts.reserve(new_rows.size());
     std::unordered_set<std::string> seen;
-    const std::unordered_set<std::string>* existing = &key.keys;
-    std::unordered_set<std::string> remaining;
-    if (replaced != nullptr) {
-      // Keys of the rows that stay unchanged.
-      std::vector<bool> is_replaced(table.rows.size(), false);
-      for (std::size_t index : *replaced) is_replaced[index] = true;
-      for (std::size_t i = 0; i < table.rows.size(); ++i) {
-        if (!is_replaced[i]) remaining.insert(Table::KeyOf(table.rows[i], key.positions));
-      }
-      existing = &remaining;
-    }
     for (const Row& row : new_rows) {
       std::string text = Table::KeyOf(row, key.positions);
-      if (existing->contains(text) || !seen.insert(text).second) RaiseDuplicateKey(table, key, row);
+      if (key.keys.contains(text) || (new_rows.size() > 1 && !seen.insert(text).second))
+        RaiseDuplicateKey(table, key, row);
+      texts.push_back(std::move(text));
+    }
+  }
+  return key_texts;
+}
+
+void DataChanges::CheckReplacedKeys(Table& table, const std::vector<Row>& new_rows,
+                                    const std::vector<std::size_t>& replaced) {
+  for (const Table::UniqueKey& key : table.UniqueKeys()) {
+    // An update that leaves this key's columns alone cannot break it.
+    if (!ChangesKey(table.rows, replaced, new_rows, key.positions)) continue;
+    // Keys of the rows that stay unchanged.
+    std::vector<bool> is_replaced(table.rows.size(), false);
+    for (std::size_t index : replaced) is_replaced[index] = true;
+    std::unordered_set<std::string> remaining;
+    for (std::size_t i = 0; i < table.rows.size(); ++i) {
+      if (!is_replaced[i]) remaining.insert(Table::KeyOf(table.rows[i], key.positions));
+    }
+    std::unordered_set<std::string> seen;
+    for (const Row& row : new_rows) {
+      std::string text = Table::KeyOf(row, key.positions);
+      if (remaining.contains(text) || !seen.insert(text).second) RaiseDuplicateKey(table, key, row);
     }
   }
 }
@@ -414,22 +418,7 @@ void DataChanges::RunInsert(const parser::Insert& insert) {
     new_rows.push_back(std::move(row));
   }
 
-  // Each new row's key texts, key by key: checked against the table and the
-  // other new rows, and kept for the key sets.
-  std::vector<Table::UniqueKey>& keys = table.UniqueKeys();
-  std::vector<std::vector<std::string>> key_texts(keys.size());
-  for (std::size_t k = 0; k < keys.size(); ++k) {
-    const Table::UniqueKey& key = keys[k];
-    std::vector<std::string>& texts = key_texts[k];
-    texts.reserve(new_rows.size());
-    std::unordered_set<std::string> seen;
-    for (const Row& row : new_rows) {
-      std::string text = Table::KeyOf(row, key.positions);
-      if (key.keys.contains(text) || (new_rows.size() > 1 && !seen.insert(text).second))
-        RaiseDuplicateKey(table, key, row);
-      texts.push_back(std::move(text));
-    }
-  }
+  std::vector<std::vector<std::string>> key_texts = CheckNewKeys(table, new_rows);
   CheckForeignKeysOut(database, table, new_rows, "INSERT");
 
   std::vector<Table::UniqueKey>& kept_keys = table.UniqueKeys();
@@ -478,16 +467,7 @@ void DataChanges::RunUpdate(const parser::Update& update) {
     scan = queries_.ScanPositions(ref, update.where.get());
     if (!scan) relation = queries_.ScanNamed(ref, nullptr, update.where.get());
   } else {
-    bool where_applied = false;
-    relation = queries_.BuildFrom(update.from, nullptr, update.where.get(), where_applied);
-    if (update.where && !where_applied) {
-      std::vector<Row> kept;
-      for (Row& row : relation.rows) {
-        Scope scope{&relation.columns, &row, nullptr, nullptr, relation.shape};
-        if (evaluator_.EvalCondition(*update.where, &scope) == true) kept.push_back(std::move(row));
-      }
-      relation.rows = std::move(kept);
-    }
+    relation = queries_.BuildFrom(update.from, nullptr, update.where.get());
   }
   const std::size_t hidden = scan ? 0 : TargetColumn(relation, update.target, "UPDATE");
   Table& table = scan ? *scan->table : *relation.columns[hidden].table;
@@ -573,7 +553,7 @@ void DataChanges::RunUpdate(const parser::Update& update) {
     });
   };
   bool keys_touched = changes_keys();
-  if (keys_touched) CheckUniqueKeys(table, new_rows, &indices);
+  if (keys_touched) CheckReplacedKeys(table, new_rows, indices);
   CheckForeignKeysOut(database, table, new_rows, "UPDATE");
   std::vector<std::function<void()>> undo;
   try {
@@ -610,17 +590,7 @@ void DataChanges::RunDelete(const parser::Delete& deletion) {
     scan = queries_.ScanPositions(ref, deletion.where.get());
     if (!scan) relation = queries_.ScanNamed(ref, nullptr, deletion.where.get());
   } else {
-    bool where_applied = false;
-    relation = queries_.BuildFrom(deletion.from, nullptr, deletion.where.get(), where_applied);
-    if (deletion.where && !where_applied) {
-      std::vector<Row> kept;
-      for (Row& row : relation.rows) {
-        Scope scope{&relation.columns, &row, nullptr, nullptr, relation.shape};
-        if (evaluator_.EvalCondition(*deletion.where, &scope) == true)
-          kept.push_back(std::move(row));
-      }
-      relation.rows = std::move(kept);
-    }
+    relation = queries_.BuildFrom(deletion.from, nullptr, deletion.where.get());
   }
   const std::size_t hidden = scan ? 0 : TargetColumn(relation, deletion.target, "DELETE");
   Table& table = scan ? *scan->table : *relation.columns[hidden].table;

@@ -38,8 +38,14 @@ class DataChanges {
   // FROM changes; refuses a target that is not part of the FROM clause.
   std::size_t TargetColumn(const Relation& relation, const parser::ObjectName& target,
                            const char* statement);
-  void CheckUniqueKeys(Table& table, const std::vector<Row>& new_rows,
-                       const std::vector<std::size_t>* replaced);
+  // Refuses new rows whose key duplicates one of the table or of another
+  // new row; returns each key's texts of the new rows, for the key sets.
+  std::vector<std::vector<std::string>> CheckNewKeys(Table& table,
+                                                     const std::vector<Row>& new_rows);
+  // Refuses rows replacing those at `replaced` whose key duplicates one of
+  // the rows that stay or of another new row.
+  void CheckReplacedKeys(Table& table, const std::vector<Row>& new_rows,
+                         const std::vector<std::size_t>& replaced);
   // Refuses `row` as a duplicate of `key` (2627 for a constraint, 2601 for
   // a unique index).
   [[noreturn]] static void RaiseDuplicateKey(const Table& table, const Table::UniqueKey& key,

@@ -200,40 +200,22 @@ Relation QueryRunner::RunQuery(const SelectQuery& query, const Scope* outer) {
 
 std::optional<Value> QueryRunner::FirstValueOfTopOne(const SelectQuery& query, const Scope* outer) {
   if (query.union_next || query.from.size() != 1 || query.items.size() != 1 ||
-      !query.group_by.empty() || query.having || query.distinct || !query.order_by.empty() ||
-      query.top_percent || !query.top) {
-    return std::nullopt;
-  }
-  const Expr& top = *query.top;
-  if (top.kind != ExprKind::kLiteral || top.literal.is_null() ||
-      !IsIntegerKind(top.literal.kind()) || top.literal.integer() != 1) {
+      !query.group_by.empty() || query.having) {
     return std::nullopt;
   }
   const parser::SelectItem& item = query.items[0];
-  if (item.star || !item.variable.empty() || Evaluator::ContainsAggregate(*item.expr))
+  if (item.star || !item.variable.empty() || Evaluator::ContainsAggregate(*item.expr) ||
+      ScanLimit(query, &query.order_by, false, false) != 1) {
     return std::nullopt;
+  }
   const TableRef& ref = *query.from[0];
   if (ref.kind != TableRef::Kind::kNamed || IsSystemName(ref.name)) return std::nullopt;
-  Database& database = state_.DatabaseFor(ref.name);
-  Table* table = database.FindTable(ref.name.name);
-  if (table == nullptr) return std::nullopt;
   // From here on as RunSelectBlock with a scan limit of one row.
-  state_.WillRead(database, *table);
-  const ScanColumns& scan = ColumnsOfScan(*table, ref.alias.empty() ? ref.name.name : ref.alias);
-  const Expr* where = query.where.get();
-  const std::vector<std::size_t>* candidates = nullptr;
-  if (where != nullptr) {
-    candidates = IndexedCandidates(*table, scan.columns.front().qualifier, *where, outer);
-  }
-  const std::size_t count = candidates ? candidates->size() : table->rows.size();
-  for (std::size_t n = 0; n < count; ++n) {
-    const Row& stored = table->rows[candidates ? (*candidates)[n] : n];
-    Scope scope{&scan.columns, &stored, outer, nullptr, scan.shape};
-    if (where != nullptr && evaluator_.EvalCondition(*where, &scope) != true) continue;
-    return evaluator_.Eval(*item.expr, &scope);
-  }
+  const TableScan scan = ScanTable(state_.DatabaseFor(ref.name), ref, outer, query.where.get(), 1);
   // No row: NULL of the type an empty result's computed column has.
-  return Value::Null(SqlType{});
+  if (scan.positions.empty()) return Value::Null(SqlType{});
+  Scope scope{scan.columns, &scan.table->rows[scan.positions.front()], outer, nullptr, scan.shape};
+  return evaluator_.Eval(*item.expr, &scope);
 }
 
 Relation QueryRunner::RunSelectBlock(const SelectQuery& query, const Scope* outer,
@@ -245,17 +227,8 @@ Relation QueryRunner::RunSelectBlock(const SelectQuery& query, const Scope* oute
     if (item.expr && Evaluator::ContainsAggregate(*item.expr)) grouped = true;
     if (!item.variable.empty()) assigns_variables = true;
   }
-  bool where_applied = false;
-  Relation input = BuildFrom(query.from, outer, query.where.get(), where_applied,
+  Relation input = BuildFrom(query.from, outer, query.where.get(),
                              ScanLimit(query, order_by, grouped, assigns_variables));
-  if (query.where && !where_applied) {
-    std::vector<Row> kept;
-    for (Row& row : input.rows) {
-      Scope scope{&input.columns, &row, outer, nullptr, input.shape};
-      if (evaluator_.EvalCondition(*query.where, &scope) == true) kept.push_back(std::move(row));
-    }
-    input.rows = std::move(kept);
-  }
 
   // Output columns, with * and t.* expanded.
   struct OutputItem {
@@ -417,19 +390,15 @@ Relation QueryRunner::RunSelectBlock(const SelectQuery& query, const Scope* oute
 }
 
 Relation QueryRunner::BuildFrom(const std::vector<std::unique_ptr<TableRef>>& from,
-                                const Scope* outer, const Expr* where, bool& where_applied,
-                                std::size_t limit) {
-  where_applied = false;
-  if (from.empty()) {
-    Relation single;
-    single.rows.emplace_back();
-    return single;
-  }
-  if (from.size() == 1 && from[0]->kind == TableRef::Kind::kNamed) {
-    where_applied = where != nullptr;
+                                const Scope* outer, const Expr* where, std::size_t limit) {
+  if (from.size() == 1 && from[0]->kind == TableRef::Kind::kNamed)
     return ScanNamed(*from[0], outer, where, limit);
+  Relation result;
+  if (from.empty()) {
+    result.rows.emplace_back();
+  } else {
+    result = BuildTableRef(*from[0], outer);
   }
-  Relation result = BuildTableRef(*from[0], outer);
   for (std::size_t i = 1; i < from.size(); ++i) {
     Relation right = BuildTableRef(*from[i], outer);
     Relation joined;
@@ -445,7 +414,17 @@ Relation QueryRunner::BuildFrom(const std::vector<std::unique_ptr<TableRef>>& fr
     }
     result = std::move(joined);
   }
+  if (where != nullptr) KeepRowsWhere(result, *where, outer);
   return result;
+}
+
+void QueryRunner::KeepRowsWhere(Relation& relation, const Expr& where, const Scope* outer) {
+  std::vector<Row> kept;
+  for (Row& row : relation.rows) {
+    Scope scope{&relation.columns, &row, outer, nullptr, relation.shape};
+    if (evaluator_.EvalCondition(where, &scope) == true) kept.push_back(std::move(row));
+  }
+  relation.rows = std::move(kept);
 }
 
 Relation QueryRunner::BuildTableRef(const TableRef& ref, const Scope* outer) {
@@ -565,14 +544,7 @@ Relation QueryRunner::ScanNamed(const TableRef& ref, const Scope* outer, const E
     if (!view) Raise(208, {state_.DisplayName(ref.name)});
     result = std::move(*view);
     state_.CountBuiltRows(result.rows.size(), result.columns.size());
-    if (where != nullptr) {
-      std::vector<Row> kept;
-      for (Row& row : result.rows) {
-        Scope scope{&result.columns, &row, outer, nullptr};
-        if (evaluator_.EvalCondition(*where, &scope) == true) kept.push_back(std::move(row));
-      }
-      result.rows = std::move(kept);
-    }
+    if (where != nullptr) KeepRowsWhere(result, *where, outer);
     return result;
   }
   TableScan scan = ScanTable(database, ref, outer, where, limit);

@@ -31,11 +31,10 @@ class QueryRunner {
   // runs once for every row of the statement around it); nullopt for any
   // other query, which RunQuery then runs.
   std::optional<Value> FirstValueOfTopOne(const parser::SelectQuery& query, const Scope* outer);
-  // The rows of a FROM list; `where` is applied while scanning when the list
-  // is one named table, and `where_applied` tells whether it was.
-  // At most `limit` rows are kept where `where` is applied while scanning.
+  // The rows of a FROM list that satisfy `where`: tested while scanning when
+  // the list is one named table, which then keeps at most `limit` of them.
   Relation BuildFrom(const std::vector<std::unique_ptr<parser::TableRef>>& from, const Scope* outer,
-                     const parser::Expr* where, bool& where_applied, std::size_t limit = kNoLimit);
+                     const parser::Expr* where, std::size_t limit = kNoLimit);
   // The rows of a table or catalogue view that satisfy `where`; of a table,
   // the first `limit` of them.
   Relation ScanNamed(const parser::TableRef& ref, const Scope* outer, const parser::Expr* where,
@@ -82,6 +81,8 @@ class QueryRunner {
     std::uint64_t shape = 0;
   };
   const ScanColumns& ColumnsOfScan(Table& table, const std::string& qualifier);
+  // Keeps the rows of `relation` for which `where` is true.
+  void KeepRowsWhere(Relation& relation, const parser::Expr& where, const Scope* outer);
   TableScan ScanTable(Database& database, const parser::TableRef& ref, const Scope* outer,
                       const parser::Expr* where, std::size_t limit);
 

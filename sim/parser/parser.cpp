@@ -1330,13 +1330,9 @@ class Parser {
   // the text or a word that starts a clause or statement ends there too
   // (the last item of "SELECT A='x', B=1").
   std::optional<Value> TakeConstantItem(bool may_end_statement) {
-    const Token& after = Peek(1);
-    const bool ends = after.kind == TokenKind::kSymbol ? after.text == "," || after.text == ")"
-                      : !may_end_statement             ? false
-                      : after.kind == TokenKind::kEnd
-                          ? true
-                          : after.kind == TokenKind::kWord &&
-                                (IsWord("FROM", 1) || IsWord("INSERT", 1) || IsWord("WHERE", 1));
+    const bool ends = IsSymbol(",", 1) || IsSymbol(")", 1) ||
+                      (may_end_statement && (Peek(1).kind == TokenKind::kEnd || IsWord("FROM", 1) ||
+                                             IsWord("INSERT", 1) || IsWord("WHERE", 1)));
     if (!ends) return std::nullopt;
     const Token& token = Peek();
     switch (token.kind) {
