@@ -292,8 +292,9 @@ void DataChanges::CascadeOrRefuse(Database& database, Table& table,
 
 void DataChanges::RunInsert(const parser::Insert& insert) {
   const ConversionContext context = state_.session.conversion();
-  Database& database = state_.DatabaseFor(insert.table);
-  Table& table = state_.RequireTable(insert.table);
+  const std::vector<std::string>& columns = insert.target->columns;
+  Database& database = state_.DatabaseFor(insert.target->table);
+  Table& table = state_.RequireTable(insert.target->table);
   state_.WillChange(database, table, false);
   const std::string qualified = state_.QualifiedTableName(database, table);
   const bool identity_insert =
@@ -303,12 +304,12 @@ void DataChanges::RunInsert(const parser::Insert& insert) {
   const int identity_position = table.IdentityColumn();
 
   std::vector<int> targets;
-  if (!insert.columns.empty()) {
+  if (!columns.empty()) {
     // A load sends thousands of INSERTs with the same column list: the
     // places found for the last one are tried first.
     const bool same_table = last_insert_table_ == &table;
-    for (std::size_t n = 0; n < insert.columns.size(); ++n) {
-      const std::string& name = insert.columns[n];
+    for (std::size_t n = 0; n < columns.size(); ++n) {
+      const std::string& name = columns[n];
       int position = -1;
       if (same_table && n < last_insert_targets_.size()) {
         const auto guess = static_cast<std::size_t>(last_insert_targets_[n]);
@@ -331,7 +332,7 @@ void DataChanges::RunInsert(const parser::Insert& insert) {
       std::find(targets.begin(), targets.end(), identity_position) == targets.end()) {
     Raise(545, {table.name});
   }
-  if (!insert.columns.empty()) {
+  if (!columns.empty()) {
     last_insert_table_ = &table;
     last_insert_targets_ = targets;
   }
@@ -343,7 +344,7 @@ void DataChanges::RunInsert(const parser::Insert& insert) {
   } else if (insert.query) {
     auto check_count = [&](std::size_t count) {
       if (count == targets.size()) return;
-      if (insert.columns.empty()) Raise(213);
+      if (columns.empty()) Raise(213);
       Raise(count < targets.size() ? 120 : 121);
     };
     if (IsRowOfConstants(*insert.query)) {
@@ -365,7 +366,7 @@ void DataChanges::RunInsert(const parser::Insert& insert) {
   } else {
     for (const auto& row : insert.rows) {
       if (row.size() != targets.size()) {
-        if (insert.columns.empty()) Raise(213);
+        if (columns.empty()) Raise(213);
         Raise(row.size() < targets.size() ? 109 : 110);
       }
       std::vector<std::optional<Value>> values;

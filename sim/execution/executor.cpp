@@ -64,19 +64,18 @@ void Executor::CheckBinding(const std::vector<parser::StatementPtr>& statements)
       return nullptr;
     return state_.FindTable(name);
   };
-  // A load repeats one INSERT column list thousands of times.
-  const Table* checked_table = nullptr;
-  const std::vector<std::string>* checked_columns = nullptr;
+  // A load's INSERTs share one target: nothing changes while the batch is
+  // checked, so it is checked once.
+  const parser::InsertTarget* checked_target = nullptr;
   std::function<void(const parser::Statement&)> check = [&](const parser::Statement& statement) {
     if (const auto* insert = std::get_if<parser::Insert>(&statement.node)) {
-      Table* table = existing(insert->table);
+      if (insert->target.get() == checked_target) return;
+      Table* table = existing(insert->target->table);
       if (table == nullptr) return;
-      if (table == checked_table && *checked_columns == insert->columns) return;
-      for (const std::string& column : insert->columns) {
+      for (const std::string& column : insert->target->columns) {
         if (table->ColumnIndex(column) < 0) Raise(207, {column});
       }
-      checked_table = table;
-      checked_columns = &insert->columns;
+      checked_target = insert->target.get();
     } else if (const auto* update = std::get_if<parser::Update>(&statement.node)) {
       Table* table = update->from.empty() ? existing(update->target) : nullptr;
       if (table != nullptr) {

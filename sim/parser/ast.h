@@ -223,9 +223,15 @@ struct ValuesRow {
   std::size_t size() const { return exprs.empty() ? constants.size() : exprs.size(); }
 };
 
-struct Insert {
+// The table an INSERT names and its column list. A load repeats the same
+// text thousands of times; its statements share one parsed copy.
+struct InsertTarget {
   ObjectName table;
   std::vector<std::string> columns;
+};
+
+struct Insert {
+  std::shared_ptr<const InsertTarget> target;
   std::vector<ValuesRow> rows;
   std::unique_ptr<SelectQuery> query;
   bool default_values = false;

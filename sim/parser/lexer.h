@@ -39,6 +39,8 @@ class Lexer {
   // doubled delimiter: its content is unescaped into `unescaped`, which must
   // outlive the token. Throws SqlError 105 for an unclosed quotation mark.
   void Next(Token& token, std::string& unescaped);
+  // Goes on reading at byte `offset`, which must be where a token begins.
+  void Seek(std::size_t offset) { pos_ = offset; }
 
  private:
   std::string_view ReadDelimited(char close, std::size_t unclosed_from, std::string& unescaped);

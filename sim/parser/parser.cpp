@@ -982,12 +982,9 @@ class Parser {
   }
 
   StatementPtr ParseInsert() {
-    ExpectWord("INSERT");
-    if (IsWord("TOP")) Unsupported("INSERT TOP");
-    AcceptWord("INTO");
     Insert insert;
-    insert.table = ParseObjectName();
-    if (IsSymbol("(") && !IsWord("SELECT", 1)) insert.columns = ParseColumnList(false);
+    insert.target = ParseInsertTarget();
+    const std::vector<std::string>& columns = insert.target->columns;
     if (IsWord("OUTPUT")) Unsupported("OUTPUT clause");
     if (AcceptWord("VALUES")) {
       do {
@@ -995,7 +992,7 @@ class Parser {
         // Constants are kept as values while every item so far is one.
         Row constants;
         std::vector<ExprPtr> row;
-        constants.reserve(insert.columns.empty() ? 4 : insert.columns.size());
+        constants.reserve(columns.empty() ? 4 : columns.size());
         do {
           std::optional<Value> constant = TakeConstantItem(false);
           if (constant && row.empty()) {
@@ -1040,6 +1037,30 @@ class Parser {
       SyntaxError();
     }
     return Make(std::move(insert));
+  }
+
+  // INSERT [INTO] name [(columns)]. Text that repeats the last column list
+  // byte for byte, from INSERT to its closing parenthesis, reads as the same
+  // tokens, so its parse is taken over and the lexer goes on at the
+  // parenthesis.
+  std::shared_ptr<const InsertTarget> ParseInsertTarget() {
+    const std::size_t start = Peek().begin;
+    if (last_target_ && text_.substr(start, last_target_text_.size()) == last_target_text_) {
+      tokens_.Seek(start + last_target_text_.size() - 1);
+      ExpectSymbol(")");
+      return last_target_;
+    }
+    ExpectWord("INSERT");
+    if (IsWord("TOP")) Unsupported("INSERT TOP");
+    AcceptWord("INTO");
+    auto target = std::make_shared<InsertTarget>();
+    target->table = ParseObjectName();
+    if (IsSymbol("(") && !IsWord("SELECT", 1)) {
+      target->columns = ParseColumnList(false);
+      last_target_text_ = text_.substr(start, tokens_.Previous()->end - start);
+      last_target_ = target;
+    }
+    return target;
   }
 
   StatementPtr ParseUpdate() {
@@ -1714,6 +1735,10 @@ class Parser {
   std::string_view text_;
   mutable TokenStream tokens_;  // reading ahead does not change what the parser has taken
   int depth_ = 0;
+  // The last INSERT with a column list: its text up to the closing
+  // parenthesis, and what it was read as.
+  std::string_view last_target_text_;
+  std::shared_ptr<const InsertTarget> last_target_;
 };
 
 }  // namespace

@@ -21,6 +21,13 @@ const Token& TokenStream::Fetch(std::size_t index) {
 
 const Token* TokenStream::Previous() { return current_ == 0 ? nullptr : &Fetch(current_ - 1); }
 
+void TokenStream::Seek(std::size_t offset) {
+  read_ = current_;
+  if (end_index_ != static_cast<std::size_t>(-1) && end_index_ >= current_)
+    end_index_ = static_cast<std::size_t>(-1);
+  lexer_.Seek(offset);
+}
+
 void TokenStream::CheckRest() {
   if (end_index_ != static_cast<std::size_t>(-1)) return;
   Token token;

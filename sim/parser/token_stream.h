@@ -28,6 +28,10 @@ class TokenStream {
   }
   // The token consumed last; null before the first.
   const Token* Previous();
+  // Drops the tokens read ahead of the current one and goes on reading at
+  // byte `offset`, where a token must begin: the current token is the one
+  // found there.
+  void Seek(std::size_t offset);
   // Reads what is left of the text, so an unclosed quotation mark anywhere
   // in it is refused (105) before any other refusal of the batch. Only for
   // the way out of a failed parse: the window reads no further tokens after it.
