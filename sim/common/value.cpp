@@ -254,10 +254,10 @@ Value StringTo(const Value& value, const SqlType& target, const ConversionContex
   if (IsBinaryKind(target.kind)) return Value::Bytes(text, target.kind);
   // string to string: CAST cuts to the target length, and char pads to it.
   // A text that needs neither keeps its storage.
-  if (target.length <= 0 ||
-      (target.kind != TypeKind::kChar && target.kind != TypeKind::kNChar
-           ? CharacterCount(text) <= static_cast<std::size_t>(target.length)
-           : CharacterCount(text) == static_cast<std::size_t>(target.length))) {
+  const auto length = static_cast<std::size_t>(target.length);
+  if (target.length <= 0 || (target.kind != TypeKind::kChar && target.kind != TypeKind::kNChar
+                                 ? text.size() <= length || CharacterCount(text) <= length
+                                 : CharacterCount(text) == length)) {
     return value.TextAs(target);
   }
   std::string cut(text);
@@ -670,6 +670,9 @@ Value Convert(const Value& value, const SqlType& target, const ConversionContext
     Exact exact{static_cast<Int128>(scaled), 38, scale};
     return DecimalTo(exact, target, "float");
   }
+  // Between integer types only the target's range counts.
+  if (IsIntegerKind(from) && IsIntegerKind(target.kind))
+    return MakeInteger(value.integer(), target.kind, "expression");
   return DecimalTo(ExactOf(value), target,
                    IsIntegerKind(from) ? "expression" : TypeName(value.type()));
 }

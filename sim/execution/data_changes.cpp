@@ -61,12 +61,14 @@ Value DataChanges::AssignToColumn(const Value& value, const std::string& qualifi
   if (value.is_null()) return Value::Null(column.type);
   const SqlType& target = column.type;
   if (IsStringKind(target.kind) || IsBinaryKind(target.kind)) {
-    Value text = IsStringKind(value.kind()) || IsBinaryKind(value.kind())
-                     ? value
-                     : Convert(value, SqlType{target.kind, -1, 0, 0, false}, context);
-    if (target.length > 0 &&
-        CharacterCount(text.text()) > static_cast<std::size_t>(target.length)) {
-      std::string_view kept = FirstCharacters(text.text(), static_cast<std::size_t>(target.length));
+    const bool is_text = IsStringKind(value.kind()) || IsBinaryKind(value.kind());
+    const Value converted =
+        is_text ? Value() : Convert(value, SqlType{target.kind, -1, 0, 0, false}, context);
+    const Value& text = is_text ? value : converted;
+    // A text of no more bytes than the length has no more characters either.
+    const auto length = static_cast<std::size_t>(target.length);
+    if (target.length > 0 && text.text().size() > length && CharacterCount(text.text()) > length) {
+      std::string_view kept = FirstCharacters(text.text(), length);
       std::string_view rest = std::string_view(text.text()).substr(kept.size());
       // Only blanks beyond the length are cut silently, or anything with
       // ANSI_WARNINGS OFF.
@@ -94,19 +96,6 @@ bool ChangesKey(const Rows& old_rows, const std::vector<std::size_t>& replaced,
     }
   }
   return false;
-}
-
-// A SELECT of constants alone, without FROM or any clause: its one row is
-// the constants themselves (the data loads send thousands of them).
-bool IsRowOfConstants(const parser::SelectQuery& query) {
-  if (!query.from.empty() || query.where || query.union_next || !query.group_by.empty() ||
-      query.having || query.distinct || !query.order_by.empty() || query.top) {
-    return false;
-  }
-  return std::all_of(query.items.begin(), query.items.end(), [](const parser::SelectItem& item) {
-    return !item.star && item.variable.empty() && item.expr &&
-           item.expr->kind == parser::ExprKind::kLiteral;
-  });
 }
 
 }  // namespace
@@ -337,67 +326,71 @@ void DataChanges::RunInsert(const parser::Insert& insert) {
     last_insert_targets_ = targets;
   }
 
-  // Source values; nullopt stands for DEFAULT.
-  std::vector<std::vector<std::optional<Value>>> sources;
+  // The given values of each new row, one per target, rows one after the
+  // other; null stands for DEFAULT. They point at the statement's own
+  // constants where it gives constants, else into `computed` or `selected`.
+  std::vector<const Value*> given_values;
+  std::size_t row_count = 0;
+  std::vector<Row> computed;
+  Relation selected;
   if (insert.default_values) {
-    sources.emplace_back();
+    row_count = 1;
   } else if (insert.query) {
     auto check_count = [&](std::size_t count) {
       if (count == targets.size()) return;
       if (columns.empty()) Raise(213);
       Raise(count < targets.size() ? 120 : 121);
     };
-    if (IsRowOfConstants(*insert.query)) {
-      // "SELECT A='x', B=1" gives its constants as one row.
-      check_count(insert.query->items.size());
-      std::vector<std::optional<Value>>& values = sources.emplace_back();
-      values.reserve(insert.query->items.size());
-      for (const parser::SelectItem& item : insert.query->items)
-        values.emplace_back(item.expr->literal);
-    } else {
-      Relation result = queries_.RunQuery(*insert.query, nullptr);
-      check_count(result.columns.size());
-      for (Row& row : result.rows) {
-        std::vector<std::optional<Value>> values;
-        for (Value& value : row) values.emplace_back(std::move(value));
-        sources.push_back(std::move(values));
-      }
+    selected = queries_.RunQuery(*insert.query, nullptr);
+    check_count(selected.columns.size());
+    row_count = selected.rows.size();
+    given_values.reserve(row_count * targets.size());
+    for (const Row& row : selected.rows) {
+      for (const Value& value : row) given_values.push_back(&value);
     }
   } else {
+    row_count = insert.rows.size();
+    given_values.reserve(row_count * targets.size());
     for (const auto& row : insert.rows) {
       if (row.size() != targets.size()) {
         if (columns.empty()) Raise(213);
+        if (insert.selected_constants) Raise(row.size() < targets.size() ? 120 : 121);
         Raise(row.size() < targets.size() ? 109 : 110);
       }
-      std::vector<std::optional<Value>> values;
-      values.reserve(row.size());
-      for (const Value& constant : row.constants) values.emplace_back(constant);
-      for (const auto& expr : row.exprs) {
-        if (expr->kind == parser::ExprKind::kFunction && expr->name == "DEFAULT" &&
-            expr->parts.empty()) {
-          values.emplace_back(std::nullopt);
+      for (const Value& constant : row.constants) given_values.push_back(&constant);
+      if (row.exprs.empty()) continue;
+      Row values(row.exprs.size());
+      std::vector<bool> is_default(row.exprs.size(), false);
+      for (std::size_t i = 0; i < row.exprs.size(); ++i) {
+        const parser::Expr& expr = *row.exprs[i];
+        if (expr.kind == parser::ExprKind::kFunction && expr.name == "DEFAULT" &&
+            expr.parts.empty()) {
+          is_default[i] = true;
         } else {
-          values.emplace_back(evaluator_.Eval(*expr, nullptr));
+          values[i] = evaluator_.Eval(expr, nullptr);
         }
       }
-      sources.push_back(std::move(values));
+      // Moving the row keeps its values where they are.
+      const Row& kept = computed.emplace_back(std::move(values));
+      for (std::size_t i = 0; i < kept.size(); ++i)
+        given_values.push_back(is_default[i] ? nullptr : &kept[i]);
     }
   }
 
   std::vector<Row> new_rows;
-  new_rows.reserve(sources.size());
+  new_rows.reserve(row_count);
   std::optional<std::int64_t> highest_explicit;
-  std::vector<const std::optional<Value>*> given;
-  for (auto& source : sources) {
+  std::vector<const Value*> given(table.columns.size());
+  for (std::size_t r = 0; r < row_count; ++r) {
     Row row(table.columns.size());
-    given.assign(table.columns.size(), nullptr);
+    std::fill(given.begin(), given.end(), nullptr);
     for (std::size_t i = 0; i < targets.size(); ++i)
-      given[static_cast<std::size_t>(targets[i])] = &source[i];
+      given[static_cast<std::size_t>(targets[i])] = given_values[r * targets.size() + i];
     for (std::size_t c = 0; c < table.columns.size(); ++c) {
       const Column& column = table.columns[c];
       Value value;
-      if (given[c] != nullptr && given[c]->has_value()) {
-        value = AssignToColumn(**given[c], qualified, column);
+      if (given[c] != nullptr) {
+        value = AssignToColumn(*given[c], qualified, column);
         if (column.identity && !value.is_null()) {
           std::int64_t number = Convert(value, SqlType::Of(TypeKind::kBigInt), context).integer();
           if (!highest_explicit || number > *highest_explicit) highest_explicit = number;

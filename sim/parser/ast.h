@@ -235,6 +235,9 @@ struct Insert {
   std::vector<ValuesRow> rows;
   std::unique_ptr<SelectQuery> query;
   bool default_values = false;
+  // The one row in `rows` came as a SELECT of constants alone, which is
+  // refused as a SELECT when its count does not match.
+  bool selected_constants = false;
 };
 
 struct Assignment {

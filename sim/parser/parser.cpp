@@ -60,6 +60,19 @@ bool IsReserved(std::string_view word) {
   return MayBeReserved(word) && ReservedWords().contains(word);
 }
 
+// A SELECT of constants alone, without FROM or any clause: its one row is
+// the constants themselves (the data loads send thousands of them).
+bool IsRowOfConstants(const SelectQuery& query) {
+  if (!query.from.empty() || query.where || query.union_next || !query.group_by.empty() ||
+      query.having || query.distinct || !query.order_by.empty() || query.top) {
+    return false;
+  }
+  return std::all_of(query.items.begin(), query.items.end(), [](const SelectItem& item) {
+    return !item.star && item.variable.empty() && item.expr &&
+           item.expr->kind == ExprKind::kLiteral;
+  });
+}
+
 class Parser {
  public:
   explicit Parser(std::string_view text) : text_(text), tokens_(text) {}
@@ -1028,6 +1041,17 @@ class Parser {
       } while (AcceptSymbol(","));
     } else if (IsWord("SELECT") || IsSymbol("(")) {
       insert.query = ParseQueryExpression();
+      // "SELECT A='x', B=1" gives its constants as one row (the data loads
+      // send thousands of them).
+      if (IsRowOfConstants(*insert.query)) {
+        ValuesRow values;
+        values.constants.reserve(insert.query->items.size());
+        for (SelectItem& item : insert.query->items)
+          values.constants.push_back(std::move(item.expr->literal));
+        insert.rows.push_back(std::move(values));
+        insert.query.reset();
+        insert.selected_constants = true;
+      }
     } else if (AcceptWord("DEFAULT")) {
       ExpectWord("VALUES");
       insert.default_values = true;
