@@ -130,7 +130,7 @@ std::vector<std::vector<int>> Table::UniqueKeyPositions() const {
 }
 
 Table* Database::FindTable(std::string_view table_name) const {
-  auto found = table_index_.find(std::string(table_name));
+  auto found = table_index_.find(table_name);
   return found == table_index_.end() ? nullptr : found->second;
 }
 
@@ -220,7 +220,7 @@ Server::Server()
 Server::~Server() = default;
 
 Database* Server::FindDatabase(std::string_view database_name) const {
-  auto found = database_index_.find(std::string(database_name));
+  auto found = database_index_.find(database_name);
   return found == database_index_.end() ? nullptr : found->second;
 }
 

@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "sim/catalog/transactions.h"
+#include "sim/common/case_insensitive_map.h"
 #include "sim/common/errors.h"
 
 namespace quelor::sim::execution {
@@ -137,8 +138,9 @@ void SchemaChanges::RunCreateTable(const parser::CreateTable& create) {
   table->name = create.name.name;
   table->id = state_.session.server->NextObjectId();
   int identities = 0;
+  CaseInsensitiveSet names;
   for (const ColumnDefinition& definition : create.columns) {
-    if (table->ColumnIndex(definition.name) >= 0) Raise(2705, {definition.name, table->name});
+    if (!names.insert(definition.name).second) Raise(2705, {definition.name, table->name});
     if (definition.identity && ++identities > 1) Raise(2744, {table->name});
     table->columns.push_back(MakeColumn(definition));
   }

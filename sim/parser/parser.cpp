@@ -1039,6 +1039,11 @@ class Parser {
         }
         insert.rows.push_back(std::move(values));
       } while (AcceptSymbol(","));
+    } else if (std::optional<Row> constants = TakeSelectedConstants()) {
+      ValuesRow values;
+      values.constants = *std::move(constants);
+      insert.rows.push_back(std::move(values));
+      insert.selected_constants = true;
     } else if (IsWord("SELECT") || IsSymbol("(")) {
       insert.query = ParseQueryExpression();
       // "SELECT A='x', B=1" gives its constants as one row (the data loads
@@ -1374,6 +1379,57 @@ class Parser {
   // them). `may_end_statement`: an item with nothing after it but the end of
   // the text or a word that starts a clause or statement ends there too
   // (the last item of "SELECT A='x', B=1").
+  // "SELECT A='x', B=1" of constants alone that ends the statement, read
+  // straight into one row of values, as the select list reads each item
+  // (TakeConstantItem) and the query with nothing after its items; anything
+  // else is left unread.
+  std::optional<Row> TakeSelectedConstants() {
+    if (!IsWord("SELECT") || IsWord("DISTINCT", 1) || IsWord("ALL", 1) || IsWord("TOP", 1))
+      return std::nullopt;
+    const auto aliased = [&](std::size_t ahead) {
+      return (IsIdentifierToken(ahead) || Peek(ahead).kind == TokenKind::kString) &&
+             IsSymbol("=", ahead + 1);
+    };
+    const auto constant = [&](std::size_t ahead) {
+      const Token& token = Peek(ahead);
+      return token.kind == TokenKind::kNumber || token.kind == TokenKind::kString ||
+             IsWord("NULL", ahead);
+    };
+    std::size_t count = 0;
+    for (std::size_t ahead = 1;; ahead += 2) {
+      const bool has_alias = aliased(ahead);
+      if (has_alias) ahead += 2;
+      if (!constant(ahead)) return std::nullopt;
+      ++count;
+      if (IsSymbol(",", ahead + 1)) continue;
+      // The last item: only "alias = constant" ends at the end of the
+      // statement without being read as an expression.
+      if (!has_alias || !(Peek(ahead + 1).kind == TokenKind::kEnd || IsWord("INSERT", ahead + 1)))
+        return std::nullopt;
+      break;
+    }
+    Nested nested(*this);  // where the query would be
+    Next();                // SELECT
+    Row row;
+    row.reserve(count);
+    for (std::size_t item = 0; item < count; ++item) {
+      if (item > 0) Next();  // ,
+      if (aliased(0)) {
+        Next();
+        Next();
+      }
+      const Token& token = Next();
+      if (token.kind == TokenKind::kNumber)
+        row.push_back(NumberLiteral(token.text));
+      else if (token.kind == TokenKind::kString)
+        row.push_back(
+            Value::String(token.text, token.unicode ? TypeKind::kNVarChar : TypeKind::kVarChar));
+      else
+        row.push_back(Value::Null());
+    }
+    return row;
+  }
+
   std::optional<Value> TakeConstantItem(bool may_end_statement) {
     const bool ends = IsSymbol(",", 1) || IsSymbol(")", 1) ||
                       (may_end_statement && (Peek(1).kind == TokenKind::kEnd || IsWord("FROM", 1) ||

@@ -217,6 +217,12 @@ TEST_F(SimTest, ConstantsInValuesStoreWhatTheirExpressionsStore) {
   // The same constants as a SELECT, two statements in one batch.
   Run("INSERT INTO Gemischt SELECT Nr = 6, Text = 'f'\nINSERT INTO Gemischt SELECT 7, NULL");
   EXPECT_EQ(Rows("SELECT Text FROM Gemischt WHERE Nr > 5"), (Table{{"f"}, {"NULL"}}));
+  // Only a list that ends the statement is a row of constants.
+  Run("INSERT INTO Gemischt SELECT Nr = 8, Text = 'h' WHERE 1 = 0\n"
+      "INSERT INTO Gemischt SELECT Nr = 9, 'i'\n"
+      "INSERT INTO Gemischt SELECT Nr = 10, Text = 'j' INSERT INTO Gemischt SELECT 11, Text = 'k'");
+  EXPECT_EQ(Rows("SELECT Nr, Text FROM Gemischt WHERE Nr > 7"),
+            (Table{{"9", "i"}, {"10", "j"}, {"11", "k"}}));
   EXPECT_EQ(NumberOf("INSERT INTO Gemischt SELECT 1, 'a', 2"), 213);
   EXPECT_EQ(NumberOf("INSERT INTO Gemischt (Nr, Text) SELECT 1, 'a', 2"), 121);
   EXPECT_EQ(NumberOf("INSERT INTO Gemischt (Nr, Text) SELECT Nr = 1"), 120);
