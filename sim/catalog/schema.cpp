@@ -81,7 +81,7 @@ int Table::NextIndexId() const {
 std::string Table::KeyOf(const Row& row, const std::vector<int>& positions) {
   std::string key;
   for (int position : positions) {
-    key += KeyText(row[static_cast<std::size_t>(position)]);
+    AppendKeyText(key, row[static_cast<std::size_t>(position)]);
     key.push_back('\x1f');
   }
   return key;

@@ -1049,21 +1049,32 @@ bool Like(std::string_view text, std::string_view pattern) {
   return trimmed.size() != text.size() && LikeAt(CodePoints(trimmed), 0, pattern_points, 0);
 }
 
-// Builds "<tag><text>"; appending avoids a false -Wrestrict of GCC 12 on
-// "literal" + std::string at -O3.
-std::string Tagged(char tag, std::string_view text) {
-  std::string key(1, tag);
+namespace {
+
+// Appends "<tag><text>"; appending also avoids a false -Wrestrict of GCC 12
+// on "literal" + std::string at -O3.
+void AppendTagged(std::string& key, char tag, std::string_view text) {
+  key.push_back(tag);
   key.append(text);
-  return key;
 }
 
-std::string KeyText(const Value& value) {
-  if (value.is_null()) return std::string("\x01N", 2);
+void AppendTaggedNumber(std::string& key, char tag, std::int64_t number) {
+  char digits[24];
+  const auto written = std::to_chars(digits, digits + sizeof digits, number);
+  AppendTagged(key, tag, std::string_view(digits, static_cast<std::size_t>(written.ptr - digits)));
+}
+
+}  // namespace
+
+void AppendKeyText(std::string& key, const Value& value) {
+  if (value.is_null()) {
+    key.append("\x01N", 2);
+    return;
+  }
   if (IsStringKind(value.kind()) || value.kind() == TypeKind::kUniqueIdentifier) {
-    // One string for the whole key: key lookups make one for every row.
-    std::string key(1, 's');
+    key.push_back('s');
     AppendFoldedCase(key, TrimTrailingBlanks(value.text()));
-    return key;
+    return;
   }
   switch (value.kind()) {
     case TypeKind::kDecimal:
@@ -1075,20 +1086,26 @@ std::string KeyText(const Value& value) {
         units /= 10;
         --scale;
       }
-      if (scale == 0) return Tagged('i', Int128ToString(units));
-      std::string key = Tagged('d', Int128ToString(units));
+      if (scale == 0) return AppendTagged(key, 'i', Int128ToString(units));
+      AppendTagged(key, 'd', Int128ToString(units));
       key.push_back('e');
       key.append(std::to_string(scale));
-      return key;
+      return;
     }
     case TypeKind::kFloat:
     case TypeKind::kReal:
-      return Tagged('f', FloatText(value.number()));
+      return AppendTagged(key, 'f', FloatText(value.number()));
     default:
-      if (IsBinaryKind(value.kind())) return Tagged('b', value.text());
-      if (IsDateKind(value.kind())) return Tagged('t', std::to_string(value.integer()));
-      return Tagged('i', std::to_string(value.integer()));
+      if (IsBinaryKind(value.kind())) return AppendTagged(key, 'b', value.text());
+      if (IsDateKind(value.kind())) return AppendTaggedNumber(key, 't', value.integer());
+      return AppendTaggedNumber(key, 'i', value.integer());
   }
+}
+
+std::string KeyText(const Value& value) {
+  std::string key;
+  AppendKeyText(key, value);
+  return key;
 }
 
 Value NumberLiteral(std::string_view text) {

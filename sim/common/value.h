@@ -139,6 +139,8 @@ std::string_view TrimTrailingBlanks(std::string_view text);
 // A text that is equal for two values exactly when the server's unique index
 // would see them as the same key.
 std::string KeyText(const Value& value);
+// Appends KeyText(value) to `key`.
+void AppendKeyText(std::string& key, const Value& value);
 
 // Reads a number literal: int when it fits, numeric with its digits when it
 // has a decimal point or is too large, float with an exponent.

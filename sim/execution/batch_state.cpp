@@ -31,6 +31,14 @@ Table& BatchState::RequireTable(const parser::ObjectName& name) const {
   return *table;
 }
 
+Table& BatchState::RequireTable(Database& database, const parser::ObjectName& name) const {
+  Table* table = !name.schema.empty() && !EqualsIgnoreCase(name.schema, "dbo")
+                     ? nullptr
+                     : database.FindTable(name.name);
+  if (table == nullptr) Raise(208, {DisplayName(name)});
+  return *table;
+}
+
 std::string BatchState::DisplayName(const parser::ObjectName& name) {
   if (!name.database.empty()) return name.database + "." + name.schema + "." + name.name;
   if (!name.schema.empty()) return name.schema + "." + name.name;

@@ -31,6 +31,8 @@ struct BatchState {
   Database& DatabaseFor(const parser::ObjectName& name) const;
   Table* FindTable(const parser::ObjectName& name) const;
   Table& RequireTable(const parser::ObjectName& name) const;
+  // The same, in `database`, which DatabaseFor(name) gave.
+  Table& RequireTable(Database& database, const parser::ObjectName& name) const;
   static std::string DisplayName(const parser::ObjectName& name);
   std::string QualifiedTableName(const Database& database, const Table& table) const;
 

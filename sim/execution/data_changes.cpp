@@ -37,7 +37,7 @@ std::string ReferenceKey(const Row& row, const std::vector<int>& positions, bool
   for (int position : positions) {
     const Value& value = row[static_cast<std::size_t>(position)];
     if (value.is_null()) has_null = true;
-    key += KeyText(value);
+    AppendKeyText(key, value);
     key.push_back('\x1f');
   }
   return key;
@@ -65,9 +65,15 @@ Value DataChanges::AssignToColumn(const Value& value, const std::string& qualifi
     const Value converted =
         is_text ? Value() : Convert(value, SqlType{target.kind, -1, 0, 0, false}, context);
     const Value& text = is_text ? value : converted;
-    // A text of no more bytes than the length has no more characters either.
+    // A text of no more bytes than the length has no more characters either;
+    // in a varying text type it keeps its storage, as Convert keeps it.
     const auto length = static_cast<std::size_t>(target.length);
-    if (target.length > 0 && text.text().size() > length && CharacterCount(text.text()) > length) {
+    const bool fits = target.length <= 0 || text.text().size() <= length;
+    if (fits && IsStringKind(text.kind()) && IsStringKind(target.kind) &&
+        target.kind != TypeKind::kChar && target.kind != TypeKind::kNChar) {
+      return text.TextAs(target);
+    }
+    if (!fits && CharacterCount(text.text()) > length) {
       std::string_view kept = FirstCharacters(text.text(), length);
       std::string_view rest = std::string_view(text.text()).substr(kept.size());
       // Only blanks beyond the length are cut silently, or anything with
@@ -187,7 +193,7 @@ void DataChanges::CheckForeignKeysOut(Database& database, const Table& table,
       }
       std::string key;
       for (const Value& value : probe) {
-        key += KeyText(value);
+        AppendKeyText(key, value);
         key.push_back('\x1f');
       }
       if (!(known_keys != nullptr ? known_keys->contains(key) : parent_keys.contains(key))) {
@@ -283,7 +289,7 @@ void DataChanges::RunInsert(const parser::Insert& insert) {
   const ConversionContext context = state_.session.conversion();
   const std::vector<std::string>& columns = insert.target->columns;
   Database& database = state_.DatabaseFor(insert.target->table);
-  Table& table = state_.RequireTable(insert.target->table);
+  Table& table = state_.RequireTable(database, insert.target->table);
   state_.WillChange(database, table, false);
   const std::string qualified = state_.QualifiedTableName(database, table);
   const bool identity_insert =
@@ -382,7 +388,8 @@ void DataChanges::RunInsert(const parser::Insert& insert) {
   std::optional<std::int64_t> highest_explicit;
   std::vector<const Value*> given(table.columns.size());
   for (std::size_t r = 0; r < row_count; ++r) {
-    Row row(table.columns.size());
+    Row row;
+    row.reserve(table.columns.size());
     std::fill(given.begin(), given.end(), nullptr);
     for (std::size_t i = 0; i < targets.size(); ++i)
       given[static_cast<std::size_t>(targets[i])] = given_values[r * targets.size() + i];
@@ -407,7 +414,7 @@ void DataChanges::RunInsert(const parser::Insert& insert) {
         value = Value::Null(column.type);
       }
       if (value.is_null() && !column.nullable) Raise(515, {column.name, qualified, "INSERT"});
-      row[c] = std::move(value);
+      row.push_back(std::move(value));
     }
     new_rows.push_back(std::move(row));
   }

@@ -25,7 +25,7 @@ namespace {
 std::string RowKey(const Row& row, std::size_t count) {
   std::string key;
   for (std::size_t i = 0; i < count && i < row.size(); ++i) {
-    key += KeyText(row[i]);
+    AppendKeyText(key, row[i]);
     key.push_back('\x1f');
   }
   return key;
@@ -314,7 +314,7 @@ Relation QueryRunner::RunSelectBlock(const SelectQuery& query, const Scope* oute
       std::string key;
       Scope scope{&input.columns, &row, outer, nullptr, input.shape};
       for (const auto& expr : query.group_by) {
-        key += KeyText(evaluator_.Eval(*expr, &scope));
+        AppendKeyText(key, evaluator_.Eval(*expr, &scope));
         key.push_back('\x1f');
       }
       auto [position, inserted] = group_index.emplace(key, groups.size());
