@@ -5,7 +5,7 @@
 #include <functional>
 
 #include "sim/catalog/row_sharing.h"
-#include "sim/parser/parser.h"
+#include "sim/execution/parsed_batches.h"
 
 namespace quelor::sim {
 
@@ -428,10 +428,11 @@ void Executor::RunSetOption(const parser::SetOption& option) {
 BatchResult RunBatch(Session& session, const std::string& text) {
   BatchResult result;
   try {
-    std::vector<parser::StatementPtr> statements = parser::ParseBatch(text);
+    const std::shared_ptr<const execution::Statements> statements =
+        execution::ParseBatchOnce(*session.server, text);
     execution::Executor executor(session);
-    executor.CheckBinding(statements);
-    executor.RunStatements(statements, result);
+    executor.CheckBinding(*statements);
+    executor.RunStatements(*statements, result);
   } catch (const SqlError& error) {
     // A batch-ending error: what ran before it stays done, unless it was
     // inside a transaction that the error rolls back.
