@@ -585,7 +585,7 @@ QueryRunner::TableScan QueryRunner::ScanTable(Database& database, const TableRef
   TableScan scan{table, &columns.columns, columns.shape, {}};
   const std::vector<std::size_t>* candidates = nullptr;
   if (where != nullptr) {
-    candidates = IndexedCandidates(*table, columns.columns.front().qualifier, *where, outer);
+    candidates = IndexedCandidates(*table, columns, *where, outer);
   }
   const std::size_t count = candidates ? candidates->size() : table->rows.size();
   for (std::size_t n = 0; n < count && scan.positions.size() < limit; ++n) {
@@ -624,50 +624,59 @@ const QueryRunner::ScanColumns& QueryRunner::ColumnsOfScan(Table& table,
 }
 
 const std::vector<std::size_t>* QueryRunner::IndexedCandidates(const Table& table,
-                                                               const std::string& qualifier,
+                                                               const ScanColumns& columns,
                                                                const Expr& where,
                                                                const Scope* outer) {
   static const std::vector<std::size_t> kNone;
   // Small tables are scanned; the lookup pays off from a few dozen rows.
   if (table.rows.size() < 32) return nullptr;
-  const std::vector<const Expr*> conjuncts = EqualityConjuncts(where);
-  auto own_column = [&](const Expr& expr) -> int {
-    if (expr.kind != ExprKind::kColumn) return -1;
-    if (expr.parts.size() >= 2 && !EqualsIgnoreCase(expr.parts[expr.parts.size() - 2], qualifier))
-      return -1;
-    return table.ColumnIndex(expr.parts.back());
-  };
-  auto outer_only = [&](const Expr& expr) {
-    if (expr.kind == ExprKind::kLiteral || expr.kind == ExprKind::kVariable) return true;
-    return expr.kind == ExprKind::kColumn && expr.parts.size() >= 2 &&
-           !EqualsIgnoreCase(expr.parts[expr.parts.size() - 2], qualifier);
-  };
+  IndexPlan& plan = index_plans_[&where];
+  if (plan.shape != columns.shape || columns.shape == 0) {
+    const std::string& qualifier = columns.columns.front().qualifier;
+    auto own_column = [&](const Expr& expr) -> int {
+      if (expr.kind != ExprKind::kColumn) return -1;
+      if (expr.parts.size() >= 2 &&
+          !EqualsIgnoreCase(expr.parts[expr.parts.size() - 2], qualifier))
+        return -1;
+      return table.ColumnIndex(expr.parts.back());
+    };
+    auto outer_only = [&](const Expr& expr) {
+      if (expr.kind == ExprKind::kLiteral || expr.kind == ExprKind::kVariable) return true;
+      return expr.kind == ExprKind::kColumn && expr.parts.size() >= 2 &&
+             !EqualsIgnoreCase(expr.parts[expr.parts.size() - 2], qualifier);
+    };
+    plan.shape = columns.shape;
+    plan.equalities.clear();
+    for (const Expr* conjunct : EqualityConjuncts(where)) {
+      for (int side = 0; side < 2; ++side) {
+        const Expr& column_side = *conjunct->args[static_cast<std::size_t>(side)];
+        const Expr& value_side = *conjunct->args[static_cast<std::size_t>(1 - side)];
+        const int position = own_column(column_side);
+        if (position < 0 || !outer_only(value_side)) continue;
+        plan.equalities.push_back({static_cast<std::size_t>(position), &value_side,
+                                   &lookups_[{table.id, position}]});
+      }
+    }
+  }
   auto same_family = [](TypeKind a, TypeKind b) {
     return (IsStringKind(a) && IsStringKind(b)) || (IsExactNumeric(a) && IsExactNumeric(b)) ||
            (IsDateKind(a) && IsDateKind(b));
   };
-  for (const Expr* conjunct : conjuncts) {
-    for (int side = 0; side < 2; ++side) {
-      const Expr& column_side = *conjunct->args[static_cast<std::size_t>(side)];
-      const Expr& value_side = *conjunct->args[static_cast<std::size_t>(1 - side)];
-      int position = own_column(column_side);
-      if (position < 0 || !outer_only(value_side)) continue;
-      Value value = evaluator_.Eval(value_side, outer);
-      if (value.is_null()) return &kNone;
-      const Column& column = table.columns[static_cast<std::size_t>(position)];
-      if (!same_family(column.type.kind, value.kind())) continue;
-      ColumnLookup& lookup = lookups_[{table.id, position}];
-      if (lookup.rows.empty() || lookup.version != table.version()) {
-        lookup.rows.clear();
-        for (std::size_t i = 0; i < table.rows.size(); ++i) {
-          lookup.rows[KeyText(table.rows[i][static_cast<std::size_t>(position)])].push_back(i);
-        }
-        lookup.version = table.version();
-      }
-      auto found = lookup.rows.find(KeyText(value));
-      if (found == lookup.rows.end()) return &kNone;
-      return &found->second;
+  for (const IndexPlan::Equality& equality : plan.equalities) {
+    Value value = evaluator_.Eval(*equality.value, outer);
+    if (value.is_null()) return &kNone;
+    const Column& column = table.columns[equality.position];
+    if (!same_family(column.type.kind, value.kind())) continue;
+    ColumnLookup& lookup = *equality.lookup;
+    if (lookup.rows.empty() || lookup.version != table.version()) {
+      lookup.rows.clear();
+      for (std::size_t i = 0; i < table.rows.size(); ++i)
+        lookup.rows[KeyText(table.rows[i][equality.position])].push_back(i);
+      lookup.version = table.version();
     }
+    auto found = lookup.rows.find(KeyText(value));
+    if (found == lookup.rows.end()) return &kNone;
+    return &found->second;
   }
   return nullptr;
 }

@@ -59,19 +59,23 @@ class QueryRunner {
                           const std::vector<parser::OrderItem>* order_by);
   Relation BuildTableRef(const parser::TableRef& ref, const Scope* outer);
   Relation CallTableFunction(const parser::TableRef& ref, const Scope* outer);
-  // Positions of the rows of `table` that can satisfy `where`, found through
-  // an equality "column = outer value" of its top-level AND list; nullptr
-  // when there is no such equality and every row must be tested. The list
-  // stays valid while the table's rows do not change.
-  const std::vector<std::size_t>* IndexedCandidates(const Table& table,
-                                                    const std::string& qualifier,
-                                                    const parser::Expr& where, const Scope* outer);
-
   // Per-batch lookup tables of column values, for correlated subqueries
   // such as "WHERE B.BLZ = d_blz.BLZ" on large tables.
   struct ColumnLookup {
     std::uint64_t version = 0;
     std::unordered_map<std::string, std::vector<std::size_t>> rows;
+  };
+  // The equalities "own column = outer value" of one WHERE, in the order
+  // they are tried, for the scan column list of that shape; found once,
+  // since a correlated subquery tries them for every outer row.
+  struct IndexPlan {
+    std::uint64_t shape = 0;
+    struct Equality {
+      std::size_t position;
+      const parser::Expr* value;
+      ColumnLookup* lookup;
+    };
+    std::vector<Equality> equalities;
   };
 
   // The column list of a scan of `table` under `qualifier`, with its shape:
@@ -81,6 +85,14 @@ class QueryRunner {
     std::uint64_t shape = 0;
   };
   const ScanColumns& ColumnsOfScan(Table& table, const std::string& qualifier);
+  // Positions of the rows of `table` that can satisfy `where`, found through
+  // an equality "column = outer value" of its top-level AND list; nullptr
+  // when there is no such equality and every row must be tested. The list
+  // stays valid while the table's rows do not change. `columns` is the
+  // scan's column list.
+  const std::vector<std::size_t>* IndexedCandidates(const Table& table,
+                                                    const ScanColumns& columns,
+                                                    const parser::Expr& where, const Scope* outer);
   // Keeps the rows of `relation` for which `where` is true.
   void KeepRowsWhere(Relation& relation, const parser::Expr& where, const Scope* outer);
   TableScan ScanTable(Database& database, const parser::TableRef& ref, const Scope* outer,
@@ -91,6 +103,7 @@ class QueryRunner {
   std::map<std::pair<const Table*, std::string>, ScanColumns> scan_columns_;
   // By table id and column position.
   std::map<std::pair<std::int64_t, int>, ColumnLookup> lookups_;
+  std::unordered_map<const parser::Expr*, IndexPlan> index_plans_;
 };
 
 }  // namespace quelor::sim::execution
