@@ -78,6 +78,25 @@ int Table::NextIndexId() const {
   return highest + 1;
 }
 
+void Rows::Replace(const std::vector<std::size_t>& positions, std::vector<Row>& replacements) {
+  hash_.reset();
+  if (rows_.use_count() == 1) {
+    for (std::size_t i = 0; i < positions.size(); ++i)
+      (*rows_)[positions[i]] = std::move(replacements[i]);
+    return;
+  }
+  auto own = std::make_shared<Vector>(rows_->size());
+  std::vector<bool> replaced(rows_->size(), false);
+  for (std::size_t i = 0; i < positions.size(); ++i) {
+    (*own)[positions[i]] = std::move(replacements[i]);
+    replaced[positions[i]] = true;
+  }
+  for (std::size_t i = 0; i < rows_->size(); ++i) {
+    if (!replaced[i]) (*own)[i] = (*rows_)[i];
+  }
+  rows_ = std::move(own);
+}
+
 std::string Table::KeyOf(const Row& row, const std::vector<int>& positions) {
   std::string key;
   for (int position : positions) {

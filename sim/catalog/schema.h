@@ -80,6 +80,11 @@ class Rows {
     return *rows_;
   }
 
+  // Puts `replacements[i]` in place of the row at `positions[i]` (distinct
+  // positions); of rows shared with another table only those that stay are
+  // copied.
+  void Replace(const std::vector<std::size_t>& positions, std::vector<Row>& replacements);
+
   // Reading.
   size_type size() const { return rows_->size(); }
   bool empty() const { return rows_->empty(); }

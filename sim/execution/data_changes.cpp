@@ -568,11 +568,15 @@ void DataChanges::RunUpdate(const parser::Update& update) {
   // Nothing can fail from here on: the new rows take the places of the old.
   // Rows that stay exactly as they were are left alone, so that rows this
   // table shares with another database stay shared.
+  std::vector<std::size_t> changed_at;
+  std::vector<Row> changed_rows;
   for (std::size_t i = 0; i < indices.size(); ++i) {
     if (!SameStoredRow(table.rows[indices[i]], new_rows[i])) {
-      table.rows.Mutable()[indices[i]] = std::move(new_rows[i]);
+      changed_at.push_back(indices[i]);
+      changed_rows.push_back(std::move(new_rows[i]));
     }
   }
+  if (!changed_at.empty()) table.rows.Replace(changed_at, changed_rows);
   state_.rows_affected = static_cast<std::int64_t>(indices.size());
   if (keys_touched)
     table.InvalidateKeys();

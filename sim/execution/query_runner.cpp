@@ -635,8 +635,7 @@ const std::vector<std::size_t>* QueryRunner::IndexedCandidates(const Table& tabl
     const std::string& qualifier = columns.columns.front().qualifier;
     auto own_column = [&](const Expr& expr) -> int {
       if (expr.kind != ExprKind::kColumn) return -1;
-      if (expr.parts.size() >= 2 &&
-          !EqualsIgnoreCase(expr.parts[expr.parts.size() - 2], qualifier))
+      if (expr.parts.size() >= 2 && !EqualsIgnoreCase(expr.parts[expr.parts.size() - 2], qualifier))
         return -1;
       return table.ColumnIndex(expr.parts.back());
     };
@@ -653,8 +652,8 @@ const std::vector<std::size_t>* QueryRunner::IndexedCandidates(const Table& tabl
         const Expr& value_side = *conjunct->args[static_cast<std::size_t>(1 - side)];
         const int position = own_column(column_side);
         if (position < 0 || !outer_only(value_side)) continue;
-        plan.equalities.push_back({static_cast<std::size_t>(position), &value_side,
-                                   &lookups_[{table.id, position}]});
+        plan.equalities.push_back(
+            {static_cast<std::size_t>(position), &value_side, &lookups_[{table.id, position}]});
       }
     }
   }

@@ -90,8 +90,7 @@ class QueryRunner {
   // when there is no such equality and every row must be tested. The list
   // stays valid while the table's rows do not change. `columns` is the
   // scan's column list.
-  const std::vector<std::size_t>* IndexedCandidates(const Table& table,
-                                                    const ScanColumns& columns,
+  const std::vector<std::size_t>* IndexedCandidates(const Table& table, const ScanColumns& columns,
                                                     const parser::Expr& where, const Scope* outer);
   // Keeps the rows of `relation` for which `where` is true.
   void KeepRowsWhere(Relation& relation, const parser::Expr& where, const Scope* outer);

@@ -59,6 +59,17 @@ TEST_F(RowSharingTest, EqualListsShareUntilEitherChanges) {
   }
 }
 
+TEST_F(RowSharingTest, AnUpdateOfSharedRowsKeepsTheRowsItLeavesAlone) {
+  BuildListIn("QUELOR_A");
+  BuildListIn("QUELOR_B");
+  ASSERT_TRUE(Shared());
+  auto expected = Contents("QUELOR_B");
+  for (std::size_t nr = 0; nr < expected.size(); nr += 3) expected[nr][1] = "anders";
+  Run("UPDATE QUELOR_A.dbo.Liste SET Name = 'anders' WHERE Nr % 3 = 0");
+  EXPECT_EQ(Contents("QUELOR_A"), expected);
+  EXPECT_EQ(Scalar("SELECT COUNT(*) FROM QUELOR_B.dbo.Liste WHERE Name = 'anders'"), "0");
+}
+
 TEST_F(RowSharingTest, AChangeOfTheSecondLeavesTheFirstAlone) {
   BuildListIn("QUELOR_A");
   BuildListIn("QUELOR_B");
