@@ -661,8 +661,12 @@ const std::vector<std::size_t>* QueryRunner::IndexedCandidates(const Table& tabl
     return (IsStringKind(a) && IsStringKind(b)) || (IsExactNumeric(a) && IsExactNumeric(b)) ||
            (IsDateKind(a) && IsDateKind(b));
   };
+  // The outer values are read through the scope the condition sees while
+  // scanning (no row yet), so that their references keep the one binding
+  // they get there.
+  const Scope scanning{&columns.columns, nullptr, outer, nullptr, columns.shape};
   for (const IndexPlan::Equality& equality : plan.equalities) {
-    Value value = evaluator_.Eval(*equality.value, outer);
+    Value value = evaluator_.Eval(*equality.value, &scanning);
     if (value.is_null()) return &kNone;
     const Column& column = table.columns[equality.position];
     if (!same_family(column.type.kind, value.kind())) continue;
