@@ -322,39 +322,13 @@ bool HoldsText(TypeKind kind) { return ((kTextKinds >> static_cast<int>(kind)) &
 
 }  // namespace
 
-Value::Value(const Value& other) noexcept {
-  std::memcpy(static_cast<void*>(this), &other, sizeof(Value));
-  if (flags_ & kHeapText) {
-    TextBlock* block;
-    std::memcpy(&block, payload_, sizeof block);
-    block->references.fetch_add(1, std::memory_order_relaxed);
-  }
+void Value::AddReference() noexcept {
+  TextBlock* block;
+  std::memcpy(&block, payload_, sizeof block);
+  block->references.fetch_add(1, std::memory_order_relaxed);
 }
 
-Value::Value(Value&& other) noexcept {
-  std::memcpy(static_cast<void*>(this), &other, sizeof(Value));
-  other.flags_ = kNull;  // the block, if any, is ours now
-}
-
-Value& Value::operator=(const Value& other) noexcept {
-  if (this != &other) {
-    Value copy(other);
-    *this = std::move(copy);
-  }
-  return *this;
-}
-
-Value& Value::operator=(Value&& other) noexcept {
-  if (this != &other) {
-    Release();
-    std::memcpy(static_cast<void*>(this), &other, sizeof(Value));
-    other.flags_ = kNull;
-  }
-  return *this;
-}
-
-void Value::Release() noexcept {
-  if ((flags_ & kHeapText) == 0) return;
+void Value::ReleaseText() noexcept {
   TextBlock* block;
   std::memcpy(&block, payload_, sizeof block);
   if (block->references.fetch_sub(1, std::memory_order_acq_rel) == 1) {

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -25,10 +26,31 @@ __extension__ typedef __int128 Int128;
 class Value {
  public:
   Value() noexcept = default;  // NULL of type int
-  Value(const Value& other) noexcept;
-  Value(Value&& other) noexcept;
-  Value& operator=(const Value& other) noexcept;
-  Value& operator=(Value&& other) noexcept;
+  // Copies and moves are bytewise (rows copy and move millions of values);
+  // a copy of long text adds a reference to its block.
+  Value(const Value& other) noexcept {
+    std::memcpy(static_cast<void*>(this), &other, sizeof(Value));
+    if ((flags_ & kHeapText) != 0) AddReference();
+  }
+  Value(Value&& other) noexcept {
+    std::memcpy(static_cast<void*>(this), &other, sizeof(Value));
+    other.flags_ = kNull;  // the block, if any, is ours now
+  }
+  Value& operator=(const Value& other) noexcept {
+    if (this != &other) {
+      Value copy(other);
+      *this = std::move(copy);
+    }
+    return *this;
+  }
+  Value& operator=(Value&& other) noexcept {
+    if (this != &other) {
+      Release();
+      std::memcpy(static_cast<void*>(this), &other, sizeof(Value));
+      other.flags_ = kNull;
+    }
+    return *this;
+  }
   ~Value() { Release(); }
 
   static Value Null(SqlType type = SqlType::Of(TypeKind::kInt));
@@ -73,7 +95,11 @@ class Value {
 
   void SetType(const SqlType& type);
   void SetText(std::string_view text);
-  void Release() noexcept;
+  void Release() noexcept {
+    if ((flags_ & kHeapText) != 0) ReleaseText();
+  }
+  void AddReference() noexcept;
+  void ReleaseText() noexcept;
 
   alignas(8) unsigned char payload_[16] = {};
   std::int32_t length_ = 0;
