@@ -20,9 +20,17 @@ Database& BatchState::DatabaseFor(const parser::ObjectName& name) const {
   return *database;
 }
 
+namespace {
+
+// Tables live in dbo; a name in any other schema names none.
+bool InDbo(const parser::ObjectName& name) {
+  return name.schema.empty() || EqualsIgnoreCase(name.schema, "dbo");
+}
+
+}  // namespace
+
 Table* BatchState::FindTable(const parser::ObjectName& name) const {
-  if (!name.schema.empty() && !EqualsIgnoreCase(name.schema, "dbo")) return nullptr;
-  return DatabaseFor(name).FindTable(name.name);
+  return InDbo(name) ? DatabaseFor(name).FindTable(name.name) : nullptr;
 }
 
 Table& BatchState::RequireTable(const parser::ObjectName& name) const {
@@ -32,9 +40,7 @@ Table& BatchState::RequireTable(const parser::ObjectName& name) const {
 }
 
 Table& BatchState::RequireTable(Database& database, const parser::ObjectName& name) const {
-  Table* table = !name.schema.empty() && !EqualsIgnoreCase(name.schema, "dbo")
-                     ? nullptr
-                     : database.FindTable(name.name);
+  Table* table = InDbo(name) ? database.FindTable(name.name) : nullptr;
   if (table == nullptr) Raise(208, {DisplayName(name)});
   return *table;
 }

@@ -60,19 +60,6 @@ bool IsReserved(std::string_view word) {
   return MayBeReserved(word) && ReservedWords().contains(word);
 }
 
-// A SELECT of constants alone, without FROM or any clause: its one row is
-// the constants themselves (the data loads send thousands of them).
-bool IsRowOfConstants(const SelectQuery& query) {
-  if (!query.from.empty() || query.where || query.union_next || !query.group_by.empty() ||
-      query.having || query.distinct || !query.order_by.empty() || query.top) {
-    return false;
-  }
-  return std::all_of(query.items.begin(), query.items.end(), [](const SelectItem& item) {
-    return !item.star && item.variable.empty() && item.expr &&
-           item.expr->kind == ExprKind::kLiteral;
-  });
-}
-
 class Parser {
  public:
   explicit Parser(std::string_view text) : text_(text), tokens_(text) {}
@@ -1046,17 +1033,6 @@ class Parser {
       insert.selected_constants = true;
     } else if (IsWord("SELECT") || IsSymbol("(")) {
       insert.query = ParseQueryExpression();
-      // "SELECT A='x', B=1" gives its constants as one row (the data loads
-      // send thousands of them).
-      if (IsRowOfConstants(*insert.query)) {
-        ValuesRow values;
-        values.constants.reserve(insert.query->items.size());
-        for (SelectItem& item : insert.query->items)
-          values.constants.push_back(std::move(item.expr->literal));
-        insert.rows.push_back(std::move(values));
-        insert.query.reset();
-        insert.selected_constants = true;
-      }
     } else if (AcceptWord("DEFAULT")) {
       ExpectWord("VALUES");
       insert.default_values = true;
@@ -1379,6 +1355,29 @@ class Parser {
   // them). `may_end_statement`: an item with nothing after it but the end of
   // the text or a word that starts a clause or statement ends there too
   // (the last item of "SELECT A='x', B=1").
+  std::optional<Value> TakeConstantItem(bool may_end_statement) {
+    const bool ends = IsSymbol(",", 1) || IsSymbol(")", 1) ||
+                      (may_end_statement && (Peek(1).kind == TokenKind::kEnd || IsWord("FROM", 1) ||
+                                             IsWord("INSERT", 1) || IsWord("WHERE", 1)));
+    if (!ends || !IsConstant()) return std::nullopt;
+    return TakeConstant();
+  }
+
+  // Whether the token `ahead` is a constant as an item reads it: a number,
+  // a string or NULL.
+  bool IsConstant(std::size_t ahead = 0) const {
+    const TokenKind kind = Peek(ahead).kind;
+    return kind == TokenKind::kNumber || kind == TokenKind::kString || IsWord("NULL", ahead);
+  }
+  // Reads the constant IsConstant() found.
+  Value TakeConstant() {
+    const Token& token = Next();
+    if (token.kind == TokenKind::kNumber) return NumberLiteral(token.text);
+    if (token.kind == TokenKind::kString)
+      return Value::String(token.text, token.unicode ? TypeKind::kNVarChar : TypeKind::kVarChar);
+    return Value::Null();
+  }
+
   // "SELECT A='x', B=1" of constants alone that ends the statement, read
   // straight into one row of values, as the select list reads each item
   // (TakeConstantItem) and the query with nothing after its items; anything
@@ -1390,16 +1389,11 @@ class Parser {
       return (IsIdentifierToken(ahead) || Peek(ahead).kind == TokenKind::kString) &&
              IsSymbol("=", ahead + 1);
     };
-    const auto constant = [&](std::size_t ahead) {
-      const Token& token = Peek(ahead);
-      return token.kind == TokenKind::kNumber || token.kind == TokenKind::kString ||
-             IsWord("NULL", ahead);
-    };
     std::size_t count = 0;
     for (std::size_t ahead = 1;; ahead += 2) {
       const bool has_alias = aliased(ahead);
       if (has_alias) ahead += 2;
-      if (!constant(ahead)) return std::nullopt;
+      if (!IsConstant(ahead)) return std::nullopt;
       ++count;
       if (IsSymbol(",", ahead + 1)) continue;
       // The last item: only "alias = constant" ends at the end of the
@@ -1418,38 +1412,9 @@ class Parser {
         Next();
         Next();
       }
-      const Token& token = Next();
-      if (token.kind == TokenKind::kNumber)
-        row.push_back(NumberLiteral(token.text));
-      else if (token.kind == TokenKind::kString)
-        row.push_back(
-            Value::String(token.text, token.unicode ? TypeKind::kNVarChar : TypeKind::kVarChar));
-      else
-        row.push_back(Value::Null());
+      row.push_back(TakeConstant());
     }
     return row;
-  }
-
-  std::optional<Value> TakeConstantItem(bool may_end_statement) {
-    const bool ends = IsSymbol(",", 1) || IsSymbol(")", 1) ||
-                      (may_end_statement && (Peek(1).kind == TokenKind::kEnd || IsWord("FROM", 1) ||
-                                             IsWord("INSERT", 1) || IsWord("WHERE", 1)));
-    if (!ends) return std::nullopt;
-    const Token& token = Peek();
-    switch (token.kind) {
-      case TokenKind::kNumber:
-        return NumberLiteral(Next().text);
-      case TokenKind::kString: {
-        const bool unicode = token.unicode;
-        return Value::String(Next().text, unicode ? TypeKind::kNVarChar : TypeKind::kVarChar);
-      }
-      case TokenKind::kWord:
-        if (!IsWord("NULL")) return std::nullopt;
-        Next();
-        return Value::Null();
-      default:
-        return std::nullopt;
-    }
   }
 
   ExprPtr ParseExpr() {
